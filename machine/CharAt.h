@@ -1,0 +1,15 @@
+#pragma once
+// The one-symbol accessor of the wiring and the fields; it yields to the event loop on every call.
+
+#include "EventLoop.h"
+#include "MachineTypes.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace velista {
+
+// The symbol at a 0-based position, or NoSymbol at or beyond the end.
+Symbol CharAt(std::u16string_view text, std::int16_t position, EventLoop& loop);
+
+}  // namespace velista

@@ -1,0 +1,15 @@
+#include "Checked.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace velista {
+
+void ProgrammingError(const char* what)
+{
+    std::fprintf(stderr, "velista: programming error: %s\n", what);
+    std::fflush(stderr);
+    std::abort();
+}
+
+}  // namespace velista
