@@ -20,6 +20,9 @@ public:
 
     std::u16string_view Text() const { return text_; }
 
+    // The whole table, 65,536 places, for loops that look up every character of a text.
+    const std::uint8_t* Table() const { return index_.data(); }
+
 private:
     explicit Alphabet(std::u16string_view text);
 

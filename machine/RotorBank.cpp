@@ -1,7 +1,6 @@
 #include "RotorBank.h"
 
 #include "Checked.h"
-#include "TextCipher.h"
 
 #include <algorithm>
 #include <string>
@@ -11,6 +10,7 @@ namespace velista {
 void RotorBank::LoadSlot(std::int16_t slot, const Rotor& rotor)
 {
     RotorSlots[slot].Load(rotor);
+    ++loads_;
 }
 
 bool RotorBank::Complete() const
@@ -140,7 +140,7 @@ void RotorBank::ShowTurned(unsigned turned, MachineWindow& window) const
 std::size_t RotorBank::EncipherText(std::span<char16_t> text, MachineWindow& window)
 {
     unsigned turned = 0;
-    const std::size_t passed = TextCipher::Encipher(*this, text, turned);
+    const std::size_t passed = textCipher_.Encipher(*this, text, turned);
     ShowTurned(turned, window);
     return passed;
 }
@@ -148,7 +148,7 @@ std::size_t RotorBank::EncipherText(std::span<char16_t> text, MachineWindow& win
 std::size_t RotorBank::DecipherText(std::span<char16_t> text, MachineWindow& window)
 {
     unsigned turned = 0;
-    const std::size_t passed = TextCipher::Decipher(*this, text, turned);
+    const std::size_t passed = textCipher_.Decipher(*this, text, turned);
     ShowTurned(turned, window);
     return passed;
 }

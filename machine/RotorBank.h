@@ -5,6 +5,7 @@
 #include "MachineTypes.h"
 #include "MachineWindow.h"
 #include "RotorSlot.h"
+#include "TextCipher.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,6 +22,8 @@ public:
     const RotorSlot& Slot(std::int16_t slot) const { return RotorSlots[slot]; }
     // True once every slot holds a rotor.
     bool Complete() const;
+    // How many times a rotor was copied into a slot: tables derived from the copies are valid while it stays.
+    std::uint64_t Loads() const { return loads_; }
 
     // Turns a slot by steps and shows it in its rotor window.
     void RotateSlot(std::int16_t slot, std::int16_t steps, MachineWindow& window);
@@ -63,6 +66,8 @@ private:
 
     IndexedArray<RotorSlot, 1, SlotCount> RotorSlots;
     IndexedArray<std::int16_t, 1, SlotCount> StepCounters;
+    std::uint64_t loads_ = 0;
+    TextCipher textCipher_;
 };
 
 }  // namespace velista

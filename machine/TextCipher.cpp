@@ -5,15 +5,13 @@
 #include "RotorBank.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 
 namespace velista {
 
 namespace {
 
 constexpr int N = RowLength;
-constexpr std::uint8_t None = Alphabet::NotASymbol;
+constexpr std::uint8_t Outside = TextCipher::Wiring::Outside;
 
 // v must lie in [-N, 2N).
 inline int Wrap(int v)
@@ -21,44 +19,22 @@ inline int Wrap(int v)
     return v < 0 ? v + N : (v >= N ? v - N : v);
 }
 
-// Where each alphabet symbol stands in a row as copied, and which symbol stands at each copied position.
-// Tables indexed by a symbol number have 256 places, so that NotASymbol is a valid index too.
-struct RowPositions {
-    std::array<std::uint8_t, 256> positionOf{};  // symbol number -> copied position
-    std::array<std::uint8_t, N> symbolAt{};      // copied position -> symbol number
+// Copies the first N places of a table over the rest, so that positions past N need no wrapping.
+template <typename T, std::size_t Size>
+void Repeat(std::array<T, Size>& table)
+{
+    static_assert(Size % N == 0);
+    for (std::size_t copy = N; copy < Size; copy += N)
+        std::copy_n(table.begin(), N, table.begin() + static_cast<std::ptrdiff_t>(copy));
+}
 
-    explicit RowPositions(const RotorRow& row)
-    {
-        const Alphabet& alphabet = Alphabet::Machine();
-        positionOf.fill(0);
-        for (int p = 0; p < N; ++p) {
-            const std::uint8_t a = alphabet.IndexOf(row[p]);
-            if (a == None)
-                ProgrammingError("a rotor row holds a character outside the alphabet");
-            positionOf[a] = static_cast<std::uint8_t>(p);
-            symbolAt[static_cast<std::size_t>(p)] = a;
-        }
-    }
-};
-
-// The copied rows of all five slots, and the turns of each slot now.
-struct BankView {
-    std::array<RowPositions, 5> entry;
-    std::array<RowPositions, 5> exit;
-    std::array<const Rotor*, 5> copied;
-
-    explicit BankView(const RotorBank& bank)
-        : entry{RowPositions(bank.Slot(1).Copied().EntryRow), RowPositions(bank.Slot(2).Copied().EntryRow),
-                RowPositions(bank.Slot(3).Copied().EntryRow), RowPositions(bank.Slot(4).Copied().EntryRow),
-                RowPositions(bank.Slot(5).Copied().EntryRow)}
-        , exit{RowPositions(bank.Slot(1).Copied().ExitRow), RowPositions(bank.Slot(2).Copied().ExitRow),
-               RowPositions(bank.Slot(3).Copied().ExitRow), RowPositions(bank.Slot(4).Copied().ExitRow),
-               RowPositions(bank.Slot(5).Copied().ExitRow)}
-        , copied{&bank.Slot(1).Copied(), &bank.Slot(2).Copied(), &bank.Slot(3).Copied(),
-                 &bank.Slot(4).Copied(), &bank.Slot(5).Copied()}
-    {
-    }
-};
+// Picks by masking rather than branching: line breaks and punctuation come unpredictably, and a
+// mispredicted branch costs more than the whole lookup (measured).
+inline char16_t Select(std::uint8_t position, char16_t c, char16_t substitute)
+{
+    const auto mask = static_cast<char16_t>(-static_cast<int>(position == Outside));
+    return static_cast<char16_t>((c & mask) | (substitute & ~mask));
+}
 
 struct Turns {
     std::array<int, 5> of{};  // of[k - 1]: turns of slot k
@@ -76,13 +52,13 @@ struct Turns {
     }
 };
 
-// Runs over the text in stretches during which slots 2 to 5 stand still. Prepare(turns) is told the turns
-// at the start of each stretch; Transform(c, t) gives the substitute of character c with slot 1 at t turns.
+// Runs over the text in stretches during which slots 2 to 5 stand still. The direction is told the turns
+// at the start of each stretch (Prepare) and then transforms the stretch (Stretch) with slot 1 turning
+// once per position.
 template <typename Direction>
 std::size_t Run(RotorBank& bank, std::span<char16_t> text, unsigned& turned, Direction& direction)
 {
     turned = 0;
-    const Alphabet& alphabet = Alphabet::Machine();
     std::size_t passed = 0;
     std::size_t at = 0;
     while (at < text.size()) {
@@ -90,16 +66,7 @@ std::size_t Run(RotorBank& bank, std::span<char16_t> text, unsigned& turned, Dir
         direction.Prepare(turns);
         const std::size_t stretch = std::min<std::size_t>(text.size() - at,
                                                           static_cast<std::size_t>(N - bank.StepCounter(1)));
-        int t = turns(1);
-        for (std::size_t i = at; i < at + stretch; ++i) {
-            const char16_t c = text[i];
-            const std::uint8_t a = alphabet.IndexOf(c);
-            const char16_t substitute = direction.Transform(a, t);
-            // Select rather than branch: line breaks and punctuation are frequent and unpredictable.
-            text[i] = a == None ? c : substitute;
-            passed += a == None;
-            t = t + 1 == N ? 0 : t + 1;
-        }
+        passed += direction.Stretch(text.data() + at, static_cast<int>(stretch), turns(1));
         turned |= bank.Advance(static_cast<std::int64_t>(stretch));
         at += stretch;
     }
@@ -107,22 +74,15 @@ std::size_t Run(RotorBank& bank, std::span<char16_t> text, unsigned& turned, Dir
 }
 
 // Enciphering: x1 = slot 1 exit position; x(k+1) = M(k+1)[x(k) - o(k+1)] + o(k+1) for the middle
-// slots; the result is slot 5's entry symbol at x4 - o5.
+// slots, all modulo N; the result is slot 5's entry symbol at x4 - o5.
 class Encipherment {
 public:
-    explicit Encipherment(const BankView& view)
-        : view_(view)
+    explicit Encipherment(const TextCipher::Wiring& wiring)
+        : wiring_(wiring)
     {
-        for (int k = 2; k <= 4; ++k) {
-            auto& m = middle_[static_cast<std::size_t>(k - 2)];
-            const auto& entry = view.entry[static_cast<std::size_t>(k - 1)];
-            const auto& exit = view.exit[static_cast<std::size_t>(k - 1)];
-            for (int q = 0; q < N; ++q)
-                m[static_cast<std::size_t>(q)] = exit.positionOf[entry.symbolAt[static_cast<std::size_t>(q)]];
-        }
-        exitOfSlot1_ = view.exit[0].positionOf;
     }
 
+    // stretch_[q] is what slots 2 to 5 make of slot 1 exit position q + o2.
     void Prepare(const Turns& turns)
     {
         if (!slowKnown_ || !turns.SlowSlotsEqual(slow_)) {
@@ -130,64 +90,69 @@ public:
             slow_ = turns;
             slowKnown_ = true;
         }
-        const auto& m2 = middle_[0];
-        const int o2 = turns(2);
-        for (int x1 = 0; x1 < N; ++x1) {
-            const int x2 = Wrap(m2[static_cast<std::size_t>(Wrap(x1 - o2))] + o2);
-            const char16_t out = slow_out_[static_cast<std::size_t>(x2)];
-            stretch_[static_cast<std::size_t>(x1)] = out;
-            stretch_[static_cast<std::size_t>(x1 + N)] = out;
-        }
+        const auto& m2 = wiring_.entryToExit[0];
+        o2_ = turns(2);
+        for (std::size_t q = 0; q < N; ++q)
+            stretch_[q] = slowOut_[static_cast<std::size_t>(m2[q] + o2_)];
+        Repeat(stretch_);
     }
 
-    // positionOf values are below N and t is below N, so the index stays inside the 2N places.
-    char16_t Transform(std::uint8_t a, int t) const
+    // A loop over raw pointers: the tables and the text are all char16_t, and only __restrict lets the
+    // compiler keep the table loads apart from the text stores.
+    // Slot 1 exit position x = position + t0 + j reads stretch_ at N + x - o2, which stays inside its 5N
+    // places since t0, j and o2 are each below N and position is below N or is Outside (255 < 2N).
+    std::size_t Stretch(char16_t* text, int length, int t0) const
     {
-        return stretch_[static_cast<std::size_t>(exitOfSlot1_[a] + t)];
+        const std::uint8_t* __restrict exitPosition = wiring_.slot1Exit.data();
+        const char16_t* __restrict substitutes = stretch_.data() + N + t0 - o2_;
+        char16_t* __restrict out = text;
+        std::size_t passed = 0;
+        for (int j = 0; j < length; ++j) {
+            const char16_t c = out[j];
+            const std::uint8_t position = exitPosition[c];
+            out[j] = Select(position, c, substitutes[position + j]);
+            passed += position == Outside;
+        }
+        return passed;
     }
 
 private:
     void BuildSlow(const Turns& turns)
     {
         const int o3 = turns(3), o4 = turns(4), o5 = turns(5);
-        const auto& m3 = middle_[1];
-        const auto& m4 = middle_[2];
-        const Rotor& fifth = *view_.copied[4];
+        const auto& m3 = wiring_.entryToExit[1];
+        const auto& m4 = wiring_.entryToExit[2];
         for (int x2 = 0; x2 < N; ++x2) {
             const int x3 = Wrap(m3[static_cast<std::size_t>(Wrap(x2 - o3))] + o3);
             const int x4 = Wrap(m4[static_cast<std::size_t>(Wrap(x3 - o4))] + o4);
-            slow_out_[static_cast<std::size_t>(x2)] = fifth.EntryRow[Wrap(x4 - o5)];
+            slowOut_[static_cast<std::size_t>(x2)] = wiring_.slot5EntryRow[static_cast<std::size_t>(Wrap(x4 - o5))];
         }
+        Repeat(slowOut_);
     }
 
-    const BankView& view_;
-    std::array<std::array<std::uint8_t, N>, 3> middle_{};  // slots 2, 3, 4
-    std::array<std::uint8_t, 256> exitOfSlot1_{};
-    std::array<char16_t, N> slow_out_{};
-    std::array<char16_t, 2 * N> stretch_{};
+    const TextCipher::Wiring& wiring_;
+    std::array<char16_t, 2 * N> slowOut_{};  // slot 2 exit position -> result
+    std::array<char16_t, 5 * N> stretch_{};
+    int o2_ = 0;
     Turns slow_;
     bool slowKnown_ = false;
 };
 
 // Deciphering runs the other way: y5 = slot 5 entry position; y(k) = N(k)[y(k+1) - o(k)] + o(k) for
-// the middle slots; the result is slot 1's exit symbol at y2 - o1.
+// the middle slots, all modulo N; the result is slot 1's exit symbol at y2 - o1.
 class Decipherment {
 public:
-    explicit Decipherment(const BankView& view)
-        : view_(view)
+    explicit Decipherment(const TextCipher::Wiring& wiring)
+        : wiring_(wiring)
     {
-        for (int k = 2; k <= 4; ++k) {
-            auto& n = middle_[static_cast<std::size_t>(k - 2)];
-            const auto& entry = view.entry[static_cast<std::size_t>(k - 1)];
-            const auto& exit = view.exit[static_cast<std::size_t>(k - 1)];
-            for (int q = 0; q < N; ++q)
-                n[static_cast<std::size_t>(q)] = entry.positionOf[exit.symbolAt[static_cast<std::size_t>(q)]];
-        }
-        const Rotor& first = *view.copied[0];
-        for (int j = 0; j < 2 * N; ++j)
-            exitOfSlot1_[static_cast<std::size_t>(j)] = first.ExitRow[j % N];
+        std::copy_n(wiring.exitToEntry[0].begin(), N, slot2_.begin());
+        Repeat(slot2_);
+        std::copy_n(wiring.slot1ExitRow.begin(), N, slot1Exit_.begin());
+        Repeat(slot1Exit_);
     }
 
+    // stretch_[p] is where the symbol at slot 5 entry position p leaves slot 2's entry row, plus a
+    // multiple of N: below 2N.
     void Prepare(const Turns& turns)
     {
         if (!slowKnown_ || !turns.SlowSlotsEqual(slow_)) {
@@ -195,62 +160,100 @@ public:
             slow_ = turns;
             slowKnown_ = true;
         }
-        const auto& n2 = middle_[0];
         const int o2 = turns(2);
-        for (int a = 0; a < N; ++a) {
-            const int y3 = slow_y3_[static_cast<std::size_t>(a)];
-            stretch_[static_cast<std::size_t>(a)] =
-                static_cast<std::uint8_t>(Wrap(n2[static_cast<std::size_t>(Wrap(y3 - o2))] + o2));
-        }
+        for (std::size_t p = 0; p < N; ++p)
+            stretch_[p] = static_cast<std::uint16_t>(slot2_[static_cast<std::size_t>(slowY3_[p] + N - o2)] + o2);
     }
 
-    // stretch_ values are below N and t is below N, so the index lies in 1 to 2N - 1.
-    char16_t Transform(std::uint8_t a, int t) const
+    // Slot 1 at t0 + j turns gives exit position y the symbol of copied position y - t0 - j, which lies
+    // between -2N and 2N: base, 2N into the 4N places, keeps every index inside them. Outside reads
+    // stretch_'s zeros past N.
+    std::size_t Stretch(char16_t* text, int length, int t0) const
     {
-        return exitOfSlot1_[static_cast<std::size_t>(stretch_[a] + N - t)];
+        const std::uint8_t* __restrict entryPosition = wiring_.slot5Entry.data();
+        const std::uint16_t* __restrict toSlot1 = stretch_.data();
+        const char16_t* __restrict base = slot1Exit_.data() + 2 * N - t0;
+        char16_t* __restrict out = text;
+        std::size_t passed = 0;
+        for (int j = 0; j < length; ++j) {
+            const char16_t c = out[j];
+            const std::uint8_t position = entryPosition[c];
+            out[j] = Select(position, c, base[toSlot1[position] - j]);
+            passed += position == Outside;
+        }
+        return passed;
     }
 
 private:
     void BuildSlow(const Turns& turns)
     {
         const int o3 = turns(3), o4 = turns(4), o5 = turns(5);
-        const auto& n3 = middle_[1];
-        const auto& n4 = middle_[2];
-        const auto& entryOfSlot5 = view_.entry[4].positionOf;
-        for (int a = 0; a < N; ++a) {
-            const int y5 = Wrap(entryOfSlot5[static_cast<std::size_t>(a)] + o5);
+        const auto& n3 = wiring_.exitToEntry[1];
+        const auto& n4 = wiring_.exitToEntry[2];
+        for (int p = 0; p < N; ++p) {
+            const int y5 = Wrap(p + o5);
             const int y4 = Wrap(n4[static_cast<std::size_t>(Wrap(y5 - o4))] + o4);
-            slow_y3_[static_cast<std::size_t>(a)] =
+            slowY3_[static_cast<std::size_t>(p)] =
                 static_cast<std::uint8_t>(Wrap(n3[static_cast<std::size_t>(Wrap(y4 - o3))] + o3));
         }
     }
 
-    const BankView& view_;
-    std::array<std::array<std::uint8_t, N>, 3> middle_{};  // slots 2, 3, 4
-    std::array<char16_t, 2 * N> exitOfSlot1_{};
-    std::array<std::uint8_t, N> slow_y3_{};
-    std::array<std::uint8_t, 256> stretch_{};  // symbol number -> slot 1 exit position, turned
+    const TextCipher::Wiring& wiring_;
+    std::array<std::uint8_t, 2 * N> slot2_{};
+    std::array<char16_t, 4 * N> slot1Exit_{};
+    std::array<std::uint8_t, N> slowY3_{};      // slot 5 entry position -> slot 3 entry position
+    std::array<std::uint16_t, 256> stretch_{};  // slot 5 entry position -> slot 2 entry position
     Turns slow_;
     bool slowKnown_ = false;
 };
 
+// Character -> position in the row, or Outside.
+std::vector<std::uint8_t> PositionsOf(const RotorRow& row)
+{
+    std::vector<std::uint8_t> positions(65536, Outside);
+    for (int p = 0; p < N; ++p)
+        positions[row[p]] = static_cast<std::uint8_t>(p);
+    return positions;
+}
+
 }  // namespace
+
+const TextCipher::Wiring& TextCipher::WiringOf(const RotorBank& bank)
+{
+    if (!bank.Complete())
+        ProgrammingError("a whole text through a bank that is not installed");
+    if (wiring_.loads == bank.Loads())
+        return wiring_;
+    wiring_.slot1Exit = PositionsOf(bank.Slot(1).Copied().ExitRow);
+    wiring_.slot5Entry = PositionsOf(bank.Slot(5).Copied().EntryRow);
+    for (std::int16_t k = 2; k <= 4; ++k) {
+        const Rotor& rotor = bank.Slot(k).Copied();
+        const std::vector<std::uint8_t> entry = PositionsOf(rotor.EntryRow);
+        const std::vector<std::uint8_t> exit = PositionsOf(rotor.ExitRow);
+        auto& entryToExit = wiring_.entryToExit[static_cast<std::size_t>(k - 2)];
+        auto& exitToEntry = wiring_.exitToEntry[static_cast<std::size_t>(k - 2)];
+        for (int q = 0; q < N; ++q) {
+            entryToExit[static_cast<std::size_t>(q)] = exit[rotor.EntryRow[q]];
+            exitToEntry[static_cast<std::size_t>(q)] = entry[rotor.ExitRow[q]];
+        }
+    }
+    for (int p = 0; p < N; ++p) {
+        wiring_.slot5EntryRow[static_cast<std::size_t>(p)] = bank.Slot(5).Copied().EntryRow[p];
+        wiring_.slot1ExitRow[static_cast<std::size_t>(p)] = bank.Slot(1).Copied().ExitRow[p];
+    }
+    wiring_.loads = bank.Loads();
+    return wiring_;
+}
 
 std::size_t TextCipher::Encipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned)
 {
-    if (!bank.Complete())
-        ProgrammingError("enciphering with a bank that is not installed");
-    const BankView view(bank);
-    Encipherment encipherment(view);
+    Encipherment encipherment(WiringOf(bank));
     return Run(bank, text, turned, encipherment);
 }
 
 std::size_t TextCipher::Decipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned)
 {
-    if (!bank.Complete())
-        ProgrammingError("deciphering with a bank that is not installed");
-    const BankView view(bank);
-    Decipherment decipherment(view);
+    Decipherment decipherment(WiringOf(bank));
     return Run(bank, text, turned, decipherment);
 }
 

@@ -2,12 +2,17 @@
 // The fast path of the runs: whole texts enciphered or deciphered in place, one bank step per position.
 //
 // A symbol's path through the bank is worked out in row positions: a turn of slot k adds its turn count
-// to every position it is looked up at. Slots 2 to 5 stand still for 135 steps at a time, so their four
-// hops fold into one table for each such stretch (and slots 3 to 5 into one for each 18,225 steps);
-// a symbol then costs two lookups in its slot 1 tables. The results equal the bank's symbol-by-symbol path.
+// to every position it is looked up at, so no row ever moves. Slots 2 to 5 stand still for 135 steps at
+// a time, so their hops fold into one table for each such stretch (and slots 3 to 5 into one for each
+// 18,225 steps); a symbol then costs two table lookups. The results equal the bank's symbol-by-symbol path.
 
+#include "MachineTypes.h"
+
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
+#include <vector>
 
 namespace velista {
 
@@ -17,8 +22,26 @@ class TextCipher {
 public:
     // Both return how many characters were outside the alphabet and passed unchanged, and set turned
     // to the mask of the slots that turned (bit k - 1 for slot k).
-    static std::size_t Encipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned);
-    static std::size_t Decipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned);
+    std::size_t Encipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned);
+    std::size_t Decipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned);
+
+    // The tables that depend only on which rotors were copied into the slots; built again when the
+    // bank's slots were loaded since they were made.
+    struct Wiring {
+        static constexpr std::uint8_t Outside = 255;
+        std::uint64_t loads = 0;
+        // Character -> copied position in slot 1's exit row / slot 5's entry row, or Outside.
+        std::vector<std::uint8_t> slot1Exit, slot5Entry;
+        // Slots 2 to 4: copied entry position -> copied exit position of the same symbol (enciphering),
+        // and copied exit position -> copied entry position (deciphering).
+        std::array<std::array<std::uint8_t, RowLength>, 3> entryToExit{}, exitToEntry{};
+        std::array<Symbol, RowLength> slot5EntryRow{}, slot1ExitRow{};
+    };
+
+private:
+    const Wiring& WiringOf(const RotorBank& bank);
+
+    Wiring wiring_;
 };
 
 }  // namespace velista

@@ -1,0 +1,18 @@
+#pragma once
+// One run of the command-line tool: which way, with which rotors and key, from where to where.
+
+#include <string>
+
+namespace velista::cli {
+
+enum class Direction { Encrypt, Decrypt };
+
+struct BatchJob {
+    Direction direction = Direction::Encrypt;
+    std::u16string rotors;  // five digits
+    std::u16string key;     // five alphabet symbols
+    std::string input;      // "-" for standard input
+    std::string output;     // "-" for standard output
+};
+
+}  // namespace velista::cli

@@ -1,0 +1,37 @@
+#include "BatchWindow.h"
+
+#include <Checked.h>
+
+namespace velista::cli {
+
+BatchWindow::BatchWindow(std::u16string rotors, std::u16string key)
+    : rotors_(std::move(rotors))
+    , key_(std::move(key))
+{
+}
+
+void BatchWindow::ClearRotorWindow(int window)
+{
+    CheckIndex(window, 0, 4);
+    topLines_[window].reset();
+}
+
+void BatchWindow::AppendRotorWindowLine(int window, std::u16string_view line)
+{
+    CheckIndex(window, 0, 4);
+    if (!topLines_[window])
+        topLines_[window] = std::u16string(line);
+}
+
+std::optional<std::u16string> BatchWindow::RotorWindowTopLine(int window) const
+{
+    CheckIndex(window, 0, 4);
+    return topLines_[window];
+}
+
+void BatchWindow::ShowCriticalMessage(std::u16string_view text, std::u16string_view)
+{
+    message_ = text;
+}
+
+}  // namespace velista::cli

@@ -1,0 +1,34 @@
+#pragma once
+// The machine's window in batch work: fixed rotor and key fields, rotor windows that nobody watches.
+
+#include <MachineWindow.h>
+
+#include <string>
+
+namespace velista::cli {
+
+class BatchWindow final : public MachineWindow {
+public:
+    BatchWindow(std::u16string rotors, std::u16string key);
+
+    void ClearRotorWindow(int window) override;
+    void AppendRotorWindowLine(int window, std::u16string_view line) override;
+    std::optional<std::u16string> RotorWindowTopLine(int window) const override;
+    std::u16string RotorFieldText() const override { return rotors_; }
+    std::u16string KeyFieldText() const override { return key_; }
+    void ShowRunButtons() override {}
+    void ShowCriticalMessage(std::u16string_view text, std::u16string_view title) override;
+    void Yield() override {}
+
+    // The last message the machine showed, empty if none.
+    const std::u16string& Message() const { return message_; }
+
+private:
+    std::u16string rotors_;
+    std::u16string key_;
+    // Key setting reads the top line back, so each window keeps that much.
+    std::optional<std::u16string> topLines_[5];
+    std::u16string message_;
+};
+
+}  // namespace velista::cli
