@@ -29,15 +29,24 @@ OutputFile::OutputFile(std::string name)
 {
     if (name_ == "-")
         return;
+    struct stat existing {};
+    const bool exists = stat(name_.c_str(), &existing) == 0;
+    // A device or a pipe is written as it is: replacing it by a file would be wrong.
+    if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+        fd_ = open(name_.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd_ < 0)
+            throw FileError(CannotWrite, name_, errno);
+        direct_ = true;
+        return;
+    }
     std::string pattern = Folder(name_) + "/.velista-XXXXXX";
     fd_ = mkstemp(pattern.data());
     if (fd_ < 0)
         throw FileError(CannotWrite, name_, errno);
     temporary_ = pattern;
     // mkstemp makes the file private; give it the mode the named file has, or that a new file would get.
-    struct stat existing {};
     mode_t mode = 0;
-    if (stat(name_.c_str(), &existing) == 0) {
+    if (exists) {
         mode = existing.st_mode & 07777;
     } else {
         const mode_t mask = umask(0);
@@ -49,6 +58,8 @@ OutputFile::OutputFile(std::string name)
 
 OutputFile::~OutputFile()
 {
+    if (direct_)
+        close(fd_);
     if (!temporary_.empty()) {
         close(fd_);
         unlink(temporary_.c_str());
@@ -70,6 +81,12 @@ void OutputFile::Write(std::string_view bytes)
 
 void OutputFile::Commit()
 {
+    if (direct_) {
+        direct_ = false;
+        if (close(fd_) != 0)
+            throw FileError(CannotWrite, name_, errno);
+        return;
+    }
     if (temporary_.empty())
         return;
     const int fd = fd_;

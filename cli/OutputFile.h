@@ -8,7 +8,8 @@ namespace velista::cli {
 
 class OutputFile {
 public:
-    // "-" is standard output. For a file, a temporary file is made beside it.
+    // "-" is standard output. For a file, a temporary file is made beside it; a device or a pipe is
+    // written directly.
     explicit OutputFile(std::string name);
     ~OutputFile();  // removes the temporary file unless Commit() succeeded
 
@@ -23,6 +24,7 @@ private:
     std::string name_;
     std::string temporary_;
     int fd_ = 1;
+    bool direct_ = false;
 };
 
 }  // namespace velista::cli
