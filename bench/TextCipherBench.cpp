@@ -4,6 +4,7 @@
 
 #include <Alphabet.h>
 #include <CipherMachine.h>
+#include <HeadlessWindow.h>
 #include <Windows1251.h>
 #include <benchmark/benchmark.h>
 
@@ -13,29 +14,10 @@ namespace {
 
 using namespace velista;
 
-class UnwatchedWindow final : public MachineWindow {
-public:
-    void ClearRotorWindow(int window) override { top_[window].reset(); }
-    void AppendRotorWindowLine(int window, std::u16string_view line) override
-    {
-        if (!top_[window])
-            top_[window] = std::u16string(line);
-    }
-    std::optional<std::u16string> RotorWindowTopLine(int window) const override { return top_[window]; }
-    std::u16string RotorFieldText() const override { return u"73915"; }
-    std::u16string KeyFieldText() const override { return u"Ключ1"; }
-    void ShowRunButtons() override {}
-    void ShowCriticalMessage(std::u16string_view, std::u16string_view) override {}
-    void Yield() override {}
-
-private:
-    std::optional<std::u16string> top_[5];
-};
-
 template <bool Encipher>
 void WholeText(benchmark::State& state, bool lineBreaks)
 {
-    UnwatchedWindow window;
+    HeadlessWindow window(u"73915", u"Ключ1");
     CipherMachine machine(window);
     machine.InstallRotors(window);
     const std::u16string original = Windows1251::Decode(bench::RussianText(1 << 20, lineBreaks));
@@ -58,7 +40,7 @@ void EncipherOneLine(benchmark::State& state) { WholeText<true>(state, false); }
 // The symbol-by-symbol path, for scale.
 void EncipherSymbolBySymbol(benchmark::State& state)
 {
-    UnwatchedWindow window;
+    HeadlessWindow window(u"73915", u"Ключ1");
     CipherMachine machine(window);
     machine.InstallRotors(window);
     std::u16string text = Windows1251::Decode(bench::RussianText(1 << 14));

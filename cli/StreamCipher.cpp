@@ -1,10 +1,10 @@
 #include "StreamCipher.h"
 
 #include "BatchError.h"
-#include "BatchWindow.h"
 #include "OutputFile.h"
 
 #include <CipherMachine.h>
+#include <HeadlessWindow.h>
 #include <Checked.h>
 #include <LineBreakNormalizer.h>
 #include <Windows1251.h>
@@ -68,7 +68,7 @@ void StreamCipher::Run(const BatchJob& job)
 {
     InputFile input(job.input);
 
-    BatchWindow window(job.rotors, job.key);
+    HeadlessWindow window(job.rotors, job.key);
     CipherMachine machine(window);
     if (!machine.InstallRotors(window))
         ProgrammingError("the command line let through rotors or a key that the machine refuses");

@@ -1,6 +1,7 @@
 // Runs the built velista-cli on files, as a user's batch job would.
 
 #include <CipherMachine.h>
+#include <HeadlessWindow.h>
 #include <LineBreakNormalizer.h>
 #include <Windows1251.h>
 
@@ -89,24 +90,7 @@ protected:
 // What the machine makes of a file's bytes, through the core rather than the tool.
 std::string ThroughCore(const std::string& bytes, bool encrypt, std::u16string rotors, std::u16string key)
 {
-    struct Window final : MachineWindow {
-        std::u16string rotors, key;
-        std::optional<std::u16string> top[5];
-        void ClearRotorWindow(int w) override { top[w].reset(); }
-        void AppendRotorWindowLine(int w, std::u16string_view line) override
-        {
-            if (!top[w])
-                top[w] = std::u16string(line);
-        }
-        std::optional<std::u16string> RotorWindowTopLine(int w) const override { return top[w]; }
-        std::u16string RotorFieldText() const override { return rotors; }
-        std::u16string KeyFieldText() const override { return key; }
-        void ShowRunButtons() override {}
-        void ShowCriticalMessage(std::u16string_view, std::u16string_view) override {}
-        void Yield() override {}
-    } window;
-    window.rotors = std::move(rotors);
-    window.key = std::move(key);
+    HeadlessWindow window(std::move(rotors), std::move(key));
     CipherMachine machine(window);
     EXPECT_TRUE(machine.InstallRotors(window));
     std::string normalized;

@@ -1,15 +1,16 @@
 #pragma once
-// The machine's window in batch work: fixed rotor and key fields, rotor windows that nobody watches.
+// The machine's window where nobody watches: fixed rotor and key fields, rotor windows that keep only
+// their top line (key setting reads it back). Batch work and measurements install the bank through it.
 
-#include <MachineWindow.h>
+#include "MachineWindow.h"
 
 #include <string>
 
-namespace velista::cli {
+namespace velista {
 
-class BatchWindow final : public MachineWindow {
+class HeadlessWindow final : public MachineWindow {
 public:
-    BatchWindow(std::u16string rotors, std::u16string key);
+    HeadlessWindow(std::u16string rotors, std::u16string key);
 
     void ClearRotorWindow(int window) override;
     void AppendRotorWindowLine(int window, std::u16string_view line) override;
@@ -26,9 +27,8 @@ public:
 private:
     std::u16string rotors_;
     std::u16string key_;
-    // Key setting reads the top line back, so each window keeps that much.
     std::optional<std::u16string> topLines_[5];
     std::u16string message_;
 };
 
-}  // namespace velista::cli
+}  // namespace velista
