@@ -79,8 +79,10 @@ bool CipherMachine::SetSlot(std::int16_t slot, MachineWindow& window)
     window.Yield();
     const std::u16string keySymbol = AsText(CharAt(window.KeyFieldText(), place, window));
     // One revolution brings every symbol of the row to the top; a key that changed to a character
-    // outside the alphabet meanwhile ends the turning there.
-    for (int turns = 0; top != keySymbol && turns < RowLength; ++turns) {
+    // outside the alphabet meanwhile ends the turning there. An alphabet symbol is turned to however
+    // long it takes: an installation started inside this one may have turned the slot meanwhile.
+    const bool shows = keySymbol.size() == 1 && Alphabet::Machine().Contains(keySymbol.front());
+    for (int turns = 0; top != keySymbol && (shows || turns < RowLength); ++turns) {
         if (window.Stopping())
             return false;
         bank_.RotateSlot(slot, 1, window);
