@@ -28,14 +28,6 @@ void Repeat(std::array<T, Size>& table)
         std::copy_n(table.begin(), N, table.begin() + static_cast<std::ptrdiff_t>(copy));
 }
 
-// Picks by masking rather than branching: line breaks and punctuation come unpredictably, and a
-// mispredicted branch costs more than the whole lookup (measured).
-inline char16_t Select(std::uint8_t position, char16_t c, char16_t substitute)
-{
-    const auto mask = static_cast<char16_t>(-static_cast<int>(position == Outside));
-    return static_cast<char16_t>((c & mask) | (substitute & ~mask));
-}
-
 struct Turns {
     std::array<int, 5> of{};  // of[k - 1]: turns of slot k
 
@@ -97,20 +89,18 @@ public:
         Repeat(stretch_);
     }
 
-    // A loop over raw pointers: the tables and the text are all char16_t, and only __restrict lets the
-    // compiler keep the table loads apart from the text stores.
     // Slot 1 exit position x = position + t0 + j reads stretch_ at N + x - o2, which stays inside its 5N
     // places since t0, j and o2 are each below N and position is below N or is Outside (255 < 2N).
     std::size_t Stretch(char16_t* text, int length, int t0) const
     {
-        const std::uint8_t* __restrict exitPosition = wiring_.slot1Exit.data();
-        const char16_t* __restrict substitutes = stretch_.data() + N + t0 - o2_;
-        char16_t* __restrict out = text;
+        const std::uint8_t* exitPosition = wiring_.slot1Exit.data();
+        const char16_t* substitutes = stretch_.data() + N + t0 - o2_;
+        char16_t* out = text;
         std::size_t passed = 0;
         for (int j = 0; j < length; ++j) {
             const char16_t c = out[j];
             const std::uint8_t position = exitPosition[c];
-            out[j] = Select(position, c, substitutes[position + j]);
+            out[j] = position == Outside ? c : substitutes[position + j];
             passed += position == Outside;
         }
         return passed;
@@ -170,15 +160,15 @@ public:
     // stretch_'s zeros past N.
     std::size_t Stretch(char16_t* text, int length, int t0) const
     {
-        const std::uint8_t* __restrict entryPosition = wiring_.slot5Entry.data();
-        const std::uint16_t* __restrict toSlot1 = stretch_.data();
-        const char16_t* __restrict base = slot1Exit_.data() + 2 * N - t0;
-        char16_t* __restrict out = text;
+        const std::uint8_t* entryPosition = wiring_.slot5Entry.data();
+        const std::uint16_t* toSlot1 = stretch_.data();
+        const char16_t* base = slot1Exit_.data() + 2 * N - t0;
+        char16_t* out = text;
         std::size_t passed = 0;
         for (int j = 0; j < length; ++j) {
             const char16_t c = out[j];
             const std::uint8_t position = entryPosition[c];
-            out[j] = Select(position, c, base[toSlot1[position] - j]);
+            out[j] = position == Outside ? c : base[toSlot1[position] - j];
             passed += position == Outside;
         }
         return passed;
