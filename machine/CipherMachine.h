@@ -18,7 +18,8 @@ public:
     static constexpr std::u16string_view IncompleteFieldsMessage =
         u"Не указаны номера всех дисков или ключ имеет менее 5-ти символов ";
     static constexpr std::u16string_view KeyOutsideAlphabetMessage =
-        u"Ключ содержит символ, которого нет в алфавите машины. Ключ составляют буквы, цифры, пробел и знаки ( ) , - . : [ ]";
+        u"Ключ содержит символ, которого нет в алфавите машины. В ключ входят латинские и русские буквы "
+        u"(кроме Ё и ё), цифры, пробел и знаки ( ) , - . : [ ]";
 
     // Stores the wiring, fills the catalogue and sets the step counters to 0.
     explicit CipherMachine(EventLoop& loop);
