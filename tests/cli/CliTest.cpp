@@ -59,6 +59,19 @@ protected:
     Result Run(std::vector<std::string> args, const std::string& stdinFile = "/dev/null") const
     {
         args.insert(args.begin(), VELISTA_CLI);
+        return Spawn(std::move(args), stdinFile);
+    }
+
+    // Runs the tool with the files it writes limited to a few KiB, so that writing fails midway
+    // (as a full disk would) even for root.
+    Result RunWithSmallFiles(std::vector<std::string> args) const
+    {
+        args.insert(args.begin(), {"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"", VELISTA_CLI});
+        return Spawn(std::move(args), "/dev/null");
+    }
+
+    Result Spawn(std::vector<std::string> args, const std::string& stdinFile) const
+    {
         std::vector<char*> argv;
         for (auto& a : args)
             argv.push_back(a.data());
@@ -239,6 +252,18 @@ TEST_F(CliTest, ReadFailureMidwayLeavesTheOldOutput)
     const Result failed = Run({"encrypt", "--rotors", "01234", "--key", "abcde", "-o", Path("out.vls").string(),
                                Path("folder").string()});
     EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(ReadFile(Path("out.vls")), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);  // no temporary left
+}
+
+TEST_F(CliTest, WriteFailureMidwayLeavesTheOldOutput)
+{
+    WriteFile(Path("in.txt"), RandomText(1 << 20, 3));
+    WriteFile(Path("out.vls"), "old");
+    const Result failed = RunWithSmallFiles({"encrypt", "--rotors", "01234", "--key", "abcde", "-o",
+                                             Path("out.vls").string(), Path("in.txt").string()});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("out.vls"), std::string::npos) << failed.err;
     EXPECT_EQ(ReadFile(Path("out.vls")), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);  // no temporary left
 }
