@@ -17,11 +17,10 @@ Alphabet::Alphabet(std::u16string_view text)
 {
     if (text.size() != static_cast<std::size_t>(RowLength))
         ProgrammingError("the alphabet must hold 135 symbols");
-    index_.fill(NotASymbol);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (index_[text[i]] != NotASymbol)
+    for (const char16_t c : text) {
+        if (member_[c])
             ProgrammingError("a symbol occurs twice in the alphabet");
-        index_[text[i]] = static_cast<std::uint8_t>(i);
+        member_[c] = true;
     }
 }
 

@@ -24,7 +24,6 @@ public:
     // Stores the wiring, fills the catalogue and sets the step counters to 0.
     explicit CipherMachine(EventLoop& loop);
 
-    const RotorWiringText& Wiring() const { return RotorWiringText_; }
     const RotorCatalogue& Catalogue() const { return RotorCatalogue_; }
     void LoadCatalogue(EventLoop& loop) { RotorCatalogue_.LoadCatalogue(RotorWiringText_, loop); }
 

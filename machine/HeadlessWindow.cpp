@@ -29,9 +29,4 @@ std::optional<std::u16string> HeadlessWindow::RotorWindowTopLine(int window) con
     return topLines_[window];
 }
 
-void HeadlessWindow::ShowCriticalMessage(std::u16string_view text, std::u16string_view)
-{
-    message_ = text;
-}
-
 }  // namespace velista

@@ -18,17 +18,13 @@ public:
     std::u16string RotorFieldText() const override { return rotors_; }
     std::u16string KeyFieldText() const override { return key_; }
     void ShowRunButtons() override {}
-    void ShowCriticalMessage(std::u16string_view text, std::u16string_view title) override;
+    void ShowCriticalMessage(std::u16string_view, std::u16string_view) override {}
     void Yield() override {}
-
-    // The last message the machine showed, empty if none.
-    const std::u16string& Message() const { return message_; }
 
 private:
     std::u16string rotors_;
     std::u16string key_;
     std::optional<std::u16string> topLines_[5];
-    std::u16string message_;
 };
 
 }  // namespace velista

@@ -40,14 +40,25 @@ void RotorBank::ShowSlot(std::int16_t slot, MachineWindow& window) const
     }
 }
 
-std::int16_t RotorBank::FindInExitRow(std::int16_t slot, Symbol symbol) const
+namespace {
+
+// The first position at which the row holds the symbol, scanning from 0; 0 when it holds none.
+template <typename Row>
+std::int16_t FirstPosition(Row row, Symbol symbol)
 {
-    const RotorSlot& searched = RotorSlots[slot];
     for (std::int16_t p = 0; p < RowLength; ++p) {
-        if (searched.ExitAt(p) == symbol)
+        if (row(p) == symbol)
             return p;
     }
     return 0;
+}
+
+}  // namespace
+
+std::int16_t RotorBank::FindInExitRow(std::int16_t slot, Symbol symbol) const
+{
+    const RotorSlot& searched = RotorSlots[slot];
+    return FirstPosition([&](int p) { return searched.ExitAt(p); }, symbol);
 }
 
 Symbol RotorBank::EntryOfNextSlot(std::int16_t slot, std::int16_t position) const
@@ -59,11 +70,7 @@ Symbol RotorBank::EntryOfNextSlot(std::int16_t slot, std::int16_t position) cons
 std::int16_t RotorBank::FindInEntryRow(std::int16_t slot, Symbol symbol) const
 {
     const RotorSlot& searched = RotorSlots[slot];
-    for (std::int16_t p = 0; p < RowLength; ++p) {
-        if (searched.EntryAt(p) == symbol)
-            return p;
-    }
-    return 0;
+    return FirstPosition([&](int p) { return searched.EntryAt(p); }, symbol);
 }
 
 Symbol RotorBank::ExitOfPreviousSlot(std::int16_t slot, std::int16_t position) const

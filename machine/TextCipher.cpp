@@ -1,6 +1,5 @@
 #include "TextCipher.h"
 
-#include "Alphabet.h"
 #include "Checked.h"
 #include "RotorBank.h"
 

@@ -8,7 +8,6 @@ namespace velista {
 
 namespace {
 
-
 // Byte for each code unit; 0 where the code page has none (U+0000 itself is byte 0).
 struct EncodeTable {
     std::array<unsigned char, 65536> byteOf{};
@@ -50,12 +49,12 @@ std::size_t Windows1251::Encode(std::u16string_view text, std::span<char> bytes)
 {
     if (bytes.size() < text.size())
         ProgrammingError("Windows1251::Encode: output too short");
-    const auto& byteOf = Encoding().byteOf;
+    const EncodeTable& table = Encoding();
     std::size_t replaced = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t character = text[i];
-        unsigned char byte = byteOf[character];
-        if (byte == 0 && character != 0) {
+        unsigned char byte = table.byteOf[text[i]];
+        // Not through Encode(char16_t): its optional costs a fifth of the tool's time (measured).
+        if (byte == 0 && text[i] != 0) {
             byte = Replacement;
             ++replaced;
         }
