@@ -1,0 +1,15 @@
+#include "InputMethodKeyboardState.h"
+
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLocale>
+
+namespace velista {
+
+std::string InputMethodKeyboardState::LayoutIdentifier() const
+{
+    const QLocale locale = QGuiApplication::inputMethod()->locale();
+    return locale.language() == QLocale::Russian ? "00000419" : "00000409";
+}
+
+}  // namespace velista

@@ -1,0 +1,15 @@
+#pragma once
+// The keyboard where the platform tells no more than the input method's locale (Wayland, macOS, offscreen).
+
+#include "KeyboardState.h"
+
+namespace velista {
+
+class InputMethodKeyboardState final : public KeyboardState {
+public:
+    bool CapsLock() const override { return false; }
+    bool NumLock() const override { return false; }
+    std::string LayoutIdentifier() const override;
+};
+
+}  // namespace velista

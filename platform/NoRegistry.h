@@ -1,0 +1,15 @@
+#pragma once
+// The registry of a system that has none: every key is missing.
+
+#include "SystemRegistry.h"
+
+namespace velista {
+
+class NoRegistry final : public SystemRegistry {
+public:
+    bool OpenKey(Key, std::string_view, std::uint32_t, Key&) override { return false; }
+    bool QueryValue(Key, std::string_view, std::uint32_t&, std::string&, std::uint32_t&) override { return false; }
+    void CloseKey(Key) override {}
+};
+
+}  // namespace velista

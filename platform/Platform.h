@@ -1,0 +1,18 @@
+#pragma once
+// The platform services the windows use, gathered so that tests can hand in stand-ins.
+
+#include "Beeper.h"
+#include "KeyboardState.h"
+#include "ProgramLauncher.h"
+#include "SystemRegistry.h"
+
+namespace velista {
+
+struct Platform {
+    Beeper& beeper;
+    KeyboardState& keyboard;
+    SystemRegistry& registry;
+    ProgramLauncher& launcher;
+};
+
+}  // namespace velista

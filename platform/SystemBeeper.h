@@ -1,0 +1,18 @@
+#pragma once
+// The system beep, merged when beeps come faster than they can sound.
+
+#include "Beeper.h"
+
+#include <QElapsedTimer>
+
+namespace velista {
+
+class SystemBeeper final : public Beeper {
+public:
+    void Beep() override;
+
+private:
+    QElapsedTimer sinceLast_;
+};
+
+}  // namespace velista

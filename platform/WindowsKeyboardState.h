@@ -1,0 +1,15 @@
+#pragma once
+// The keyboard as Windows reports it to the user-interface thread.
+
+#include "KeyboardState.h"
+
+namespace velista {
+
+class WindowsKeyboardState final : public KeyboardState {
+public:
+    bool CapsLock() const override;
+    bool NumLock() const override;
+    std::string LayoutIdentifier() const override;
+};
+
+}  // namespace velista
