@@ -7,8 +7,8 @@ namespace velista {
 
 class NoRegistry final : public SystemRegistry {
 public:
-    bool OpenKey(Key, std::string_view, std::uint32_t, Key&) override { return false; }
-    bool QueryValue(Key, std::string_view, std::uint32_t&, std::string&, std::uint32_t&) override { return false; }
+    bool OpenKey(Key, const std::string&, std::uint32_t, Key&) override { return false; }
+    bool QueryValue(Key, const std::string&, std::uint32_t&, char*, std::uint32_t&) override { return false; }
     void CloseKey(Key) override {}
 };
 

@@ -5,15 +5,15 @@
 
 namespace velista {
 
-bool SystemLauncher::FileExists(const std::string& path) const
+bool SystemLauncher::FileExists(const QString& path) const
 {
-    const QFileInfo file(QString::fromLocal8Bit(path));
-    return file.exists() && file.isFile();
+    const QFileInfo file(path);
+    return file.isFile() && !file.isHidden();
 }
 
-bool SystemLauncher::Start(const std::string& path)
+bool SystemLauncher::Start(const QString& path)
 {
-    return QProcess::startDetached(QString::fromLocal8Bit(path), {});
+    return QProcess::startDetached(path, {});
 }
 
 }  // namespace velista

@@ -7,8 +7,8 @@ namespace velista {
 
 class SystemLauncher final : public ProgramLauncher {
 public:
-    bool FileExists(const std::string& path) const override;
-    bool Start(const std::string& path) override;
+    bool FileExists(const QString& path) const override;
+    bool Start(const QString& path) override;
 };
 
 }  // namespace velista
