@@ -1,0 +1,13 @@
+#include "Form4.h"
+
+namespace velista {
+
+Form4::Form4(QString programFolder)
+    : PageWindow(std::move(programFolder), QString::fromUtf16(PageName), QSize(9060, 3795), 0,
+                 QStringLiteral("WebBrowser"))
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Справка"));
+}
+
+}  // namespace velista

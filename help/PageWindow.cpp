@@ -1,0 +1,61 @@
+#include "PageWindow.h"
+
+#include "PageBrowser.h"
+#include "ProgramIcon.h"
+#include "Twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace velista {
+
+PageWindow::PageWindow(QString programFolder, QString pageName, QSize clientTwips, int browserTopTwips,
+                       const QString& browserName)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , programFolder_(std::move(programFolder))
+    , pageName_(std::move(pageName))
+    , browser_(new PageBrowser(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
+    setFixedSize(TwipsSize(clientTwips.width(), clientTwips.height()));
+    browser_->setObjectName(browserName);
+    browser_->move(0, TwipsToPixels(browserTopTwips));
+}
+
+void PageWindow::Load()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    show();
+    ResizeStep();
+    browser_->Navigate(PagePath());
+}
+
+QString PageWindow::PagePath() const
+{
+    return programFolder_ + PathSeparator + pageName_;
+}
+
+int PageWindow::BrowserExtent(int clientPixels)
+{
+    const float twips = static_cast<float>(clientPixels) * TwipsPerPixel - 10.0f;
+    return TwipsToPixels(std::max(twips, 0.0f));
+}
+
+void PageWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ResizeStep();
+}
+
+void PageWindow::ResizeStep()
+{
+    browser_->resize(BrowserExtent(width()), BrowserExtent(height()));
+}
+
+}  // namespace velista

@@ -1,0 +1,10 @@
+#pragma once
+// The program's icon, which every window of the program carries.
+
+#include <QIcon>
+
+namespace velista {
+
+QIcon ProgramIcon();
+
+}  // namespace velista
