@@ -1,0 +1,141 @@
+#pragma once
+// The main window: tool strip, the plain-text and ciphertext areas, the rotor panel with the rotor
+// windows and the rotor and key fields, the menu and the status bar; the window the machine works in.
+
+#include "MachineWindow.h"
+#include "Platform.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace velista {
+
+class CipherMachine;
+class FilteredField;
+class RichTextBox;
+class RotorWindow;
+class StatusBar;
+class ThreeDButton;
+class ThreeDPanel;
+class UserDialogs;
+
+class Form1 : public QMainWindow, public MachineWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int WideTwips = 11400;
+    static constexpr int NarrowTwips = 8220;
+
+    static const QString NotInstalled;            // "ВНИМАНИЕ!  Роторы НЕ установлены."
+    static const QString NotInstalledAfterRotors;  // the text that stays after an edit of the rotor field
+    static const QString Installed;               // "Роторы  установлены."
+
+    // Builds the window and runs its creation handler; programFolder is where the program lives.
+    Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dialogs, const QString& programFolder,
+          QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // What the machine does to the window.
+    void ClearRotorWindow(int window) override;
+    void AppendRotorWindowLine(int window, std::u16string_view line) override;
+    std::optional<std::u16string> RotorWindowTopLine(int window) const override;
+    std::u16string RotorFieldText() const override;
+    std::u16string KeyFieldText() const override;
+    void ShowRunButtons() override;
+    void ShowCriticalMessage(std::u16string_view text, std::u16string_view title) override;
+    void Yield() override;
+    bool Stopping() const override { return quitting_; }
+
+    // The window's state and its status writers.
+    bool RotorsInstalled() const;
+    void ShowRotorState(const QString& text);
+    void ShowOperation(const QString& text);
+    bool IsRussianLayout() const;
+    void bloc();
+    void Rebloc();
+
+    bool InstallRotors();
+    void ToggleRotorPanel();
+    // The outer width of the window: its client width and a 45-twip frame on each side.
+    int WidthTwips() const;
+
+    QString LastDirectory() const { return lastDirectory_; }
+
+    // "Выход": every window closes and the program ends, also in the middle of an installation.
+    void Exit();
+
+    // The controls, by their designed names.
+    QTimer* Timer1 = nullptr;
+    ThreeDPanel* SSPanel1 = nullptr;
+    ThreeDPanel* SSPanel2 = nullptr;
+    ThreeDPanel* SSPanel3 = nullptr;
+    ThreeDPanel* SSPanel4 = nullptr;
+    ThreeDPanel* SSPanel5 = nullptr;
+    ThreeDPanel* SSPanel6 = nullptr;
+    RichTextBox* RichTextBox1 = nullptr;
+    RichTextBox* RichTextBox2 = nullptr;
+    ThreeDButton* SSCommand1 = nullptr;
+    ThreeDButton* SSCommand2 = nullptr;
+    ThreeDButton* SSCommand3 = nullptr;
+    ThreeDButton* SSCommand4 = nullptr;
+    ThreeDButton* SSCommand5 = nullptr;
+    ThreeDButton* SSCommand6 = nullptr;
+    ThreeDButton* SSCommand7 = nullptr;
+    ThreeDButton* SSCommand8 = nullptr;
+    ThreeDButton* SSCommand9 = nullptr;
+    ThreeDButton* SSCommand10 = nullptr;
+    std::array<RotorWindow*, 5> List2{};
+    FilteredField* Text4 = nullptr;
+    FilteredField* Text5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+
+    // The menu entries, each the one action of its command, shared with its button.
+    QAction* newAction = nullptr;        // new
+    QAction* openAction = nullptr;       // open
+    QAction* saveTextAction = nullptr;   // save_text
+    QAction* kjkjAction = nullptr;       // kjkj
+    QAction* openShifrAction = nullptr;  // open_shifr
+    QAction* saveShifrAction = nullptr;  // save_shifr
+    QAction* vbnAction = nullptr;        // vbn
+    QAction* exitAction = nullptr;       // exit
+    QAction* aaaAction = nullptr;        // aaa
+    QAction* hhhhAction = nullptr;       // hhhh
+    QAction* aboutAction = nullptr;      // about
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createTextAreas();
+    void createToolStrip();
+    void createRotorPanel();
+    void createStatusBar();
+    void createTimer();
+    void applyTabOrder();
+    void placeWindow();
+    void Form_Load();
+
+    void Timer1_Timer();
+    void Text4_Change();
+    void Text5_Change();
+    void FieldChanged();
+    void SSCommand10_Click();
+
+    CipherMachine& machine_;
+    Platform platform_;
+    UserDialogs& dialogs_;
+    QString lastDirectory_;
+    bool quitting_ = false;
+};
+
+}  // namespace velista

@@ -1,0 +1,243 @@
+#include "RichTextBox.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace velista {
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// Document text (blocks joined by the paragraph separator) with every separator as CR LF.
+QString WithCrLfBreaks(const QString& raw)
+{
+    QString text;
+    text.reserve(raw.size() + raw.count(QChar::ParagraphSeparator));
+    for (const QChar c : raw) {
+        if (c == QChar::ParagraphSeparator)
+            text += CrLf;
+        else
+            text += c;
+    }
+    return text;
+}
+
+}  // namespace
+
+QString WithLfBreaks(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            result += u'\n';
+        } else if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            result += u'\n';
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+RichTextBox::RichTextBox(QWidget* parent)
+    : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const auto forget = [this] {
+        if (!selecting_)
+            selection_.reset();
+    };
+    connect(this, &QTextEdit::cursorPositionChanged, this, forget);
+    connect(this, &QTextEdit::selectionChanged, this, forget);
+    connect(document(), &QTextDocument::contentsChanged, this, forget);
+}
+
+QString RichTextBox::Text() const
+{
+    // toPlainText() would turn no-break spaces into plain ones.
+    return WithCrLfBreaks(document()->toRawText());
+}
+
+void RichTextBox::SetText(const QString& text)
+{
+    setPlainText(WithLfBreaks(text));
+}
+
+qint32 RichTextBox::SymbolCount() const
+{
+    const QTextDocument* doc = document();
+    // Each line break is one document character and two symbols; the last block's end is no character.
+    return doc->characterCount() - 1 + doc->blockCount() - 1;
+}
+
+bool RichTextBox::IsEmpty() const
+{
+    return document()->isEmpty();
+}
+
+qint32 RichTextBox::TextPosition(int documentPosition) const
+{
+    return documentPosition + document()->findBlock(documentPosition).blockNumber();
+}
+
+int RichTextBox::DocumentPosition(qint32 textPosition, bool* onLf) const
+{
+    if (onLf)
+        *onLf = false;
+    const QTextDocument* doc = document();
+    const int end = doc->characterCount() - 1;
+    if (textPosition <= 0)
+        return 0;
+    // The last block whose first symbol stands at or before the position.
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (doc->findBlockByNumber(middle).position() + middle <= textPosition)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(low);
+    const int offset = textPosition - (block.position() + low);
+    const int content = block.length() - 1;
+    if (offset <= content)
+        return block.position() + offset;
+    if (offset == content + 1 && block.next().isValid()) {
+        if (onLf)
+            *onLf = true;
+        return block.position() + content + 1;
+    }
+    return end;
+}
+
+RichTextBox::Range RichTextBox::Selection() const
+{
+    if (selection_)
+        return *selection_;
+    const QTextCursor cursor = textCursor();
+    const qint32 start = TextPosition(cursor.selectionStart());
+    return {start, TextPosition(cursor.selectionEnd()) - start};
+}
+
+void RichTextBox::ShowSelection(Range range)
+{
+    const qint32 count = SymbolCount();
+    range.start = std::clamp(range.start, 0, count);
+    range.length = std::clamp(range.length, 0, count - range.start);
+    bool startOnLf = false;
+    int start = DocumentPosition(range.start, &startOnLf);
+    // A selection that opens on an LF shows its whole line break.
+    if (startOnLf)
+        --start;
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(DocumentPosition(range.start + range.length), QTextCursor::KeepAnchor);
+    selecting_ = true;
+    setTextCursor(cursor);
+    selecting_ = false;
+    selection_ = range;
+}
+
+qint32 RichTextBox::SelStart() const { return Selection().start; }
+
+qint32 RichTextBox::SelLength() const { return Selection().length; }
+
+void RichTextBox::SetSelStart(qint32 position) { ShowSelection({position, 0}); }
+
+void RichTextBox::SetSelLength(qint32 length) { ShowSelection({Selection().start, length}); }
+
+QString RichTextBox::SelText() const
+{
+    const Range range = Selection();
+    if (range.length <= 0)
+        return {};
+    bool startOnLf = false;
+    bool endOnLf = false;
+    const int start = DocumentPosition(range.start, &startOnLf) - (startOnLf ? 1 : 0);
+    const int end = DocumentPosition(range.start + range.length, &endOnLf);
+    QTextCursor cursor(const_cast<QTextDocument*>(document()));
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    QString text = WithCrLfBreaks(cursor.selectedText());
+    if (startOnLf)
+        text.remove(0, 1);
+    if (endOnLf)
+        text.chop(1);
+    return text;
+}
+
+void RichTextBox::SetSelText(const QString& text)
+{
+    const Range range = Selection();
+    const QString before = SelText();
+    if (text == before) {
+        ShowSelection({range.start + range.length, 0});
+        return;
+    }
+    bool startOnLf = false;
+    bool endOnLf = false;
+    int start = DocumentPosition(range.start, &startOnLf);
+    const int end = DocumentPosition(range.start + range.length, &endOnLf);
+    // Half a line break cannot be replaced: the whole break is, and its other half is written again.
+    QString replacement = text;
+    if (startOnLf) {
+        --start;
+        replacement.prepend(u'\r');
+    }
+    if (endOnLf && range.length > 0)
+        replacement.append(u'\n');
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(std::max(start, end), QTextCursor::KeepAnchor);
+    selecting_ = true;
+    cursor.insertText(WithLfBreaks(replacement));
+    selecting_ = false;
+    ShowSelection({range.start + qint32(text.size()), 0});
+}
+
+void RichTextBox::FormatWholeText(const QString& family, qreal points)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    format.setFontPointSize(points);
+    format.setFontUnderline(false);
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeCharFormat(format);
+    SetSelStart(0);
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText()) {
+        textCursor().insertText(WithLfBreaks(source->text()));
+        ensureCursorVisible();
+        return;
+    }
+    QTextEdit::insertFromMimeData(source);
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* event)
+{
+    // Shift+Enter would insert a line separator, a break that the files cannot tell from a paragraph.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & Qt::ShiftModifier) && !isReadOnly()) {
+        textCursor().insertBlock();
+        ensureCursorVisible();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+}  // namespace velista

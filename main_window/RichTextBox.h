@@ -1,0 +1,63 @@
+#pragma once
+// A text area that counts every line break as the two symbols CR LF, as the program's files hold them,
+// in every position, count and text it reports; with the selection operations the runs work through.
+
+#include <QTextEdit>
+
+#include <optional>
+
+namespace velista {
+
+class RichTextBox : public QTextEdit {
+    Q_OBJECT
+
+public:
+    explicit RichTextBox(QWidget* parent = nullptr);
+
+    // The whole text, each line break as CR LF, every character as it stands (no-break spaces too).
+    QString Text() const;
+    // Replaces the whole text; LF, CR LF and a lone CR each make one line break.
+    void SetText(const QString& text);
+    // How many symbols Text() holds, without building it.
+    qint32 SymbolCount() const;
+    bool IsEmpty() const;
+
+    // The selection, in the positions of Text(). Setting the start empties the selection.
+    qint32 SelStart() const;
+    qint32 SelLength() const;
+    void SetSelStart(qint32 position);
+    void SetSelLength(qint32 length);
+    QString SelText() const;
+    void SetSelText(const QString& text);
+
+    // Gives the whole text one font and size, with underlining off.
+    void FormatWholeText(const QString& family, qreal points);
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Range {
+        qint32 start = 0;
+        qint32 length = 0;
+    };
+
+    // Position in Text() of a document position.
+    qint32 TextPosition(int documentPosition) const;
+    // Document position of a position in Text(); a position on the LF of a line break gives the start
+    // of the next line, and afterLf tells that it fell there.
+    int DocumentPosition(qint32 textPosition, bool* onLf = nullptr) const;
+    Range Selection() const;
+    void ShowSelection(Range range);
+
+    // Kept while the program selects by positions of Text(): a document cursor cannot stand between
+    // the CR and the LF of a line break.
+    std::optional<Range> selection_;
+    bool selecting_ = false;
+};
+
+// LF, CR LF and a lone CR each become LF; the line and paragraph separators of Unicode too.
+QString WithLfBreaks(const QString& text);
+
+}  // namespace velista

@@ -1,0 +1,60 @@
+#include "RotorWindow.h"
+
+#include <QPainter>
+
+namespace velista {
+
+namespace {
+// Rows of the window's font, as the designed window is tall enough for 22 of them.
+constexpr int RowHeight = 13;
+const QColor DisabledText(109, 109, 109);
+}  // namespace
+
+RotorWindow::RotorWindow(QWidget* parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void RotorWindow::Clear()
+{
+    lines_.clear();
+    update();
+}
+
+void RotorWindow::AppendLine(const QString& line)
+{
+    lines_.append(line);
+    update();
+}
+
+std::optional<QString> RotorWindow::TopLine() const
+{
+    if (lines_.isEmpty())
+        return std::nullopt;
+    return lines_.front();
+}
+
+void RotorWindow::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    painter.setClipRect(area);
+    painter.setFont(font());
+    // The windows take no input, so their rows show in the grey of disabled text; the palette's own
+    // disabled grey is too faint to read on the light grey face, so the classic one is used.
+    painter.setPen(isEnabled() ? palette().color(QPalette::Text) : DisabledText);
+    int top = area.top();
+    for (const QString& line : lines_) {
+        if (top > area.bottom())
+            break;
+        painter.drawText(QRect(area.left() + 1, top, area.width() - 1, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         line);
+        top += RowHeight;
+    }
+}
+
+}  // namespace velista
