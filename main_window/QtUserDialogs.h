@@ -1,5 +1,5 @@
 #pragma once
-// The main window's modal boxes, as the platform shows them.
+// The main window's modal boxes and file dialogs, as the platform shows them.
 
 #include "UserDialogs.h"
 
@@ -8,6 +8,9 @@ namespace velista {
 class QtUserDialogs final : public UserDialogs {
 public:
     void Critical(QWidget* parent, const QString& text, const QString& title) override;
+    void Warning(QWidget* parent, const QString& text, const QString& title) override;
+    QString ChooseFileToOpen(QWidget* parent, const FileRequest& request) override;
+    QString ChooseFileToSave(QWidget* parent, const FileRequest& request) override;
 };
 
 }  // namespace velista
