@@ -125,12 +125,8 @@ void frmAbout::BuildControls()
                                QStringLiteral("Кафедра защиты информации\nВерхневолжский институт "
                                               "прикладной информатики\nТверь, 2024"));
 
-    // Labels never take the focus, so only the two buttons are reached by Tab, but the chain keeps the
-    // whole order.
-    QWidget* const tabOrder[] = {cmdOK_,    cmdSysInfo_, lblDescription_, lblDisclaimer_, lblTitle_,
-                                 lblVersion_, Picture1_, Label1_,        Label2_,        Label3_};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    // Of the whole tab order only the two buttons take the focus: labels and the picture never do.
+    setTabOrder(cmdOK_, cmdSysInfo_);
     cmdOK_->setFocus();
 }
 

@@ -1,0 +1,27 @@
+#pragma once
+// A launcher that knows a chosen set of files and programs and records every start it was asked for.
+
+#include "ProgramLauncher.h"
+
+#include <QSet>
+#include <QStringList>
+
+class FakeLauncher final : public velista::ProgramLauncher {
+public:
+    bool FileExists(const QString& path) const override
+    {
+        checked.append(path);
+        return files.contains(path);
+    }
+
+    bool Start(const QString& path) override
+    {
+        starts.append(path);
+        return startable.contains(path);
+    }
+
+    QSet<QString> files;
+    QSet<QString> startable;
+    mutable QStringList checked;
+    QStringList starts;
+};

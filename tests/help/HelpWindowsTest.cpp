@@ -1,0 +1,321 @@
+// The two help windows and the owner that opens them: captions, geometry, the page path, one window of
+// each kind, and a fresh load after closing.
+
+#include "FakeLauncher.h"
+#include "Form4.h"
+#include "InformationWindows.h"
+#include "NoRegistry.h"
+#include "PageBrowser.h"
+#include "frmAbout.h"
+#include "frmBrowser.h"
+
+#include <QtTest>
+
+using velista::Form4;
+using velista::InformationWindows;
+using velista::PageBrowser;
+using velista::PageWindow;
+using velista::frmBrowser;
+
+namespace {
+
+void WritePage(const QString& folder, const QString& name, const QString& title)
+{
+    QFile file(folder + '/' + name);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>%1</title></head>"
+                              "<body><p>Текст страницы «%1».</p></body></html>")
+                   .arg(title)
+                   .toUtf8());
+}
+
+QString MachinePage()
+{
+    return QString::fromUtf16(frmBrowser::PageName);
+}
+
+QString HelpPage()
+{
+    return QString::fromUtf16(Form4::PageName);
+}
+
+}  // namespace
+
+class HelpWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void BrowserCaptionFollowsPageAfterLoading();
+    void HelpCaptionNeverChanges();
+    void PagePath_data();
+    void PagePath();
+    void MissingPageLeavesBrowserEmpty();
+    void Geometry_data();
+    void Geometry();
+    void BrowserExtent_data();
+    void BrowserExtent();
+    void TinyClientAreaGivesEmptyBrowser();
+    void OneWindowOfEachKind();
+    void ClosedWindowLoadsItsPageAgain();
+    void AboutBoxIsOneAndAnewAfterClosing();
+    void WindowsCarryProgramIcon();
+    void ShippedPagesHaveTitles_data();
+    void ShippedPagesHaveTitles();
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+void HelpWindowsTest::init()
+{
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    WritePage(folder_->path(), MachinePage(), QStringLiteral("Как устроена машина"));
+    WritePage(folder_->path(), HelpPage(), QStringLiteral("Как пользоваться"));
+}
+
+void HelpWindowsTest::cleanup()
+{
+    folder_.reset();
+}
+
+void HelpWindowsTest::BrowserCaptionFollowsPageAfterLoading()
+{
+    frmBrowser window(folder_->path());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Form2"));
+    QSignalSpy loaded(window.brwWebBrowser(), &PageBrowser::DownloadComplete);
+
+    window.Load();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Form2"));
+
+    QVERIFY(loaded.wait());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Как устроена машина"));
+    QVERIFY(window.brwWebBrowser()->toPlainText().contains(QStringLiteral("Текст страницы")));
+}
+
+void HelpWindowsTest::HelpCaptionNeverChanges()
+{
+    Form4 window(folder_->path());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Справка"));
+    QSignalSpy loaded(window.WebBrowser(), &PageBrowser::DownloadComplete);
+
+    window.Load();
+
+    QVERIFY(loaded.wait());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Справка"));
+    QCOMPARE(window.WebBrowser()->documentTitle(), QStringLiteral("Как пользоваться"));
+}
+
+void HelpWindowsTest::PagePath_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("separators");
+
+    QTest::newRow("folder without a trailing separator") << QString() << QStringLiteral("/");
+    QTest::newRow("folder with a trailing separator gives two") << QStringLiteral("/") << QStringLiteral("//");
+}
+
+void HelpWindowsTest::PagePath()
+{
+    QFETCH(QString, suffix);
+    QFETCH(QString, separators);
+
+    frmBrowser window(folder_->path() + suffix);
+    const QString expected = folder_->path() + separators + MachinePage();
+    QCOMPARE(window.PagePath(), expected);
+
+    QSignalSpy loaded(window.brwWebBrowser(), &PageBrowser::DownloadComplete);
+    window.Load();
+    QCOMPARE(window.brwWebBrowser()->Location(), expected);
+    QVERIFY(loaded.wait());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Как устроена машина"));
+}
+
+void HelpWindowsTest::MissingPageLeavesBrowserEmpty()
+{
+    QTemporaryDir empty;
+    frmBrowser window(empty.path());
+    QSignalSpy loaded(window.brwWebBrowser(), &PageBrowser::DownloadComplete);
+
+    window.Load();
+    QVERIFY(loaded.wait());
+
+    QVERIFY(window.isVisible());
+    QVERIFY(window.brwWebBrowser()->toPlainText().isEmpty());
+    QVERIFY2(QApplication::activeModalWidget() == nullptr, "no message of the program's own");
+    QCOMPARE(window.windowTitle(), MachinePage());
+}
+
+void HelpWindowsTest::Geometry_data()
+{
+    QTest::addColumn<bool>("machine");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QRect>("browser");
+
+    // 9345 x 5580 twips; the browser 10 twips smaller, 30 twips down, so its foot lies outside.
+    QTest::newRow("frmBrowser") << true << QSize(623, 372) << QRect(0, 2, 622, 371);
+    // 9060 x 3795 twips; the browser leaves a 10-twip strip at the right and the bottom.
+    QTest::newRow("Form4") << false << QSize(604, 253) << QRect(0, 0, 603, 252);
+}
+
+void HelpWindowsTest::Geometry()
+{
+    QFETCH(bool, machine);
+    QFETCH(QSize, client);
+    QFETCH(QRect, browser);
+
+    std::unique_ptr<PageWindow> window;
+    if (machine)
+        window = std::make_unique<frmBrowser>(folder_->path());
+    else
+        window = std::make_unique<Form4>(folder_->path());
+    window->Load();
+
+    QCOMPARE(window->size(), client);
+    QCOMPARE(window->minimumSize(), client);
+    QCOMPARE(window->maximumSize(), client);
+    QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    auto* view = window->findChild<PageBrowser*>(machine ? QStringLiteral("brwWebBrowser") : QStringLiteral("WebBrowser"));
+    QVERIFY(view);
+    QCOMPARE(view->geometry(), browser);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(qAbs(window->geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(window->geometry().center().y() - screen.center().y()) <= 1);
+}
+
+void HelpWindowsTest::BrowserExtent_data()
+{
+    QTest::addColumn<int>("client");
+    QTest::addColumn<int>("extent");
+
+    QTest::newRow("nothing left") << 0 << 0;
+    QTest::newRow("one pixel, 15 twips, leaves a third of a pixel") << 1 << 0;
+    QTest::newRow("two pixels leave 20 twips") << 2 << 1;
+    QTest::newRow("the width of frmBrowser") << 623 << 622;
+}
+
+void HelpWindowsTest::BrowserExtent()
+{
+    QFETCH(int, client);
+    QFETCH(int, extent);
+
+    QCOMPARE(PageWindow::BrowserExtent(client), extent);
+}
+
+void HelpWindowsTest::TinyClientAreaGivesEmptyBrowser()
+{
+    Form4 window(folder_->path());
+    window.Load();
+    window.setFixedSize(0, 0);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(window.WebBrowser()->size(), QSize(0, 0));
+}
+
+void HelpWindowsTest::OneWindowOfEachKind()
+{
+    velista::NoRegistry registry;
+    FakeLauncher launcher;
+    InformationWindows windows(folder_->path(), registry, launcher);
+
+    frmBrowser* first = windows.ShowBrowser();
+    Form4* help = windows.ShowHelp();
+    QSignalSpy loaded(first->brwWebBrowser(), &PageBrowser::DownloadComplete);
+    QVERIFY(loaded.wait());
+    WritePage(folder_->path(), MachinePage(), QStringLiteral("Изменённая страница"));
+
+    QCOMPARE(windows.ShowBrowser(), first);
+    QCOMPARE(windows.ShowHelp(), help);
+    QTest::qWait(50);
+
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(first->windowTitle(), QStringLiteral("Как устроена машина"));
+    QVERIFY(first->isVisible());
+    QVERIFY(help->isVisible());
+    const QWidgetList all = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<frmBrowser*>(w) != nullptr; }),
+             1);
+}
+
+void HelpWindowsTest::ClosedWindowLoadsItsPageAgain()
+{
+    velista::NoRegistry registry;
+    FakeLauncher launcher;
+    InformationWindows windows(folder_->path(), registry, launcher);
+
+    QPointer<frmBrowser> first = windows.ShowBrowser();
+    QTRY_COMPARE(first->windowTitle(), QStringLiteral("Как устроена машина"));
+    QPointer<Form4> help = windows.ShowHelp();
+    windows.CloseAll();
+    QTRY_VERIFY(first.isNull());
+    QTRY_VERIFY(help.isNull());
+
+    WritePage(folder_->path(), MachinePage(), QStringLiteral("Изменённая страница"));
+    frmBrowser* second = windows.ShowBrowser();
+    QCOMPARE(second->windowTitle(), QStringLiteral("Form2"));
+    QTRY_COMPARE(second->windowTitle(), QStringLiteral("Изменённая страница"));
+    QVERIFY(windows.ShowHelp() != nullptr);
+}
+
+void HelpWindowsTest::AboutBoxIsOneAndAnewAfterClosing()
+{
+    velista::NoRegistry registry;
+    FakeLauncher launcher;
+    InformationWindows windows(folder_->path(), registry, launcher);
+
+    QPointer<velista::frmAbout> about = windows.ShowAbout();
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(windows.ShowAbout(), about.data());
+
+    about->close();
+    QTRY_VERIFY(about.isNull());
+    velista::frmAbout* again = windows.ShowAbout();
+    QVERIFY(again != nullptr);
+    QVERIFY(again->isVisible());
+}
+
+void HelpWindowsTest::WindowsCarryProgramIcon()
+{
+    velista::NoRegistry registry;
+    FakeLauncher launcher;
+    InformationWindows windows(folder_->path(), registry, launcher);
+
+    for (QWidget* window : std::initializer_list<QWidget*>{windows.ShowBrowser(), windows.ShowHelp(), windows.ShowAbout()}) {
+        const QList<QSize> sizes = window->windowIcon().availableSizes();
+        QVERIFY2(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)), qPrintable(window->objectName()));
+    }
+}
+
+void HelpWindowsTest::ShippedPagesHaveTitles_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("the machine") << MachinePage() << QStringLiteral("Велиста — как устроена машина");
+    QTest::newRow("the help") << HelpPage() << QStringLiteral("Велиста — справка");
+}
+
+// The pages beside the built program open with their Russian text intact.
+void HelpWindowsTest::ShippedPagesHaveTitles()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, title);
+
+    PageBrowser browser;
+    QSignalSpy loaded(&browser, &PageBrowser::DownloadComplete);
+    browser.Navigate(QStringLiteral(VELISTA_PROGRAM_DIR) + '/' + page);
+    QVERIFY(loaded.wait());
+
+    QCOMPARE(browser.documentTitle(), title);
+    const QString text = browser.toPlainText();
+    QVERIFY(text.size() > 2000);
+    QVERIFY(text.contains(QStringLiteral("ротор")));
+    QVERIFY(!text.contains(QChar::ReplacementCharacter));
+}
+
+QTEST_MAIN(HelpWindowsTest)
+#include "HelpWindowsTest.moc"
