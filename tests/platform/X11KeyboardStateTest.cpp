@@ -1,0 +1,39 @@
+// The Windows identifier given to an XKB layout: only the plain Russian layout reads as Russian.
+
+#include "LayoutIdentifier.h"
+#include "X11KeyboardState.h"
+
+#include <gtest/gtest.h>
+
+namespace velista::test {
+namespace {
+
+struct XkbRow {
+    const char* name;
+    const char* layout;
+    const char* variant;
+    bool russian;
+};
+
+class XkbLayoutTest : public ::testing::TestWithParam<XkbRow> {};
+
+TEST_P(XkbLayoutTest, OnlyPlainRussianIsRussian)
+{
+    const XkbRow& row = GetParam();
+    const std::string identifier = X11KeyboardState::IdentifierOf(row.layout, row.variant);
+    EXPECT_EQ(identifier.size(), 8u) << identifier;
+    EXPECT_EQ(IsRussianLayout(identifier), row.russian) << identifier;
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, XkbLayoutTest,
+                         ::testing::Values(XkbRow{"RussianWithoutVariant", "ru", "", true},
+                                           XkbRow{"RussianPhonetic", "ru", "phonetic", false},
+                                           XkbRow{"RussianTypewriter", "ru", "typewriter", false},
+                                           XkbRow{"UnitedStates", "us", "", false},
+                                           XkbRow{"Ukrainian", "ua", "", false},
+                                           XkbRow{"UnknownLayout", "xx", "", false},
+                                           XkbRow{"NoLayout", "", "", false}),
+                         [](const ::testing::TestParamInfo<XkbRow>& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace velista::test
