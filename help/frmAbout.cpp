@@ -122,8 +122,7 @@ void frmAbout::BuildControls()
     grey->raise();
     lblVersion_ = MakeLabel(this, "lblVersion", TwipsRect(3090, 780, 3885, 225), QStringLiteral("Version"));
     lblDisclaimer_ = MakeLabel(this, "lblDisclaimer", TwipsRect(3060, 1170, 3900, 645),
-                               QStringLiteral("Кафедра защиты информации\nВерхневолжский институт "
-                                              "прикладной информатики\nТверь, 2024"));
+                               QStringLiteral("Кафедра защиты информации\nВерхневолжский институт\nинформатики, Тверь, 2024"));
 
     // Of the whole tab order only the two buttons take the focus: labels and the picture never do.
     setTabOrder(cmdOK_, cmdSysInfo_);
