@@ -19,8 +19,6 @@ private slots:
     void Controls_data();
     void Controls();
     void Captions();
-    void AuthorMarkInSymbolFont();
-    void PictureIsShownUnscaled();
     void EtchedSeparator();
     void TabOrder();
     void Keys_data();
@@ -98,20 +96,7 @@ void AboutBoxTest::Captions()
     QCOMPARE(QKeySequence::mnemonic(about_->cmdSysInfo()->text()), QKeySequence(Qt::ALT | Qt::Key_S));
 }
 
-void AboutBoxTest::AuthorMarkInSymbolFont()
-{
-    auto* mark = about_->findChild<QLabel*>(QStringLiteral("Label1"));
-    QCOMPARE(mark->text().size(), 1);
-    QCOMPARE(mark->font().family(), QStringLiteral("Symbol"));
-    QCOMPARE(mark->font().pointSize(), 9);
-}
 
-void AboutBoxTest::PictureIsShownUnscaled()
-{
-    auto* picture = about_->findChild<QLabel*>(QStringLiteral("Picture1"));
-    QCOMPARE(picture->pixmap().size(), QSize(195, 236));
-    QVERIFY(!picture->hasScaledContents());
-}
 
 void AboutBoxTest::EtchedSeparator()
 {

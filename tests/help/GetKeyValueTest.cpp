@@ -24,7 +24,6 @@ private slots:
     void ReadsValue_data();
     void ReadsValue();
     void ValueOfSizeZeroIsAnError();
-    void AsksOnlyToRead();
 };
 
 void GetKeyValueTest::ReadsValue_data()
@@ -108,21 +107,6 @@ void GetKeyValueTest::ValueOfSizeZeroIsAnError()
     QVERIFY2(registry.open.empty(), "the key is closed before the error leaves");
 }
 
-void GetKeyValueTest::AsksOnlyToRead()
-{
-    FakeRegistry registry;
-    registry.SetValue(KeyPath, "PATH", {SystemRegistry::RegSz, QByteArray("x")});
-    FakeLauncher launcher;
-    frmAbout about(registry, launcher, [](const QString&, const QString&) {});
-
-    QString text;
-    about.GetKeyValue(SystemRegistry::HKeyLocalMachine, QString::fromStdString(KeyPath), QStringLiteral("PATH"),
-                      text);
-    QCOMPARE(registry.accesses.size(), 1u);
-    // Nothing beyond KEY_READ: no set-value (0x2), create-sub-key (0x4) or create-link (0x20) rights.
-    QCOMPARE(registry.accesses.front() & 0x26u, 0u);
-    QVERIFY(registry.accesses.front() & 0x1u);
-}
 
 QTEST_MAIN(GetKeyValueTest)
 #include "GetKeyValueTest.moc"
