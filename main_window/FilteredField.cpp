@@ -4,15 +4,19 @@
 #include "FilterKey.h"
 #include "Windows1251.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QValidator>
 
 namespace velista {
 
 namespace {
 
-// Text that reaches the field by other ways than typing (pasting, dropping, an input method) passes
-// the same filter, character by character.
+// Text that reaches the field by any other way (an input method, say) passes the same filter too.
 class FieldValidator final : public QValidator {
 public:
     explicit FieldValidator(FilteredField& field)
@@ -57,8 +61,24 @@ bool FilteredField::Admits(QChar character) const
     return FilterKey(typed, allowed_, beeper_) != 0;
 }
 
+void FilteredField::InsertFiltered(const QString& text)
+{
+    QString kept;
+    for (const QChar character : text) {
+        if (Admits(character))
+            kept += character;
+    }
+    insert(kept);
+}
+
 void FilteredField::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Paste)) {
+        if (!isReadOnly())
+            InsertFiltered(QGuiApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     // Shortcuts, the Delete key and the keys that move the caret are editing, not typed characters.
     const bool typed = !text.isEmpty() && event->key() != Qt::Key_Delete &&
@@ -72,6 +92,43 @@ void FilteredField::keyPressEvent(QKeyEvent* event)
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void FilteredField::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasText() || isReadOnly()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    InsertFiltered(event->mimeData()->text());
+    event->acceptProposedAction();
+    setFocus(Qt::MouseFocusReason);
+}
+
+void FilteredField::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The middle button pastes the selection of the X server.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        InsertFiltered(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void FilteredField::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this,
+                [this] { InsertFiltered(QGuiApplication::clipboard()->text()); });
+    }
+    menu->popup(event->globalPos());
 }
 
 }  // namespace velista

@@ -21,8 +21,15 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Pasted or dropped text loses its refused characters before the field's length limit applies, as if
+    // it had been typed character by character.
+    void InsertFiltered(const QString& text);
+
     std::u16string allowed_;
     Beeper& beeper_;
 };
