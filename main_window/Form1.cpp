@@ -7,7 +7,9 @@
 #include "LayoutIdentifier.h"
 #include "RichTextBox.h"
 #include "RotorWindow.h"
+#include "RunPacer.h"
 #include "StatusBar.h"
+#include "TextFile.h"
 #include "ThreeDButton.h"
 #include "ThreeDPanel.h"
 #include "Twips.h"
@@ -16,6 +18,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -29,6 +34,9 @@ namespace velista {
 const QString Form1::NotInstalled = QStringLiteral("ВНИМАНИЕ!  Роторы НЕ установлены.");
 const QString Form1::NotInstalledAfterRotors = QStringLiteral("ВНИМАНИЕ!Рторы НЕ установлены.");
 const QString Form1::Installed = QStringLiteral("Роторы  установлены.");
+const QString Form1::PlainTextFilter = QStringLiteral("(Все файлы txt  )|*.txt");
+const QString Form1::SavePlainTextFilter = QStringLiteral("(Все файлы  расширением .txt )|*.txt");
+const QString Form1::CipherTextFilter = QStringLiteral("(Все файлы  расширением .vls )|*.vls");
 
 namespace {
 
@@ -136,6 +144,12 @@ void Form1::createActions()
         vbnAction->setChecked(!checked);
         ToggleRotorPanel();
     });
+    connect(newAction, &QAction::triggered, this, &Form1::NewPlainText);
+    connect(openAction, &QAction::triggered, this, &Form1::OpenPlainText);
+    connect(saveTextAction, &QAction::triggered, this, &Form1::SavePlainText);
+    connect(kjkjAction, &QAction::triggered, this, &Form1::NewCipherText);
+    connect(openShifrAction, &QAction::triggered, this, &Form1::OpenCipherText);
+    connect(saveShifrAction, &QAction::triggered, this, &Form1::SaveCipherText);
     exitAction = MenuAction(this, "exit", QStringLiteral("Выход"));
     connect(exitAction, &QAction::triggered, this, &Form1::Exit);
     aaaAction = MenuAction(this, "aaa", QStringLiteral("Велиста"));
@@ -211,10 +225,12 @@ void Form1::createToolStrip()
     SSCommand9 = Place(new ThreeDButton(SSPanel2, Picture("run-face.png"), QStringLiteral("Шифрование  ")),
                        "SSCommand9", 2190, 60, 1260, 510, 4);
     SSCommand9->hide();
+    connect(SSCommand9, &QAbstractButton::clicked, this, &Form1::EncryptPlainText);
     SSCommand8 = square("SSCommand8", 3780, 28, "rotors.png", QStringLiteral("Роторы"), vbnAction);
     SSCommand7 = Place(new ThreeDButton(SSPanel2, Picture("run-face.png"), QStringLiteral("Дешифрация   ")),
                        "SSCommand7", 4710, 60, 1290, 510, 14);
     SSCommand7->hide();
+    connect(SSCommand7, &QAbstractButton::clicked, this, &Form1::DecryptCipherText);
     SSCommand5 =
         square("SSCommand5", 6360, 12, "save.png", QStringLiteral("Сохранить шифротекст"), saveShifrAction);
     SSCommand1 = square("SSCommand1", 6960, 11, "open.png", QStringLiteral("Открыть шифротекст"), openShifrAction);
@@ -293,7 +309,7 @@ void Form1::placeWindow()
     setFixedSize(Px(ClientWidthTwips), menuBar()->sizeHint().height() + Px(ClientHeightTwips));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(width() / 2, (height() + menuBar()->sizeHint().height()) / 2));
+        move(available.center() - QPoint(width() / 2, height() / 2));
     }
 }
 
@@ -450,6 +466,204 @@ void Form1::SSCommand10_Click()
         return;
     ShowRotorState(Installed);
     SSCommand10->setEnabled(false);
+}
+
+void Form1::EncryptPlainText() { Run(Direction::Encrypt); }
+
+void Form1::DecryptCipherText() { Run(Direction::Decrypt); }
+
+void Form1::Run(Direction direction)
+{
+    const bool encrypt = direction == Direction::Encrypt;
+    RichTextBox* source = encrypt ? RichTextBox2 : RichTextBox1;
+    RichTextBox* working = encrypt ? RichTextBox1 : RichTextBox2;
+    SSCommand9->hide();
+    SSCommand7->hide();
+    Timer1->stop();
+    Yield();
+    working->SetText(QString());
+    Yield();
+    working->SetText(source->Text());
+    shifr(working);
+    ShowOperation(encrypt ? QStringLiteral("Шифрование открытого текста") : QStringLiteral("Дешифрование шифротекста"));
+    bloc();
+    TransformText(working, direction);
+    if (quitting_)
+        return;
+    InstallRotors();
+    Yield();
+    SSCommand9->show();
+    Yield();
+    SSCommand7->show();
+    Timer1->start();
+    ShowOperation(encrypt ? QStringLiteral("Шифрование выполнено") : QStringLiteral("Дешифрование  выполнено."));
+    Rebloc();
+}
+
+// Slice by slice rather than symbol by symbol: replacing one selected symbol in a text area costs 50 to
+// 100 µs and grows with the text (measured), hours for a book. Each slice is read from the working area
+// as it is now, transformed with the bank, written back in one edit, and shown with the current symbol
+// selected; the bank steps once for every position, whatever stands there.
+void Form1::TransformText(RichTextBox* working, Direction direction)
+{
+    // Every slice is one edit; keeping them for undo would double the memory of a long text.
+    working->document()->setUndoRedoEnabled(false);
+    RunPacer pacer(working->SymbolCount());
+    QElapsedTimer clock;
+    clock.start();
+    qint32 position = 0;
+    while (!quitting_) {
+        const qint64 frameStart = clock.elapsed();
+        const qint64 sliceStart = clock.nsecsElapsed();
+        const qint32 count = working->SymbolCount();
+        if (position >= count)
+            break;
+        const qint32 length = pacer.NextSlice(position, count);
+        QString slice = working->TextRange(position, length);
+        const std::span<char16_t> symbols(reinterpret_cast<char16_t*>(slice.data()), std::size_t(slice.size()));
+        const std::size_t passed = direction == Direction::Encrypt ? machine_.Bank().EncipherText(symbols, *this)
+                                                                   : machine_.Bank().DecipherText(symbols, *this);
+        for (std::size_t i = 0; i < passed; ++i)
+            platform_.beeper.Beep();
+        working->ReplaceRange(position, length, slice);
+        position += length;
+        working->SetSelStart(position - 1);
+        working->SetSelLength(1);
+        pacer.SliceDone(length, double(clock.nsecsElapsed() - sliceStart) / 1e6);
+        FinishFrame(clock, frameStart, pacer.MinimumFrameMilliseconds());
+    }
+    working->document()->setUndoRedoEnabled(true);
+}
+
+void Form1::FinishFrame(const QElapsedTimer& clock, qint64 frameStart, int milliseconds)
+{
+    Yield();
+    const qint64 remaining = frameStart + milliseconds - clock.elapsed();
+    if (remaining <= 0 || quitting_)
+        return;
+    // Waiting in an event loop keeps the window answering; Exit() ends this loop with the others.
+    QEventLoop frame;
+    QTimer::singleShot(int(remaining), &frame, &QEventLoop::quit);
+    frame.exec();
+}
+
+void Form1::shifr(RichTextBox* box) { box->FormatWholeText(DesignFamily, 10); }
+
+QString Form1::ChooseFile(bool save, const QString& filter, const QString& extension)
+{
+    const UserDialogs::FileRequest request{lastDirectory_, filter, extension};
+    return save ? dialogs_.ChooseFileToSave(this, request) : dialogs_.ChooseFileToOpen(this, request);
+}
+
+std::optional<QString> Form1::ReadFile(const QString& path)
+{
+    TextFile::Reading reading = TextFile::Read(path);
+    if (!reading.text)
+        dialogs_.Warning(this,
+                         QStringLiteral("Файл «%1» не открыт: %2.").arg(QDir::toNativeSeparators(path), reading.error),
+                         windowTitle());
+    return std::move(reading.text);
+}
+
+bool Form1::WriteFile(const QString& path, const QString& text)
+{
+    const TextFile::Writing writing = TextFile::Write(path, text);
+    if (!writing.written) {
+        dialogs_.Warning(this,
+                         QStringLiteral("Файл «%1» не сохранён: %2.").arg(QDir::toNativeSeparators(path), writing.error),
+                         windowTitle());
+        return false;
+    }
+    if (writing.replaced > 0)
+        dialogs_.Warning(this,
+                         QStringLiteral("Файл «%1» сохранён, но символов, которых нет в кодировке Windows-1251: %2. "
+                                        "Вместо каждого из них записан знак «?».")
+                             .arg(QDir::toNativeSeparators(path))
+                             .arg(writing.replaced),
+                         windowTitle());
+    return true;
+}
+
+// The file is read before anything is cleared, so a file that cannot be read loses no text.
+void Form1::OpenPlainText()
+{
+    const QString path = ChooseFile(false, PlainTextFilter, QStringLiteral("txt"));
+    if (!path.isEmpty()) {
+        if (std::optional<QString> text = ReadFile(path)) {
+            RichTextBox1->SetText(QString());
+            RichTextBox2->SetText(QString());
+            ShowOperation(QString());
+            Yield();
+            RichTextBox2->SetText(*text);
+            Yield();
+            lastDirectory_ = path;
+            SSCommand7->hide();
+        }
+    }
+    shifr(RichTextBox2);
+}
+
+void Form1::OpenCipherText()
+{
+    const QString path = ChooseFile(false, CipherTextFilter, QStringLiteral("vls"));
+    if (path.isEmpty())
+        return;
+    std::optional<QString> text = ReadFile(path);
+    if (!text)
+        return;
+    RichTextBox1->SetText(QString());
+    RichTextBox2->SetText(QString());
+    Yield();
+    RichTextBox1->SetText(*text);
+    Yield();
+    lastDirectory_ = path;
+    SSCommand9->hide();
+}
+
+void Form1::SavePlainText()
+{
+    if (RichTextBox2->SymbolCount() < 2)
+        return;
+    const QString path = ChooseFile(true, SavePlainTextFilter, QStringLiteral("txt"));
+    if (!path.isEmpty() && WriteFile(path, RichTextBox2->Text())) {
+        Yield();
+        lastDirectory_ = path;
+        SSCommand7->hide();
+    }
+    shifr(RichTextBox2);
+}
+
+void Form1::SaveCipherText()
+{
+    if (RichTextBox1->SymbolCount() < 2)
+        return;
+    const QString path = ChooseFile(true, CipherTextFilter, QStringLiteral("vls"));
+    if (!path.isEmpty() && WriteFile(path, RichTextBox1->Text())) {
+        Yield();
+        lastDirectory_ = path;
+    }
+    shifr(RichTextBox1);
+}
+
+// The area is cleared twice: what was typed into it during the yields goes too.
+void Form1::NewPlainText()
+{
+    SSCommand9->hide();
+    RichTextBox2->SetText(QString());
+    Yield();
+    ShowOperation(QString());
+    RichTextBox2->SetText(QString());
+    Yield();
+}
+
+void Form1::NewCipherText()
+{
+    RichTextBox1->SetText(QString());
+    Yield();
+    SSCommand7->hide();
+    ShowOperation(QString());
+    RichTextBox1->SetText(QString());
+    Yield();
 }
 
 }  // namespace velista

@@ -10,6 +10,7 @@
 #include <array>
 
 class QAction;
+class QElapsedTimer;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -35,6 +36,9 @@ public:
     static const QString NotInstalled;            // "ВНИМАНИЕ!  Роторы НЕ установлены."
     static const QString NotInstalledAfterRotors;  // the text that stays after an edit of the rotor field
     static const QString Installed;               // "Роторы  установлены."
+    static const QString PlainTextFilter;         // the four file dialogs' filters
+    static const QString SavePlainTextFilter;
+    static const QString CipherTextFilter;
 
     // Builds the window and runs its creation handler; programFolder is where the program lives.
     Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dialogs, const QString& programFolder,
@@ -62,6 +66,20 @@ public:
 
     bool InstallRotors();
     void ToggleRotorPanel();
+
+    // The runs: the source area's text is copied into the working area and turned into the result there.
+    void EncryptPlainText();
+    void DecryptCipherText();
+    // Gives an area's whole text the standard format, "MS Sans Serif" at 10 points.
+    void shifr(RichTextBox* box);
+
+    // The document commands of the tool strip and the menu " Файл ".
+    void OpenPlainText();
+    void NewPlainText();
+    void SavePlainText();
+    void OpenCipherText();
+    void NewCipherText();
+    void SaveCipherText();
     // The outer width of the window: its client width and a 45-twip frame on each side.
     int WidthTwips() const;
 
@@ -130,6 +148,18 @@ private:
     void Text5_Change();
     void FieldChanged();
     void SSCommand10_Click();
+
+    enum class Direction { Encrypt, Decrypt };
+    void Run(Direction direction);
+    void TransformText(RichTextBox* working, Direction direction);
+    // Yields, then lets the events run until the frame that started at frameStart has lasted so long.
+    void FinishFrame(const QElapsedTimer& clock, qint64 frameStart, int milliseconds);
+
+    // Reads a file into an area; a file that cannot be read leaves both areas as they are and says why.
+    std::optional<QString> ReadFile(const QString& path);
+    // Saves an area's text; false, after saying why, when the file could not be written.
+    bool WriteFile(const QString& path, const QString& text);
+    QString ChooseFile(bool save, const QString& filter, const QString& extension);
 
     CipherMachine& machine_;
     Platform platform_;

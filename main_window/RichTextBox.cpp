@@ -48,17 +48,16 @@ QString WithLfBreaks(const QString& text)
 }
 
 RichTextBox::RichTextBox(QWidget* parent)
-    : QTextEdit(parent)
+    : QPlainTextEdit(parent)
 {
-    setAcceptRichText(false);
-    setLineWrapMode(QTextEdit::WidgetWidth);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const auto forget = [this] {
         if (!selecting_)
             selection_.reset();
     };
-    connect(this, &QTextEdit::cursorPositionChanged, this, forget);
-    connect(this, &QTextEdit::selectionChanged, this, forget);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, forget);
+    connect(this, &QPlainTextEdit::selectionChanged, this, forget);
     connect(document(), &QTextDocument::contentsChanged, this, forget);
 }
 
@@ -160,15 +159,26 @@ void RichTextBox::SetSelLength(qint32 length) { ShowSelection({Selection().start
 QString RichTextBox::SelText() const
 {
     const Range range = Selection();
-    if (range.length <= 0)
+    return TextRange(range.start, range.length);
+}
+
+void RichTextBox::SetSelText(const QString& text)
+{
+    const Range range = Selection();
+    ReplaceRange(range.start, range.length, text);
+}
+
+QString RichTextBox::TextRange(qint32 start, qint32 length) const
+{
+    if (length <= 0)
         return {};
     bool startOnLf = false;
     bool endOnLf = false;
-    const int start = DocumentPosition(range.start, &startOnLf) - (startOnLf ? 1 : 0);
-    const int end = DocumentPosition(range.start + range.length, &endOnLf);
+    const int from = DocumentPosition(start, &startOnLf) - (startOnLf ? 1 : 0);
+    const int to = DocumentPosition(start + length, &endOnLf);
     QTextCursor cursor(const_cast<QTextDocument*>(document()));
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
     QString text = WithCrLfBreaks(cursor.selectedText());
     if (startOnLf)
         text.remove(0, 1);
@@ -177,33 +187,32 @@ QString RichTextBox::SelText() const
     return text;
 }
 
-void RichTextBox::SetSelText(const QString& text)
+void RichTextBox::ReplaceRange(qint32 start, qint32 length, const QString& text)
 {
-    const Range range = Selection();
-    const QString before = SelText();
-    if (text == before) {
-        ShowSelection({range.start + range.length, 0});
-        return;
+    const qint32 count = SymbolCount();
+    start = std::clamp(start, 0, count);
+    length = std::clamp(length, 0, count - start);
+    if (text != TextRange(start, length)) {
+        bool startOnLf = false;
+        bool endOnLf = false;
+        int from = DocumentPosition(start, &startOnLf);
+        const int to = DocumentPosition(start + length, &endOnLf);
+        // Half a line break cannot be replaced: the whole break is, and its other half is written again.
+        QString replacement = text;
+        if (startOnLf) {
+            --from;
+            replacement.prepend(u'\r');
+        }
+        if (endOnLf && length > 0)
+            replacement.append(u'\n');
+        QTextCursor cursor(document());
+        cursor.setPosition(from);
+        cursor.setPosition(std::max(from, to), QTextCursor::KeepAnchor);
+        selecting_ = true;
+        cursor.insertText(WithLfBreaks(replacement));
+        selecting_ = false;
     }
-    bool startOnLf = false;
-    bool endOnLf = false;
-    int start = DocumentPosition(range.start, &startOnLf);
-    const int end = DocumentPosition(range.start + range.length, &endOnLf);
-    // Half a line break cannot be replaced: the whole break is, and its other half is written again.
-    QString replacement = text;
-    if (startOnLf) {
-        --start;
-        replacement.prepend(u'\r');
-    }
-    if (endOnLf && range.length > 0)
-        replacement.append(u'\n');
-    QTextCursor cursor(document());
-    cursor.setPosition(start);
-    cursor.setPosition(std::max(start, end), QTextCursor::KeepAnchor);
-    selecting_ = true;
-    cursor.insertText(WithLfBreaks(replacement));
-    selecting_ = false;
-    ShowSelection({range.start + qint32(text.size()), 0});
+    ShowSelection({start + qint32(text.size()), 0});
 }
 
 void RichTextBox::FormatWholeText(const QString& family, qreal points)
@@ -225,7 +234,7 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
         ensureCursorVisible();
         return;
     }
-    QTextEdit::insertFromMimeData(source);
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* event)
@@ -237,7 +246,7 @@ void RichTextBox::keyPressEvent(QKeyEvent* event)
         ensureCursorVisible();
         return;
     }
-    QTextEdit::keyPressEvent(event);
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 }  // namespace velista

@@ -1,0 +1,105 @@
+// How fast the window runs a text, in the real window on the offscreen platform: the whole run, and the
+// longest wait of the event loop between two passes while it works. Also the cost of one timer tick with
+// a long text in each area.
+
+#include "SampleText.h"
+
+#include <CipherMachine.h>
+#include <FilteredField.h>
+#include <Form1.h>
+#include <NoRegistry.h>
+#include <RichTextBox.h>
+#include <SystemBeeper.h>
+#include <SystemLauncher.h>
+#include <UserDialogs.h>
+#include <Windows1251.h>
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+using namespace velista;
+
+struct NoDialogs final : UserDialogs {
+    void Critical(QWidget*, const QString&, const QString&) override {}
+    void Warning(QWidget*, const QString&, const QString&) override {}
+    QString ChooseFileToOpen(QWidget*, const FileRequest&) override { return {}; }
+    QString ChooseFileToSave(QWidget*, const FileRequest&) override { return {}; }
+};
+
+struct RussianKeyboard final : KeyboardState {
+    bool CapsLock() const override { return false; }
+    bool NumLock() const override { return false; }
+    std::string LayoutIdentifier() const override { return "00000419"; }
+};
+
+QString Text(std::size_t size, bool lineBreaks)
+{
+    const std::string bytes = bench::RussianText(size, lineBreaks);
+    return QString::fromStdU16String(Windows1251::Decode(bytes));
+}
+
+// Times one run and the longest gap between two passes of the event loop during it.
+void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks)
+{
+    class Loop final : public EventLoop {
+        void Yield() override { QCoreApplication::processEvents(); }
+    } loop;
+    SystemBeeper beeper;
+    RussianKeyboard keyboard;
+    NoRegistry registry;
+    SystemLauncher launcher;
+    NoDialogs dialogs;
+    CipherMachine machine(loop);
+    Form1 window(machine, Platform{beeper, keyboard, registry, launcher}, dialogs, QString());
+    window.show();
+    window.Text4->setText(QStringLiteral("73915"));
+    window.Text5->setText(QStringLiteral("Ключ1"));
+    window.InstallRotors();
+    window.RichTextBox2->SetText(Text(size, lineBreaks));
+
+    double longestGap = 0;
+    for (auto _ : state) {
+        QElapsedTimer sincePass;
+        QTimer pass;
+        pass.setInterval(0);
+        QObject::connect(&pass, &QTimer::timeout, [&] {
+            longestGap = std::max(longestGap, double(sincePass.nsecsElapsed()) / 1e6);
+            sincePass.start();
+        });
+        QElapsedTimer run;
+        run.start();
+        sincePass.start();
+        pass.start();
+        window.EncryptPlainText();
+        pass.stop();
+        state.SetIterationTime(double(run.nsecsElapsed()) / 1e9);
+    }
+    state.counters["longest_gap_ms"] = longestGap;
+    state.counters["positions"] = double(window.RichTextBox1->SymbolCount());
+}
+
+void EncryptOneMebibyte(benchmark::State& state) { WindowRun(state, 1 << 20, true); }
+void EncryptOneMebibyteOneLine(benchmark::State& state) { WindowRun(state, 1 << 20, false); }
+void EncryptTenKibibytes(benchmark::State& state) { WindowRun(state, 10 << 10, true); }
+
+}  // namespace
+
+BENCHMARK(EncryptTenKibibytes)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(EncryptOneMebibyte)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(EncryptOneMebibyteOneLine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
