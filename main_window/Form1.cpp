@@ -3,6 +3,7 @@
 #include "CipherMachine.h"
 #include "FilterKey.h"
 #include "FilteredField.h"
+#include "InformationWindows.h"
 #include "Fonts.h"
 #include "LayoutIdentifier.h"
 #include "RichTextBox.h"
@@ -102,6 +103,7 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
     , platform_(platform)
     , dialogs_(dialogs)
     , lastDirectory_(programFolder)
+    , informationWindows_(std::make_unique<InformationWindows>(programFolder, platform.registry, platform.launcher))
 {
     InstallFontSubstitutes();
     setObjectName("Form1");
@@ -155,6 +157,9 @@ void Form1::createActions()
     aaaAction = MenuAction(this, "aaa", QStringLiteral("Велиста"));
     hhhhAction = MenuAction(this, "hhhh", QStringLiteral("Помощь"));
     aboutAction = MenuAction(this, "about", QStringLiteral("О программе..."));
+    connect(aaaAction, &QAction::triggered, this, [this] { informationWindows_->ShowBrowser(); });
+    connect(hhhhAction, &QAction::triggered, this, [this] { informationWindows_->ShowHelp(); });
+    connect(aboutAction, &QAction::triggered, this, [this] { informationWindows_->ShowAbout(); });
 }
 
 void Form1::createMenus()
@@ -413,6 +418,7 @@ void Form1::ToggleRotorPanel()
 void Form1::Exit()
 {
     quitting_ = true;
+    informationWindows_->CloseAll();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
@@ -483,7 +489,7 @@ void Form1::Run(Direction direction)
     Yield();
     working->SetText(QString());
     Yield();
-    working->SetText(source->Text());
+    CopyText(source->Text(), working);
     shifr(working);
     ShowOperation(encrypt ? QStringLiteral("Шифрование открытого текста") : QStringLiteral("Дешифрование шифротекста"));
     bloc();
@@ -498,6 +504,29 @@ void Form1::Run(Direction direction)
     Timer1->start();
     ShowOperation(encrypt ? QStringLiteral("Шифрование выполнено") : QStringLiteral("Дешифрование  выполнено."));
     Rebloc();
+}
+
+// A long text is set in pieces of whole lines with a yield between them: setting 1 MiB at once keeps the
+// window from answering for 50 ms (measured). A piece ends only after a line break, so no break is split
+// and a text without breaks is set in one piece.
+void Form1::CopyText(const QString& text, RichTextBox* working)
+{
+    constexpr qsizetype Piece = 128 * 1024;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.size();
+        if (start + Piece < text.size()) {
+            const qsizetype lf = text.indexOf(u'\n', start + Piece);
+            const qsizetype cr = text.indexOf(u'\r', start + Piece);
+            const qsizetype breakAt = lf < 0 ? cr : (cr < 0 ? lf : std::min(lf, cr));
+            if (breakAt >= 0)
+                end = breakAt + (text[breakAt] == u'\r' && breakAt + 1 < text.size() && text[breakAt + 1] == u'\n' ? 2 : 1);
+        }
+        working->AppendText(text.mid(start, end - start));
+        start = end;
+        if (start < text.size())
+            Yield();
+    }
 }
 
 // Slice by slice rather than symbol by symbol: replacing one selected symbol in a text area costs 50 to
@@ -518,7 +547,7 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
         const qint32 count = working->SymbolCount();
         if (position >= count)
             break;
-        const qint32 length = pacer.NextSlice(position, count);
+        const qint32 length = pacer.NextSlice(position, count, working->LineLengthAt(position));
         QString slice = working->TextRange(position, length);
         const std::span<char16_t> symbols(reinterpret_cast<char16_t*>(slice.data()), std::size_t(slice.size()));
         const std::size_t passed = direction == Direction::Encrypt ? machine_.Bank().EncipherText(symbols, *this)

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QElapsedTimer;
@@ -19,6 +20,7 @@ namespace velista {
 
 class CipherMachine;
 class FilteredField;
+class InformationWindows;
 class RichTextBox;
 class RotorWindow;
 class StatusBar;
@@ -84,6 +86,8 @@ public:
     int WidthTwips() const;
 
     QString LastDirectory() const { return lastDirectory_; }
+    // The help windows and the About box of the help menu.
+    InformationWindows& Information() { return *informationWindows_; }
 
     // "Выход": every window closes and the program ends, also in the middle of an installation.
     void Exit();
@@ -151,6 +155,7 @@ private:
 
     enum class Direction { Encrypt, Decrypt };
     void Run(Direction direction);
+    void CopyText(const QString& text, RichTextBox* working);
     void TransformText(RichTextBox* working, Direction direction);
     // Yields, then lets the events run until the frame that started at frameStart has lasted so long.
     void FinishFrame(const QElapsedTimer& clock, qint64 frameStart, int milliseconds);
@@ -165,6 +170,7 @@ private:
     Platform platform_;
     UserDialogs& dialogs_;
     QString lastDirectory_;
+    std::unique_ptr<InformationWindows> informationWindows_;
     bool quitting_ = false;
 };
 

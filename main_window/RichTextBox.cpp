@@ -72,6 +72,13 @@ void RichTextBox::SetText(const QString& text)
     setPlainText(WithLfBreaks(text));
 }
 
+void RichTextBox::AppendText(const QString& text)
+{
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(WithLfBreaks(text));
+}
+
 qint32 RichTextBox::SymbolCount() const
 {
     const QTextDocument* doc = document();
@@ -82,6 +89,11 @@ qint32 RichTextBox::SymbolCount() const
 bool RichTextBox::IsEmpty() const
 {
     return document()->isEmpty();
+}
+
+qint32 RichTextBox::LineLengthAt(qint32 position) const
+{
+    return document()->findBlock(DocumentPosition(position)).length() - 1;
 }
 
 qint32 RichTextBox::TextPosition(int documentPosition) const

@@ -22,9 +22,13 @@ public:
     QString Text() const;
     // Replaces the whole text; LF, CR LF and a lone CR each make one line break.
     void SetText(const QString& text);
+    // Adds text at the end; LF, CR LF and a lone CR each make one line break.
+    void AppendText(const QString& text);
     // How many symbols Text() holds, without building it.
     qint32 SymbolCount() const;
     bool IsEmpty() const;
+    // How many symbols the line at a position holds, its line break not counted.
+    qint32 LineLengthAt(qint32 position) const;
 
     // The selection, in the positions of Text(). Setting the start empties the selection.
     qint32 SelStart() const;

@@ -8,9 +8,9 @@ namespace velista {
 namespace {
 // Before anything was measured: small enough for any machine to do within a slice.
 constexpr qint32 FirstBudget = 2048;
-// Slices smaller than this measure only the fixed part of their cost.
+// Slices smaller than this measure mostly what every frame costs, not what a position does.
 constexpr qint32 MeasuredSlice = 256;
-constexpr double LargestBudget = 1 << 24;
+constexpr qint32 LongLineSlices = 4;
 }  // namespace
 
 RunPacer::RunPacer(qint32 count)
@@ -20,20 +20,23 @@ RunPacer::RunPacer(qint32 count)
 
 qint32 RunPacer::SliceBudget() const
 {
-    if (millisecondsPerPosition_ < 0)
+    if (millisecondsPerPosition_ <= 0)
         return FirstBudget;
-    const double fixed = std::max(fixedMilliseconds_, 0.0);
-    const double work = std::max(SliceMilliseconds - fixed, fixed);
-    const double budget = work / std::max(millisecondsPerPosition_, 1e-7);
-    return static_cast<qint32>(std::clamp(budget, double(MeasuredSlice), LargestBudget));
+    // Slices grow at most fourfold: the first measures come from small slices.
+    const double growth = 4.0 * std::max(lastSlice_, FirstBudget);
+    const double budget = std::min(SliceMilliseconds / millisecondsPerPosition_, growth);
+    return static_cast<qint32>(std::max(budget, double(MeasuredSlice)));
 }
 
-qint32 RunPacer::NextSlice(qint32 position, qint32 count) const
+qint32 RunPacer::NextSlice(qint32 position, qint32 count, qint32 lineLength) const
 {
     const qint32 left = count - position;
     if (left <= 0)
         return 0;
-    qint32 slice = std::min(left, SliceBudget());
+    qint32 budget = SliceBudget();
+    if (lineLength >= LongLine)
+        budget = std::max(budget, lineLength / LongLineSlices);
+    qint32 slice = std::min(left, budget);
     if (Paced()) {
         // Where the run stands after this frame: one position a frame at first, then a cubic ramp to the
         // whole text at the last paced frame.
@@ -49,12 +52,12 @@ void RunPacer::SliceDone(qint32 positions, double milliseconds)
     if (Paced())
         pacedMilliseconds_ += std::max(milliseconds, double(FrameMilliseconds));
     ++frame_;
-    fixedMilliseconds_ = fixedMilliseconds_ < 0 ? milliseconds : std::min(fixedMilliseconds_, milliseconds);
+    lastSlice_ = positions;
     if (positions < MeasuredSlice)
         return;
-    const double perPosition = std::max(milliseconds - fixedMilliseconds_, 0.0) / positions;
+    const double perPosition = std::max(milliseconds, 0.001) / positions;
     millisecondsPerPosition_ =
-        millisecondsPerPosition_ < 0 ? perPosition : 0.5 * millisecondsPerPosition_ + 0.5 * perPosition;
+        millisecondsPerPosition_ <= 0 ? perPosition : 0.5 * millisecondsPerPosition_ + 0.5 * perPosition;
 }
 
 }  // namespace velista

@@ -13,12 +13,16 @@ public:
     static constexpr int FrameMilliseconds = 16;
     static constexpr double PacedMilliseconds = PacedFrames * FrameMilliseconds;
     static constexpr double SliceMilliseconds = 10;
+    // A line this long costs the text area so much to lay out again after each edit that it is done in a
+    // few large slices rather than many short ones.
+    static constexpr qint32 LongLine = 32 * 1024;
 
     // count: the positions of the text when the run starts.
     explicit RunPacer(qint32 count);
 
-    // How many positions the next slice transforms, from position of a text that now holds count.
-    qint32 NextSlice(qint32 position, qint32 count) const;
+    // How many positions the next slice transforms, from position of a text that now holds count, where
+    // the line at position is lineLength long.
+    qint32 NextSlice(qint32 position, qint32 count, qint32 lineLength) const;
     // The slice of that many positions took so long; the next frame follows.
     void SliceDone(qint32 positions, double milliseconds);
     // How long the present frame lasts at the least.
@@ -28,15 +32,14 @@ private:
     // A frame that costs more than a frame's time stretches the pace: after about half a second of
     // watching, the run goes on at full speed however few frames that was.
     bool Paced() const { return frame_ < PacedFrames && pacedMilliseconds_ < PacedMilliseconds; }
-    // What one slice may take on: a slice costs a fixed part (the area's edit and layout) and a part per
-    // position. Where the fixed part is large (a very long line), slices grow so that it stays at most half.
+    // What a slice of SliceMilliseconds can do, as measured so far.
     qint32 SliceBudget() const;
 
     qint32 pacedCount_;
     int frame_ = 0;
     double pacedMilliseconds_ = 0;
-    double fixedMilliseconds_ = -1;
     double millisecondsPerPosition_ = -1;
+    qint32 lastSlice_ = 0;
 };
 
 }  // namespace velista
