@@ -1,6 +1,7 @@
 #include "StatusBar.h"
 
 #include "Checked.h"
+#include "Fonts.h"
 #include "KeyboardState.h"
 #include "Twips.h"
 
@@ -51,6 +52,8 @@ StatusBar::StatusBar(QWidget* parent, KeyboardState& keyboard)
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(Qt::AlignCenter);
+        // Set on each panel: the status bar's style sheet keeps the window's font from reaching them all.
+        panel->setFont(DesignFont(8.25));
         panel->setMinimumWidth(Px(design.minWidth));
         if (design.stretch == 0)
             panel->setFixedWidth(Px(design.width));
