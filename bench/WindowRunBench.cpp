@@ -45,7 +45,7 @@ QString Text(std::size_t size, bool lineBreaks)
 }
 
 // Times one run and the longest gap between two passes of the event loop during it.
-void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks)
+void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool encrypt = true)
 {
     class Loop final : public EventLoop {
         void Yield() override { QCoreApplication::processEvents(); }
@@ -61,7 +61,7 @@ void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks)
     window.Text4->setText(QStringLiteral("73915"));
     window.Text5->setText(QStringLiteral("Ключ1"));
     window.InstallRotors();
-    window.RichTextBox2->SetText(Text(size, lineBreaks));
+    (encrypt ? window.RichTextBox2 : window.RichTextBox1)->SetText(Text(size, lineBreaks));
 
     double longestGap = 0;
     for (auto _ : state) {
@@ -76,22 +76,51 @@ void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks)
         run.start();
         sincePass.start();
         pass.start();
-        window.EncryptPlainText();
+        if (encrypt)
+            window.EncryptPlainText();
+        else
+            window.DecryptCipherText();
         pass.stop();
         state.SetIterationTime(double(run.nsecsElapsed()) / 1e9);
     }
     state.counters["longest_gap_ms"] = longestGap;
-    state.counters["positions"] = double(window.RichTextBox1->SymbolCount());
+    state.counters["positions"] = double((encrypt ? window.RichTextBox1 : window.RichTextBox2)->SymbolCount());
+}
+
+// One tick of the polling timer with 1 MiB in each area: its cost must not grow with the texts.
+void TimerTick(benchmark::State& state)
+{
+    class Loop final : public EventLoop {
+        void Yield() override { QCoreApplication::processEvents(); }
+    } loop;
+    SystemBeeper beeper;
+    RussianKeyboard keyboard;
+    NoRegistry registry;
+    SystemLauncher launcher;
+    NoDialogs dialogs;
+    CipherMachine machine(loop);
+    Form1 window(machine, Platform{beeper, keyboard, registry, launcher}, dialogs, QString());
+    window.Text4->setText(QStringLiteral("73915"));
+    window.Text5->setText(QStringLiteral("Ключ1"));
+    window.InstallRotors();
+    const QString text = Text(static_cast<std::size_t>(state.range(0)), true);
+    window.RichTextBox1->SetText(text);
+    window.RichTextBox2->SetText(text);
+    for (auto _ : state)
+        QMetaObject::invokeMethod(window.Timer1, "timeout");
 }
 
 void EncryptOneMebibyte(benchmark::State& state) { WindowRun(state, 1 << 20, true); }
+void DecryptOneMebibyte(benchmark::State& state) { WindowRun(state, 1 << 20, true, false); }
 void EncryptOneMebibyteOneLine(benchmark::State& state) { WindowRun(state, 1 << 20, false); }
 void EncryptTenKibibytes(benchmark::State& state) { WindowRun(state, 10 << 10, true); }
 
 }  // namespace
 
 BENCHMARK(EncryptTenKibibytes)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(TimerTick)->Arg(0)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EncryptOneMebibyte)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(DecryptOneMebibyte)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(EncryptOneMebibyteOneLine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv)
