@@ -1,0 +1,371 @@
+// Encryption and decryption runs in the main window: the result against the machine stepped symbol by
+// symbol and against the command-line tool, the window's state around a run, the format of the areas,
+// and changes made to the working area while a run works.
+
+#include "HeadlessWindow.h"
+#include "RotorWindow.h"
+#include "StatusBar.h"
+#include "ThreeDButton.h"
+#include "ThreeDPanel.h"
+#include "Windows1251.h"
+#include "WindowFixture.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace velista;
+using namespace velista::test;
+
+namespace {
+
+const QString EncryptStart = QStringLiteral("Шифрование открытого текста");
+const QString EncryptEnd = QStringLiteral("Шифрование выполнено");
+const QString DecryptStart = QStringLiteral("Дешифрование шифротекста");
+const QString DecryptEnd = QStringLiteral("Дешифрование  выполнено.");
+
+struct NoYield final : EventLoop {
+    void Yield() override {}
+};
+
+// The machine's 135 symbols, written out here rather than taken from the machine.
+bool InAlphabet(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
+           (u >= u'А' && u <= u'я') || QStringLiteral(" (),-.:[]").contains(c);
+}
+
+// The text as a second machine transforms it one symbol at a time, stepping after every position.
+QString SymbolBySymbol(const QString& text, const QString& rotors, const QString& key, bool decrypt, int* outside)
+{
+    NoYield loop;
+    CipherMachine machine(loop);
+    HeadlessWindow window(rotors.toStdU16String(), key.toStdU16String());
+    if (!machine.InstallRotors(window))
+        return QStringLiteral("<not installed>");
+    QString result;
+    *outside = 0;
+    for (const QChar c : text) {
+        if (InAlphabet(c))
+            result += QChar(decrypt ? machine.Bank().DecipherSymbol(c.unicode()) : machine.Bank().EncipherSymbol(c.unicode()));
+        else
+            result += c, ++*outside;
+        machine.Bank().Usl_Procr(window);
+    }
+    return result;
+}
+
+QString CommandLineTool(const QString& text, const QString& rotors, const QString& key, bool decrypt)
+{
+    QTemporaryDir dir;
+    QFile in(dir.filePath("in.txt"));
+    if (!in.open(QIODevice::WriteOnly))
+        return QStringLiteral("<no input file>");
+    in.write(QByteArray::fromStdString(Windows1251::Encode(text.toStdU16String())));
+    in.close();
+    QProcess tool;
+    tool.start(QStringLiteral(VELISTA_CLI), {decrypt ? "decrypt" : "encrypt", "--rotors", rotors, "--key", key, "-o",
+                                             dir.filePath("out"), in.fileName()});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        return QStringLiteral("<tool failed: %1>").arg(QString::fromUtf8(tool.readAllStandardError()));
+    QFile out(dir.filePath("out"));
+    if (!out.open(QIODevice::ReadOnly))
+        return QStringLiteral("<no output file>");
+    return QString::fromStdU16String(Windows1251::Decode(out.readAll().toStdString()));
+}
+
+// Calls each at every pass of the event loop while work runs.
+void Watch(const std::function<void()>& each, const std::function<void()>& work)
+{
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, each);
+    poll.start();
+    work();
+}
+
+QString LongText()
+{
+    QString text;
+    for (int line = 0; line < 60; ++line)
+        text += QStringLiteral("Строка %1 текста: (пример) [шифр], abc-XYZ. Ёё!\r\n").arg(line);
+    return text;
+}
+
+}  // namespace
+
+class RunTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void resultOfRun_data();
+    void resultOfRun();
+    void decryptAndRepeat_data();
+    void decryptAndRepeat();
+    void windowAroundRun_data();
+    void windowAroundRun();
+    void shifrFormatsOwnArea_data();
+    void shifrFormatsOwnArea();
+    void workingAreaChangedDuringRun_data();
+    void workingAreaChangedDuringRun();
+
+private:
+    void Install(const QString& rotors, const QString& key) { QVERIFY(w->Install(rotors, key)); }
+    void Run(bool decrypt) { decrypt ? f->DecryptCipherText() : f->EncryptPlainText(); }
+    RichTextBox* Source(bool decrypt) const { return decrypt ? f->RichTextBox1 : f->RichTextBox2; }
+    RichTextBox* Working(bool decrypt) const { return decrypt ? f->RichTextBox2 : f->RichTextBox1; }
+    QList<QWidget*> FileButtons() const { return {f->SSCommand1, f->SSCommand2, f->SSCommand4, f->SSCommand5}; }
+
+    std::unique_ptr<WindowFixture> w;
+    Form1* f = nullptr;
+};
+
+void RunTest::init()
+{
+    w = std::make_unique<WindowFixture>();
+    f = &w->form;
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+}
+
+void RunTest::cleanup()
+{
+    f = nullptr;
+    w.reset();
+}
+
+void RunTest::resultOfRun_data()
+{
+    QTest::addColumn<bool>("decrypt");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("rotors");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("sentence") << false << "Машина Велиста: (5 роторов) [пример], A-z." << "73915" << "Ключ1";
+    QTest::newRow("two lines") << false << "Первая строка\r\nвторая" << "01234" << "abcde";
+    QTest::newRow("Ё then ж") << false << "Ёж" << "73915" << "Ключ1";
+    QTest::newRow("empty") << false << "" << "73915" << "Ключ1";
+    QTest::newRow("no-break spaces and tabs") << false << "а\u00A0б\tв \u00A0\tг" << "55555" << "[ ]:.";
+    QTest::newRow("long, with lines") << false << LongText() << "98765" << "Zz09я";
+    QTest::newRow("decryption, two lines") << true << "Шифр!\r\n(текст)" << "73915" << "Ключ1";
+}
+
+void RunTest::resultOfRun()
+{
+    QFETCH(bool, decrypt);
+    QFETCH(QString, text);
+    QFETCH(QString, rotors);
+    QFETCH(QString, key);
+
+    Install(rotors, key);
+    Source(decrypt)->SetText(text);
+    Working(decrypt)->SetText(QStringLiteral("прежний текст"));
+    int outside = 0;
+    const QString expected = SymbolBySymbol(text, rotors, key, decrypt, &outside);
+    const int beepsBefore = w->beeper.beeps;
+    QStringList operations;
+    Watch([&] {
+        if (operations.value(operations.size() - 1) != f->StatusBar1->PanelText(2))
+            operations += f->StatusBar1->PanelText(2);
+    }, [&] { Run(decrypt); });
+
+    QCOMPARE(Working(decrypt)->Text(), expected);
+    QCOMPARE(w->beeper.beeps - beepsBefore, outside);
+    QCOMPARE(CommandLineTool(text, rotors, key, decrypt), expected);
+    QVERIFY2(operations.contains(decrypt ? DecryptStart : EncryptStart), qPrintable(operations.join('|')));
+    QCOMPARE(f->StatusBar1->PanelText(2), decrypt ? DecryptEnd : EncryptEnd);
+}
+
+void RunTest::decryptAndRepeat_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("rotors");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("sentence") << "Шифр машины: (1) [2], 3-4." << "73915" << "Ключ1";
+    QTest::newRow("outside the alphabet") << "Ёлка, ёж! Что? «да» — №5" << "00000" << "     ";
+    QTest::newRow("lines and a trailing break") << "раз\r\n\r\nдва\r\n" << "55555" << "[ ]:.";
+}
+
+// Encrypting twice gives the same ciphertext, and decrypting it gives the plain text back exactly.
+void RunTest::decryptAndRepeat()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, rotors);
+    QFETCH(QString, key);
+
+    Install(rotors, key);
+    f->RichTextBox2->SetText(text);
+    f->EncryptPlainText();
+    const QString cipher = f->RichTextBox1->Text();
+    QVERIFY(cipher != text);
+    f->EncryptPlainText();
+    QCOMPARE(f->RichTextBox1->Text(), cipher);
+    f->RichTextBox2->SetText(QStringLiteral("другой текст"));
+    f->DecryptCipherText();
+    QCOMPARE(f->RichTextBox2->Text(), text);
+    QCOMPARE(f->RichTextBox1->Text(), cipher);
+}
+
+void RunTest::windowAroundRun_data()
+{
+    QTest::addColumn<bool>("decrypt");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("encryption") << false << "Открытый текст\r\nв две строки.";
+    QTest::newRow("decryption") << true << "Шифротекст, одна строка";
+    QTest::newRow("encryption of an empty text") << false << "";
+}
+
+void RunTest::windowAroundRun()
+{
+    QFETCH(bool, decrypt);
+    QFETCH(QString, text);
+
+    const QString key = QStringLiteral("Ключ1");
+    Install("73915", key);
+    Source(decrypt)->SetText(text);
+    SetFormat(Source(decrypt), "Courier New", 14, true);
+    Working(decrypt)->SetText(QStringLiteral("прежний текст"));
+    SetFormat(Working(decrypt), "Courier New", 14, true);
+
+    bool sampled = false;
+    Watch([&] {
+        if (sampled || f->SSPanel1->isEnabled())
+            return;
+        sampled = true;
+        for (QWidget* button : FileButtons())
+            QVERIFY2(!button->isVisible(), qPrintable(button->objectName()));
+        QVERIFY(!f->Timer1->isActive());
+        QCOMPARE(f->StatusBar1->PanelText(2), decrypt ? DecryptStart : EncryptStart);
+        if (!text.isEmpty())
+            QVERIFY(!f->SSCommand9->isVisible() && !f->SSCommand7->isVisible());
+    }, [&] { Run(decrypt); });
+    QVERIFY(sampled);
+
+    QCOMPARE(Source(decrypt)->Text(), text);
+    QCOMPARE(FirstOutOfFormat(Working(decrypt), "MS Sans Serif", 10, false), -1);
+    for (int k = 1; k <= 5; ++k) {
+        QCOMPARE(f->List2[std::size_t(k - 1)]->Lines().value(0), QStringLiteral("   %1   ").arg(key[k - 1]));
+        QCOMPARE(w->machine.Bank().StepCounter(std::int16_t(k)), std::int16_t(0));
+    }
+    QVERIFY(f->RotorsInstalled());
+    QVERIFY(f->Timer1->isActive());
+    for (QWidget* button : FileButtons())
+        QVERIFY2(button->isVisible(), qPrintable(button->objectName()));
+    QVERIFY(f->SSPanel1->isEnabled());
+    w->Tick();
+    QCOMPARE(f->SSCommand9->isVisible(), !text.isEmpty());
+    QCOMPARE(f->SSCommand7->isVisible(), !text.isEmpty());
+}
+
+void RunTest::shifrFormatsOwnArea_data()
+{
+    QTest::addColumn<bool>("plainArea");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("cipher");
+
+    const QString shorter = QStringLiteral("Кор");
+    const QString longer = QStringLiteral("Длинный текст\r\nв две строки\r\n");
+    QTest::newRow("plain area, the longer") << true << longer << shorter;
+    QTest::newRow("plain area, the shorter") << true << shorter << longer;
+    QTest::newRow("cipher area, the longer") << false << shorter << longer;
+    QTest::newRow("cipher area, the shorter") << false << longer << shorter;
+}
+
+void RunTest::shifrFormatsOwnArea()
+{
+    QFETCH(bool, plainArea);
+    QFETCH(QString, plain);
+    QFETCH(QString, cipher);
+
+    f->RichTextBox2->SetText(plain);
+    f->RichTextBox1->SetText(cipher);
+    for (RichTextBox* box : {f->RichTextBox1, f->RichTextBox2})
+        SetFormat(box, "Courier New", 14, true);
+    RichTextBox* own = plainArea ? f->RichTextBox2 : f->RichTextBox1;
+    RichTextBox* other = plainArea ? f->RichTextBox1 : f->RichTextBox2;
+    own->SetSelStart(2);
+    own->SetSelLength(1);
+    f->shifr(own);
+    QCOMPARE(FirstOutOfFormat(own, "MS Sans Serif", 10, false), -1);
+    QCOMPARE(FirstOutOfFormat(other, "Courier New", 14, true), -1);
+    QCOMPARE(own->SelStart(), 0);
+    QCOMPARE(own->SelLength(), 0);
+    QCOMPARE(f->RichTextBox2->Text(), plain);
+    QCOMPARE(f->RichTextBox1->Text(), cipher);
+}
+
+void RunTest::workingAreaChangedDuringRun_data()
+{
+    QTest::addColumn<bool>("decrypt");
+    QTest::addColumn<QString>("change");  // "new", "append" or "exit"
+
+    QTest::newRow("Новый шифротекст during encryption") << false << "new";
+    QTest::newRow("Новый текст during decryption") << true << "new";
+    QTest::newRow("text appended during encryption") << false << "append";
+    QTest::newRow("text appended during decryption") << true << "append";
+    QTest::newRow("Выход during encryption") << false << "exit";
+}
+
+void RunTest::workingAreaChangedDuringRun()
+{
+    QFETCH(bool, decrypt);
+    QFETCH(QString, change);
+
+    const QString text = LongText();
+    const QString appended = QStringLiteral("\r\nДописано во время работы: Ёж.");
+    Install("73915", "Ключ1");
+    Source(decrypt)->SetText(text);
+    RichTextBox* working = Working(decrypt);
+    bool changed = false;
+    QString atExit;
+    QElapsedTimer sinceExit;
+    const auto act = [&] {
+        if (changed || f->SSPanel1->isEnabled() || working->Text() == text)
+            return;
+        changed = true;
+        if (change == "new")
+            decrypt ? f->NewPlainText() : f->NewCipherText();
+        else if (change == "append")
+            working->AppendText(appended);
+        else {
+            atExit = working->Text();
+            sinceExit.start();
+            f->Exit();
+        }
+    };
+    // As in the program, the run works inside the application's event loop, which ends with the window.
+    Watch(act, [&] {
+        QTimer::singleShot(0, f, [&] {
+            Run(decrypt);
+            QCoreApplication::exit(0);
+        });
+        QApplication::exec();
+    });
+    QVERIFY(changed);
+
+    int outside = 0;
+    if (change == "new") {
+        QCOMPARE(working->Text(), QString());
+        QCOMPARE(f->StatusBar1->PanelText(2), decrypt ? DecryptEnd : EncryptEnd);
+        QVERIFY(f->SSPanel1->isEnabled() && f->Timer1->isActive());
+    } else if (change == "append") {
+        QCOMPARE(working->Text(), SymbolBySymbol(text + appended, "73915", "Ключ1", decrypt, &outside));
+    } else {
+        QVERIFY2(sinceExit.elapsed() < 1000, qPrintable(QString::number(sinceExit.elapsed())));
+        QVERIFY(!f->isVisible());
+        QCOMPARE(working->Text(), atExit);
+    }
+    QCOMPARE(Source(decrypt)->Text(), text);
+}
+
+QTEST_MAIN(RunTest)
+#include "RunTest.moc"

@@ -1,0 +1,71 @@
+#pragma once
+// The main window with stand-ins for the platform, for the suites that drive its commands, and the
+// formats of its text areas.
+
+#include "CipherMachine.h"
+#include "Fakes.h"
+#include "FilteredField.h"
+#include "Form1.h"
+#include "NoRegistry.h"
+#include "RichTextBox.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QtTest>
+
+#include <memory>
+
+namespace velista::test {
+
+struct WindowFixture {
+    WindowFixture()
+        : form(machine, Platform{beeper, keyboard, registry, launcher}, dialogs, QStringLiteral("/program"))
+    {
+        form.show();
+    }
+
+    // Rotors installed through the two fields, as the install button does it.
+    bool Install(const QString& rotors, const QString& key)
+    {
+        form.Text5->setText(key);
+        form.Text4->setText(rotors);
+        return form.InstallRotors();
+    }
+    void Tick() { QMetaObject::invokeMethod(form.Timer1, "timeout"); }
+
+    ProcessEventsLoop loop;
+    CountingBeeper beeper;
+    FakeKeyboard keyboard;
+    NoRegistry registry;
+    FakeLauncher launcher;
+    RecordingDialogs dialogs;
+    CipherMachine machine{loop};
+    Form1 form;
+};
+
+inline void SetFormat(RichTextBox* box, const QString& family, qreal points, bool underline)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    format.setFontPointSize(points);
+    format.setFontUnderline(underline);
+    QTextCursor cursor(box->document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeCharFormat(format);
+}
+
+// The document position of the area's first character that is not in that font, or -1.
+inline int FirstOutOfFormat(RichTextBox* box, const QString& family, qreal points, bool underline)
+{
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.fontFamilies().toStringList().value(0) != family || format.fontPointSize() != points ||
+                format.fontUnderline() != underline)
+                return it.fragment().position();
+        }
+    }
+    return -1;
+}
+
+}  // namespace velista::test
