@@ -18,7 +18,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -423,11 +422,6 @@ void Form1::Exit()
     QCoreApplication::quit();
 }
 
-void Form1::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-}
-
 // The rule of the run buttons: visible while the rotors are installed and their source area holds text.
 void Form1::Timer1_Timer()
 {
@@ -507,21 +501,15 @@ void Form1::Run(Direction direction)
 }
 
 // A long text is set in pieces of whole lines with a yield between them: setting 1 MiB at once keeps the
-// window from answering for 50 ms (measured). A piece ends only after a line break, so no break is split
-// and a text without breaks is set in one piece.
+// window from answering for 50 ms (measured). The text comes from an area, so its breaks are CR LF; a
+// piece ends after an LF, so no break is split, and a text without breaks is set in one piece.
 void Form1::CopyText(const QString& text, RichTextBox* working)
 {
     constexpr qsizetype Piece = 128 * 1024;
     qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.size();
-        if (start + Piece < text.size()) {
-            const qsizetype lf = text.indexOf(u'\n', start + Piece);
-            const qsizetype cr = text.indexOf(u'\r', start + Piece);
-            const qsizetype breakAt = lf < 0 ? cr : (cr < 0 ? lf : std::min(lf, cr));
-            if (breakAt >= 0)
-                end = breakAt + (text[breakAt] == u'\r' && breakAt + 1 < text.size() && text[breakAt + 1] == u'\n' ? 2 : 1);
-        }
+    while (start < text.size() && !quitting_) {
+        const qsizetype lf = text.indexOf(u'\n', start + Piece);
+        const qsizetype end = lf < 0 ? text.size() : lf + 1;
         working->AppendText(text.mid(start, end - start));
         start = end;
         if (start < text.size())

@@ -132,9 +132,6 @@ public:
     QAction* hhhhAction = nullptr;       // hhhh
     QAction* aboutAction = nullptr;      // about
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void createActions();
     void createMenus();
