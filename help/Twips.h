@@ -1,5 +1,6 @@
 #pragma once
-// Window geometry is given in twips; the windows are laid out in device-independent pixels, 15 twips each.
+// Window geometry is given in twips; the windows are laid out in device-independent pixels, 15 twips each,
+// so that they follow the screen's scaling.
 
 #include <QRect>
 #include <QSize>

@@ -309,8 +309,8 @@ void Form1::placeWindow()
     // Fixed single border: no resizing, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    centralWidget()->setFixedHeight(Px(StatusBarTopTwips));
-    setFixedSize(Px(ClientWidthTwips), menuBar()->sizeHint().height() + Px(ClientHeightTwips));
+    centralWidget()->setFixedHeight(TwipsToPixels(StatusBarTopTwips));
+    setFixedSize(TwipsToPixels(ClientWidthTwips), menuBar()->sizeHint().height() + TwipsToPixels(ClientHeightTwips));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         move(available.center() - QPoint(width() / 2, height() / 2));
@@ -409,7 +409,7 @@ void Form1::ToggleRotorPanel()
     if (width != WideTwips && width != NarrowTwips)
         return;
     const bool widen = width == NarrowTwips;
-    setFixedWidth(Px((widen ? WideTwips : NarrowTwips) - 2 * FrameTwips));
+    setFixedWidth(TwipsToPixels((widen ? WideTwips : NarrowTwips) - 2 * FrameTwips));
     vbnAction->setChecked(widen);
     Yield();
 }

@@ -44,7 +44,7 @@ StatusBar::StatusBar(QWidget* parent, KeyboardState& keyboard)
 {
     setObjectName("StatusBar1");
     setSizeGripEnabled(false);
-    setFixedHeight(Px(285));
+    setFixedHeight(TwipsToPixels(285));
     setStyleSheet("QStatusBar::item { border: none; }");
     for (int i = 0; i < PanelCount; ++i) {
         const PanelDesign& design = Panels[static_cast<std::size_t>(i)];
@@ -54,9 +54,9 @@ StatusBar::StatusBar(QWidget* parent, KeyboardState& keyboard)
         panel->setAlignment(Qt::AlignCenter);
         // Set on each panel: the status bar's style sheet keeps the window's font from reaching them all.
         panel->setFont(DesignFont(8.25));
-        panel->setMinimumWidth(Px(design.minWidth));
+        panel->setMinimumWidth(TwipsToPixels(design.minWidth));
         if (design.stretch == 0)
-            panel->setFixedWidth(Px(design.width));
+            panel->setFixedWidth(TwipsToPixels(design.width));
         addPermanentWidget(panel, design.stretch);
         panels_[static_cast<std::size_t>(i)] = panel;
     }
