@@ -16,6 +16,9 @@ struct IdentifierRow {
     bool russian;
 };
 
+// Rows print as their name.
+void PrintTo(const IdentifierRow& row, std::ostream* os) { *os << row.name; }
+
 class LayoutIdentifierTest : public ::testing::TestWithParam<IdentifierRow> {};
 
 TEST_P(LayoutIdentifierTest, ReadsLeadingDigits)

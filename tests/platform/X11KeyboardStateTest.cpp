@@ -15,6 +15,9 @@ struct XkbRow {
     bool russian;
 };
 
+// Rows print as their name.
+void PrintTo(const XkbRow& row, std::ostream* os) { *os << row.name; }
+
 class XkbLayoutTest : public ::testing::TestWithParam<XkbRow> {};
 
 TEST_P(XkbLayoutTest, OnlyPlainRussianIsRussian)
