@@ -4,11 +4,9 @@
 
 #include "StatusBar.h"
 #include "ThreeDButton.h"
-#include "Windows1251.h"
 #include "WindowFixture.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 
@@ -20,20 +18,6 @@ namespace {
 const QString Program = QStringLiteral("/program");
 const QString PlainText = QStringLiteral("Открытый текст");
 const QString CipherText = QStringLiteral("Шифротекст");
-
-QByteArray Cp1251(const QString& text) { return QByteArray::fromStdString(Windows1251::Encode(text.toStdU16String())); }
-
-bool WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 }  // namespace
 

@@ -1,13 +1,12 @@
 // Encryption and decryption runs in the main window: the result against the machine stepped symbol by
 // symbol and against the command-line tool, the window's state around a run, the format of the areas,
-// and changes made to the working area while a run works.
+// and changes made to the texts while a run works.
 
 #include "HeadlessWindow.h"
 #include "RotorWindow.h"
 #include "StatusBar.h"
 #include "ThreeDButton.h"
 #include "ThreeDPanel.h"
-#include "Windows1251.h"
 #include "WindowFixture.h"
 
 #include <QElapsedTimer>
@@ -51,10 +50,12 @@ QString SymbolBySymbol(const QString& text, const QString& rotors, const QString
     QString result;
     *outside = 0;
     for (const QChar c : text) {
+        const RotorBank& bank = machine.Bank();
         if (InAlphabet(c))
-            result += QChar(decrypt ? machine.Bank().DecipherSymbol(c.unicode()) : machine.Bank().EncipherSymbol(c.unicode()));
+            result += QChar(decrypt ? bank.DecipherSymbol(c.unicode()) : bank.EncipherSymbol(c.unicode()));
         else
-            result += c, ++*outside;
+            result += c;
+        *outside += InAlphabet(c) ? 0 : 1;
         machine.Bank().Usl_Procr(window);
     }
     return result;
@@ -63,18 +64,14 @@ QString SymbolBySymbol(const QString& text, const QString& rotors, const QString
 QString CommandLineTool(const QString& text, const QString& rotors, const QString& key, bool decrypt)
 {
     QTemporaryDir dir;
-    QFile in(dir.filePath("in.txt"));
-    if (!in.open(QIODevice::WriteOnly))
+    if (!WriteBytes(dir.filePath("in.txt"), Cp1251(text)))
         return QStringLiteral("<no input file>");
-    in.write(QByteArray::fromStdString(Windows1251::Encode(text.toStdU16String())));
-    in.close();
     QProcess tool;
     tool.start(QStringLiteral(VELISTA_CLI), {decrypt ? "decrypt" : "encrypt", "--rotors", rotors, "--key", key, "-o",
-                                             dir.filePath("out"), in.fileName()});
-    QFile out(dir.filePath("out"));
-    if (!tool.waitForFinished(30000) || tool.exitCode() != 0 || !out.open(QIODevice::ReadOnly))
+                                             dir.filePath("out"), dir.filePath("in.txt")});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
         return QStringLiteral("<tool failed: %1>").arg(QString::fromUtf8(tool.readAllStandardError()));
-    return QString::fromStdU16String(Windows1251::Decode(out.readAll().toStdString()));
+    return QString::fromStdU16String(Windows1251::Decode(ReadBytes(dir.filePath("out")).toStdString()));
 }
 
 // Calls each at every pass of the event loop while work runs.
@@ -110,8 +107,8 @@ private slots:
     void windowAroundRun();
     void shifrFormatsOwnArea_data();
     void shifrFormatsOwnArea();
-    void workingAreaChangedDuringRun_data();
-    void workingAreaChangedDuringRun();
+    void textChangedDuringRun_data();
+    void textChangedDuringRun();
 
 private:
     void Install(const QString& rotors, const QString& key) { QVERIFY(w->Install(rotors, key)); }
@@ -272,53 +269,63 @@ void RunTest::shifrFormatsOwnArea()
     QCOMPARE(f->RichTextBox2->Text() + f->RichTextBox1->Text(), plain + cipher);
 }
 
-void RunTest::workingAreaChangedDuringRun_data()
+void RunTest::textChangedDuringRun_data()
 {
     QTest::addColumn<bool>("decrypt");
-    QTest::addColumn<QString>("change");  // "new", "append", "open" (by its shortcut) or "exit"
+    QTest::addColumn<QString>("change");
 
     QTest::newRow("Новый шифротекст during encryption") << false << "new";
     QTest::newRow("Новый текст during decryption") << true << "new";
+    QTest::newRow("Новый текст (the source) during encryption") << false << "new source";
     QTest::newRow("text appended during encryption") << false << "append";
     QTest::newRow("text appended during decryption") << true << "append";
+    QTest::newRow("first character deleted, a line break's LF next") << false << "delete";
     QTest::newRow("Shift+F4 opens a ciphertext during encryption") << false << "open";
     QTest::newRow("Выход during encryption") << false << "exit";
+    QTest::newRow("window closed during decryption") << true << "close";
 }
 
-// The run re-reads its working area on every pass: it goes on over the changed text or ends.
-void RunTest::workingAreaChangedDuringRun()
+// The run re-reads its working area on every pass: from the position it has reached (the symbol after
+// the selected one) it goes on over the changed text, or ends. Выход and closing the window end it at once.
+void RunTest::textChangedDuringRun()
 {
     QFETCH(bool, decrypt);
     QFETCH(QString, change);
 
-    const QString text = LongText();
+    const QString text = QStringLiteral("аб\r\n").repeated(200) + LongText();
     const QString added = QStringLiteral("\r\nДописано во время работы: Ёж.");
     QTemporaryDir dir;
     w->dialogs.chosenFile = dir.filePath("открыт.vls");
-    QFile file(w->dialogs.chosenFile);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray::fromStdString(Windows1251::Encode(added.toStdU16String()))) > 0);
-    file.close();
+    QVERIFY(WriteBytes(w->dialogs.chosenFile, Cp1251(added)));
     Install("73915", "Ключ1");
     Source(decrypt)->SetText(text);
     RichTextBox* working = Working(decrypt);
-    bool changed = false;
-    QString atExit;
+    QString changed;  // the working area's text just after the change
+    qint32 position = -1;
     QElapsedTimer sinceExit;
     const auto act = [&] {
-        if (changed || f->SSPanel1->isEnabled() || working->Text() == text)
+        if (position >= 0 || f->SSPanel1->isEnabled() || working->Text() == text)
             return;
-        changed = true;
+        const qint32 reached = working->SelStart() + working->SelLength();
+        if (change == "delete" && working->Text().at(reached + 1) != u'\n')
+            return;
+        position = reached;
         if (change == "new")
             decrypt ? f->NewPlainText() : f->NewCipherText();
+        else if (change == "new source")
+            f->NewPlainText();
         else if (change == "append")
             working->AppendText(added);
-        else if (change == "open")
+        else if (change == "delete") {
+            working->setTextCursor(QTextCursor(working->document()));
+            QTest::keyClick(working, Qt::Key_Delete);
+        } else if (change == "open")
             QTest::keySequence(f, QKeySequence(Qt::SHIFT | Qt::Key_F4));
         else {
-            atExit = working->Text();
             sinceExit.start();
-            f->Exit();
+            change == "exit" ? f->Exit() : void(f->close());
         }
+        changed = working->Text();
     };
     // As in the program, the run works inside the application's event loop, which ends with the window.
     Watch(act, [&] {
@@ -328,30 +335,20 @@ void RunTest::workingAreaChangedDuringRun()
         });
         QApplication::exec();
     });
-    QVERIFY(changed);
+    QVERIFY(position > 0);
 
-    int outside = 0;
-    if (change == "exit") {
+    if (change == "exit" || change == "close") {
         QVERIFY2(sinceExit.elapsed() < 1000, qPrintable(QString::number(sinceExit.elapsed())));
         QVERIFY(!f->isVisible());
-        QCOMPARE(working->Text(), atExit);  // no slice after Выход
+        QCOMPARE(working->Text(), changed);  // no slice after the end
         return;
     }
+    int outside = 0;
+    QCOMPARE(working->Text(), changed.left(position) +
+                                  SymbolBySymbol(changed, "73915", "Ключ1", decrypt, &outside).mid(position));
+    QCOMPARE(Source(decrypt)->Text(), change == "open" || change == "new source" ? QString() : text);
     QCOMPARE(f->StatusBar1->PanelText(2), decrypt ? DecryptEnd : EncryptEnd);
     QVERIFY(f->SSPanel1->isEnabled() && f->Timer1->isActive());
-    if (change == "new")
-        QCOMPARE(working->Text(), QString());
-    if (change == "append")
-        QCOMPARE(working->Text(), SymbolBySymbol(text + added, "73915", "Ключ1", decrypt, &outside));
-    QCOMPARE(Source(decrypt)->Text(), change == "open" ? QString() : text);
-    if (change == "open") {
-        // The opened text stays as it is up to the position the run had reached, and is enciphered after it.
-        const QString enciphered = SymbolBySymbol(added, "73915", "Ключ1", false, &outside);
-        bool found = false;
-        for (qsizetype p = 1; p < added.size() && !found; ++p)
-            found = working->Text() == added.left(p) + enciphered.mid(p);
-        QVERIFY2(found, qPrintable(working->Text()));
-    }
 }
 
 QTEST_MAIN(RunTest)

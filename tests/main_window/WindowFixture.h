@@ -1,6 +1,6 @@
 #pragma once
 // The main window with stand-ins for the platform, for the suites that drive its commands, and the
-// formats of its text areas.
+// formats of its text areas, and the program's files.
 
 #include "CipherMachine.h"
 #include "Fakes.h"
@@ -8,7 +8,9 @@
 #include "Form1.h"
 #include "NoRegistry.h"
 #include "RichTextBox.h"
+#include "Windows1251.h"
 
+#include <QFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QtTest>
@@ -42,6 +44,23 @@ struct WindowFixture {
     CipherMachine machine{loop};
     Form1 form;
 };
+
+inline QByteArray Cp1251(const QString& text)
+{
+    return QByteArray::fromStdString(Windows1251::Encode(text.toStdU16String()));
+}
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
 
 inline void SetFormat(RichTextBox* box, const QString& family, qreal points, bool underline)
 {
