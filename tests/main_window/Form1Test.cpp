@@ -762,6 +762,8 @@ void Form1Test::editAfterInstallMakesBankStale()
     QFETCH(QString, panel);
     QFETCH(bool, installEnabled);
 
+    // Text in both areas, so that a tick during the installation's last yields shows both buttons too.
+    f->RichTextBox1->SetText(QStringLiteral("шифротекст"));
     Install("01234", "abcde");
     f->Timer1->stop();
     QVERIFY(f->SSCommand9->isVisible() && f->SSCommand7->isVisible());
