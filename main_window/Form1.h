@@ -86,8 +86,6 @@ public:
     int WidthTwips() const;
 
     QString LastDirectory() const { return lastDirectory_; }
-    // The help windows and the About box of the help menu.
-    InformationWindows& Information() { return *informationWindows_; }
 
     // "Выход": every window closes and the program ends, also in the middle of an installation.
     void Exit();
