@@ -38,6 +38,29 @@ struct RussianKeyboard final : KeyboardState {
     std::string LayoutIdentifier() const override { return "00000419"; }
 };
 
+struct ApplicationLoop final : EventLoop {
+    void Yield() override { QCoreApplication::processEvents(); }
+};
+
+// The main window with the real beep and launcher, rotors 73915 and key "Ключ1" installed.
+struct InstalledWindow {
+    InstalledWindow()
+    {
+        window.Text4->setText(QStringLiteral("73915"));
+        window.Text5->setText(QStringLiteral("Ключ1"));
+        window.InstallRotors();
+    }
+
+    ApplicationLoop loop;
+    SystemBeeper beeper;
+    RussianKeyboard keyboard;
+    NoRegistry registry;
+    SystemLauncher launcher;
+    NoDialogs dialogs;
+    CipherMachine machine{loop};
+    Form1 window{machine, Platform{beeper, keyboard, registry, launcher}, dialogs, QString()};
+};
+
 QString Text(std::size_t size, bool lineBreaks)
 {
     const std::string bytes = bench::RussianText(size, lineBreaks);
@@ -47,20 +70,9 @@ QString Text(std::size_t size, bool lineBreaks)
 // Times one run and the longest gap between two passes of the event loop during it.
 void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool encrypt = true)
 {
-    class Loop final : public EventLoop {
-        void Yield() override { QCoreApplication::processEvents(); }
-    } loop;
-    SystemBeeper beeper;
-    RussianKeyboard keyboard;
-    NoRegistry registry;
-    SystemLauncher launcher;
-    NoDialogs dialogs;
-    CipherMachine machine(loop);
-    Form1 window(machine, Platform{beeper, keyboard, registry, launcher}, dialogs, QString());
+    InstalledWindow installed;
+    Form1& window = installed.window;
     window.show();
-    window.Text4->setText(QStringLiteral("73915"));
-    window.Text5->setText(QStringLiteral("Ключ1"));
-    window.InstallRotors();
     (encrypt ? window.RichTextBox2 : window.RichTextBox1)->SetText(Text(size, lineBreaks));
 
     double longestGap = 0;
@@ -90,19 +102,8 @@ void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool 
 // One tick of the polling timer with 1 MiB in each area: its cost must not grow with the texts.
 void TimerTick(benchmark::State& state)
 {
-    class Loop final : public EventLoop {
-        void Yield() override { QCoreApplication::processEvents(); }
-    } loop;
-    SystemBeeper beeper;
-    RussianKeyboard keyboard;
-    NoRegistry registry;
-    SystemLauncher launcher;
-    NoDialogs dialogs;
-    CipherMachine machine(loop);
-    Form1 window(machine, Platform{beeper, keyboard, registry, launcher}, dialogs, QString());
-    window.Text4->setText(QStringLiteral("73915"));
-    window.Text5->setText(QStringLiteral("Ключ1"));
-    window.InstallRotors();
+    InstalledWindow installed;
+    Form1& window = installed.window;
     const QString text = Text(static_cast<std::size_t>(state.range(0)), true);
     window.RichTextBox1->SetText(text);
     window.RichTextBox2->SetText(text);

@@ -3,7 +3,7 @@
 // polling timer's rule, the locked state during a run and the rotor panel switch.
 
 #include "CipherMachine.h"
-#include "Fakes.h"
+#include "WindowFixture.h"
 #include "FilteredField.h"
 #include "Form1.h"
 #include "NoRegistry.h"
@@ -138,16 +138,6 @@ private slots:
     void rotorPanelSwitch();
 
 private:
-    struct World {
-        ProcessEventsLoop loop;
-        CountingBeeper beeper;
-        FakeKeyboard keyboard;
-        NoRegistry registry;
-        FakeLauncher launcher;
-        RecordingDialogs dialogs;
-        CipherMachine machine{loop};
-        std::unique_ptr<Form1> form;
-    };
 
     FilteredField* Field(const QString& name) const { return name == "Text4" ? f->Text4 : f->Text5; }
     void Tick() { QVERIFY(QMetaObject::invokeMethod(f->Timer1, "timeout")); }
@@ -168,18 +158,14 @@ private:
     }
     QWidget* Control(const QString& name) const { return f->findChild<QWidget*>(name); }
 
-    std::unique_ptr<World> world;
+    std::unique_ptr<WindowFixture> world;
     Form1* f = nullptr;
 };
 
 void Form1Test::init()
 {
-    world = std::make_unique<World>();
-    world->form = std::make_unique<Form1>(
-        world->machine, Platform{world->beeper, world->keyboard, world->registry, world->launcher}, world->dialogs,
-        QStringLiteral("/program"));
-    f = world->form.get();
-    f->show();
+    world = std::make_unique<WindowFixture>();
+    f = &world->form;
     QVERIFY(QTest::qWaitForWindowActive(f));
 }
 
