@@ -23,7 +23,9 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
@@ -498,19 +500,35 @@ void Form1::Run(Direction direction)
     Timer1->start();
     ShowOperation(encrypt ? QStringLiteral("Шифрование выполнено") : QStringLiteral("Дешифрование  выполнено."));
     Rebloc();
+    // The hidden buttons passed the focus on, to «Новый текст» or nowhere, where the next Space would
+    // erase a text; the area that holds the result takes it.
+    working->setFocus();
 }
 
 // A long text is set in pieces of whole lines with a yield between them: setting 1 MiB at once keeps the
 // window from answering for 50 ms (measured). The text comes from an area, so its breaks are CR LF; a
-// piece ends after an LF, so no break is split, and a text without breaks is set in one piece.
+// piece ends after an LF, so no break is split, and a text without breaks is set in one piece. A command
+// that clears or replaces the working area between two pieces ends the copy: the run goes on over what
+// the area holds then, and no piece of the old source lands after it.
 void Form1::CopyText(const QString& text, RichTextBox* working)
 {
     constexpr qsizetype Piece = 128 * 1024;
+    bool appending = false;
+    bool replaced = false;
+    // A change of formatting alone (shifr after a save) removes and adds as many characters as it keeps.
+    const QMetaObject::Connection watch =
+        connect(working->document(), &QTextDocument::contentsChange, this, [&](int, int removed, int added) {
+            if (!appending && removed != added)
+                replaced = true;
+        });
+    const auto unwatch = qScopeGuard([&] { disconnect(watch); });
     qsizetype start = 0;
-    while (start < text.size() && !quitting_) {
+    while (start < text.size() && !quitting_ && !replaced) {
         const qsizetype lf = text.indexOf(u'\n', start + Piece);
         const qsizetype end = lf < 0 ? text.size() : lf + 1;
+        appending = true;
         working->AppendText(text.mid(start, end - start));
+        appending = false;
         start = end;
         if (start < text.size())
             Yield();
@@ -591,10 +609,16 @@ bool Form1::WriteFile(const QString& path, const QString& text)
                          windowTitle());
         return false;
     }
+    if (writing.inPlace)
+        dialogs_.Warning(this,
+                         QStringLiteral("Файл «%1» сохранён поверх прежнего: в его папку нельзя записывать новые "
+                                        "файлы, поэтому он записан на месте.")
+                             .arg(QDir::toNativeSeparators(path)),
+                         windowTitle());
     if (writing.replaced > 0)
         dialogs_.Warning(this,
-                         QStringLiteral("Файл «%1» сохранён, но символов, которых нет в кодировке Windows-1251: %2. "
-                                        "Вместо каждого из них записан знак «?».")
+                         QStringLiteral("Файл «%1» сохранён, но кодировка Windows-1251 вмещает не все знаки текста. "
+                                        "Вместо недостающих записан знак «?», по одному на место; их число: %2.")
                              .arg(QDir::toNativeSeparators(path))
                              .arg(writing.replaced),
                          windowTitle());

@@ -1,5 +1,6 @@
 #include "QtUserDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -23,11 +24,15 @@ QString Choose(QWidget* parent, const UserDialogs::FileRequest& request, QFileDi
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(DialogFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);
-    // The last file's full path opens its folder with the file chosen.
+    // The last file's full path opens its folder. The name proposed is that file's base name with this
+    // command's own extension, never the last file itself: after saving letter.txt, Enter in «Сохранить
+    // шифротекст» must not write a ciphertext over it. An open dialog proposes the name only if it exists.
     const QFileInfo initial(request.initialDirectory);
     if (initial.isFile()) {
         dialog.setDirectory(initial.absolutePath());
-        dialog.selectFile(initial.fileName());
+        const QString proposed = initial.completeBaseName() + u'.' + request.defaultExtension;
+        if (mode == QFileDialog::AcceptSave || QFileInfo(initial.dir(), proposed).isFile())
+            dialog.selectFile(proposed);
     } else {
         dialog.setDirectory(request.initialDirectory);
     }

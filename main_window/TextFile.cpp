@@ -1,90 +1,161 @@
 #include "TextFile.h"
 
+#include "FileErrorReason.h"
 #include "Windows1251.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cerrno>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace velista {
 
 namespace {
 
-QString Detail(const QFileDevice& file)
+QString Reason(int error) { return QString::fromStdString(FileErrorReason(error)); }
+
+const QString NotRegular = QStringLiteral("это не обычный файл, а устройство, канал или сокет");
+
+QString TooLarge()
 {
-    return file.errorString().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(file.errorString());
+    return QStringLiteral("файл больше %1 МиБ — слишком велик для текстового поля").arg(TextFile::MaximumBytes >> 20);
 }
 
-QString OpenReason(const QFileInfo& info)
+// Opens a regular file for reading without ever waiting: a FIFO put in its place after the check would
+// otherwise block the window in open() until a writer came.
+std::optional<QString> OpenRegular(const QString& path, QFile& file)
 {
-    if (!info.exists())
-        return QStringLiteral("файл не найден");
-    if (info.isDir())
-        return QStringLiteral("это папка, а не файл");
-    if (!info.isReadable())
-        return QStringLiteral("нет прав на чтение файла");
-    return QStringLiteral("файл не удалось открыть");
-}
-
-// A character outside the Basic Multilingual Plane is two code units but one character, and one '?'.
-QString OneUnitPerCharacter(const QString& text)
-{
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        result += text[i].isSurrogate() ? QChar(QChar::ReplacementCharacter) : text[i];
+#ifdef _WIN32
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("файл не удалось открыть");
+    return std::nullopt;
+#else
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return Reason(errno);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return NotRegular;
     }
-    return result;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return QStringLiteral("файл не удалось открыть");
+    }
+    return std::nullopt;
+#endif
+}
+
+// At most MaximumBytes + 1 bytes, whatever size the file claims or grows to while it is read.
+std::optional<QByteArray> ReadAtMostLimit(QFile& file, qint64 expected, int* error)
+{
+    QByteArray bytes(std::min(expected, TextFile::MaximumBytes) + 1, Qt::Uninitialized);
+    qint64 used = 0;
+    for (;;) {
+        if (used == bytes.size()) {
+            if (used > TextFile::MaximumBytes)
+                break;
+            bytes.resize(std::min(used * 2, TextFile::MaximumBytes + 1));
+        }
+        errno = 0;
+        const qint64 n = file.read(bytes.data() + used, bytes.size() - used);
+        if (n < 0) {
+            *error = errno;
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        used += n;
+    }
+    bytes.truncate(used);
+    return bytes;
 }
 
 }  // namespace
 
 TextFile::Reading TextFile::Read(const QString& path)
 {
+    // The checks come before the file is opened: opening a FIFO waits for a writer, and a device has no end.
     const QFileInfo info(path);
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        return {std::nullopt, OpenReason(info) + Detail(file)};
-    if (file.size() > MaximumBytes)
-        return {std::nullopt, QStringLiteral("файл больше %1 МиБ — слишком велик для текстового поля")
-                                  .arg(MaximumBytes >> 20)};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, QStringLiteral("ошибка чтения") + Detail(file)};
-    if (bytes.size() > MaximumBytes)
-        return {std::nullopt, QStringLiteral("файл больше %1 МиБ — слишком велик для текстового поля")
-                                  .arg(MaximumBytes >> 20)};
+    if (!info.exists())
+        return {std::nullopt, info.isSymLink() ? QStringLiteral("ссылка ведёт в никуда") : Reason(ENOENT)};
+    if (info.isDir())
+        return {std::nullopt, Reason(EISDIR)};
+    if (!info.isFile())
+        return {std::nullopt, NotRegular};
+    if (info.size() > MaximumBytes)
+        return {std::nullopt, TooLarge()};
+    QFile file;
+    if (const std::optional<QString> refused = OpenRegular(path, file))
+        return {std::nullopt, *refused};
+    int error = 0;
+    const std::optional<QByteArray> bytes = ReadAtMostLimit(file, info.size(), &error);
+    if (!bytes)
+        return {std::nullopt, QStringLiteral("ошибка чтения: ") + Reason(error)};
+    if (bytes->size() > MaximumBytes)
+        return {std::nullopt, TooLarge()};
     // Text files never hold the zero byte; a file that does is a program, a picture or an archive.
-    if (bytes.contains('\0'))
+    if (bytes->contains('\0'))
         return {std::nullopt, QStringLiteral("это не текстовый файл")};
-    QString text(bytes.size(), Qt::Uninitialized);
-    Windows1251::Decode(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+    QString text(bytes->size(), Qt::Uninitialized);
+    Windows1251::Decode(std::string_view(bytes->constData(), std::size_t(bytes->size())),
                         std::span<char16_t>(reinterpret_cast<char16_t*>(text.data()), std::size_t(text.size())));
     return {std::move(text), {}};
 }
 
 TextFile::Writing TextFile::Write(const QString& path, const QString& text)
 {
-    const QString units = OneUnitPerCharacter(text);
-    QByteArray bytes(units.size(), Qt::Uninitialized);
+    // A character outside the Basic Multilingual Plane fills two positions of the window and of a run,
+    // so it becomes two '?': the file then deciphers position for position.
+    QByteArray bytes(text.size(), Qt::Uninitialized);
     const std::size_t replaced = Windows1251::Encode(
-        std::u16string_view(reinterpret_cast<const char16_t*>(units.constData()), std::size_t(units.size())),
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.constData()), std::size_t(text.size())),
         std::span<char>(bytes.data(), std::size_t(bytes.size())));
 
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {false, Reason(EISDIR), 0, false};
+    // Replacing a device or a FIFO with a regular file, or writing into one, is never what a save means.
+    if (info.exists() && !info.isFile())
+        return {false, NotRegular, 0, false};
+    if (info.exists() && !info.isWritable())
+        return {false, QStringLiteral("нет прав на запись в этот файл"), 0, false};
+
     QSaveFile file(path);
-    if (QFileInfo(path).isDir())
-        return {false, QStringLiteral("это папка, а не файл"), 0};
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, QStringLiteral("файл не удалось создать: нет такой папки или нет прав на запись") + Detail(file), 0};
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return {false, QStringLiteral("ошибка записи, возможно, диск заполнен") + Detail(file), 0};
+    // A folder that takes no new file but holds a writable one: the file is written in place, as cp does.
+    file.setDirectWriteFallback(true);
+    errno = 0;
+    // Unbuffered: every failed write is seen at once, not left for commit(), which in Qt 6.4 can report
+    // success after its buffered write failed (seen with strace on a full disk).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int error = errno;
+        return {false, QStringLiteral("файл не удалось создать: ") + Reason(error != 0 ? error : EACCES), 0, false};
     }
-    if (!file.commit())
-        return {false, QStringLiteral("ошибка записи, возможно, диск заполнен") + Detail(file), 0};
-    return {true, {}, replaced};
+    // QSaveFile tells no one that it fell back; it does so exactly when the folder refuses a new file.
+    const bool inPlace = info.exists() && !QFileInfo(info.absolutePath()).isWritable();
+    const QString kept = !info.exists() ? QString()
+                         : inPlace      ? QStringLiteral("; прежний файл записан не полностью")
+                                        : QStringLiteral("; прежний файл не изменён");
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int error = errno;  // read before cancelWriting(), which sets an error of its own
+        file.cancelWriting();
+        return {false, QStringLiteral("ошибка записи: ") + Reason(error != 0 ? error : EIO) + kept, 0, false};
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const int error = errno;
+        return {false, QStringLiteral("ошибка записи: ") + Reason(error != 0 ? error : EIO) + kept, 0, false};
+    }
+    return {true, {}, replaced, inPlace};
 }
 
 }  // namespace velista

@@ -20,11 +20,14 @@ public:
     struct Writing {
         bool written = false;
         QString error;              // why the file could not be written, in Russian
-        std::size_t replaced = 0;   // characters the code page lacks, written as '?'
+        std::size_t replaced = 0;   // positions whose character the code page lacks, each written as '?'
+        bool inPlace = false;       // the folder takes no new file, so the old one was overwritten in place
     };
 
+    // Only a regular file is opened; a device, a pipe or a socket is refused before it is touched.
     static Reading Read(const QString& path);
-    // An existing file is replaced only once the whole text is written.
+    // An existing file is replaced only once the whole text is written; one code unit is one byte, so
+    // the file holds exactly the positions the window showed.
     static Writing Write(const QString& path, const QString& text);
 };
 

@@ -6,8 +6,25 @@
 #include "ThreeDButton.h"
 #include "WindowFixture.h"
 
+#include "QtUserDialogs.h"
+#include "TextFile.h"
+
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 
 using namespace velista;
@@ -18,6 +35,39 @@ namespace {
 const QString Program = QStringLiteral("/program");
 const QString PlainText = QStringLiteral("Открытый текст");
 const QString CipherText = QStringLiteral("Шифротекст");
+
+// While it lives, every write of this process past `bytes` fails with EFBIG, as on a full disk: the
+// signal the kernel sends for it is ignored.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+// What a message says once the file's path is taken out: words of the Latin alphabet, as the platform's
+// English error texts have them.
+bool HasEnglishWords(QString message, const QString& path)
+{
+    message.remove(QDir::toNativeSeparators(path));
+    return message.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}")));
+}
 
 }  // namespace
 
@@ -44,6 +94,17 @@ private slots:
     void newClearsOwnArea();
     void shortcutsWhileLocked_data();
     void shortcutsWhileLocked();
+    void failedSaveKeepsOldFile_data();
+    void failedSaveKeepsOldFile();
+    void notRegularFile_data();
+    void notRegularFile();
+    void russianReasons_data();
+    void russianReasons();
+    void readOnlyFolderWritesInPlace();
+    void savedCiphertextDecrypts_data();
+    void savedCiphertextDecrypts();
+    void dialogProposesOwnKind_data();
+    void dialogProposesOwnKind();
 
 private:
     void Command(const QString& name)
@@ -232,7 +293,10 @@ void DocumentCommandsTest::charactersOutsideCodePage_data()
     QTest::addColumn<int>("replaced");
 
     QTest::newRow("Greek letters, plain") << "save plain" << "Ω и ω, € и №" << "? и ?, € и №" << 2;
-    QTest::newRow("emoji, cipher") << "save cipher" << "Смайл 😀." << "Смайл ?." << 1;
+    // An emoji fills two positions of the area, so it takes two places in the file.
+    QTest::newRow("emoji, cipher") << "save cipher" << "Смайл 😀." << "Смайл ??." << 2;
+    QTest::newRow("two emoji and a lone surrogate, plain")
+        << "save plain" << QString("😀я😀") + QChar(0xD800) << "??я???" << 5;
 }
 
 // Each character that Windows-1251 lacks is written as '?', and one warning tells how many there were.
@@ -358,6 +422,255 @@ void DocumentCommandsTest::shortcutsWhileLocked()
     QTest::keySequence(f, keys);
     QCOMPARE(w->dialogs.fileDialogs.size(), 1);
     QCOMPARE(w->dialogs.fileDialogs[0].request.filter, filter);
+}
+
+void DocumentCommandsTest::failedSaveKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("textBytes");
+
+    // Up to 16 KiB a write stays in the file's buffer until commit(); above, it reaches the disk at once.
+    for (const char* command : {"save plain", "save cipher"}) {
+        QTest::addRow("%s, 3 KiB", command) << command << 3 * 1024;
+        QTest::addRow("%s, 16 KiB", command) << command << 16 * 1024;
+        QTest::addRow("%s, 100 KiB", command) << command << 100 * 1024;
+    }
+}
+
+// A write that fails for real (EFBIG past RLIMIT_FSIZE) leaves the old file byte for byte, keeps the
+// initial folder and says why in Russian, once.
+void DocumentCommandsTest::failedSaveKeepsOldFile()
+{
+    QFETCH(QString, command);
+    QFETCH(int, textBytes);
+
+    const QString path = Path("старый.txt");
+    const QByteArray old = Cp1251(QStringLiteral("Прежнее содержимое файла.\r\n").repeated(20));
+    QVERIFY(WriteBytes(path, old));
+    Area(command)->SetText(QString("Новый текст. ").repeated(textBytes / 13 + 1).left(textBytes));
+    w->dialogs.chosenFile = path;
+    {
+        const FileSizeLimit limit(1024);
+        Command(command);
+    }
+    QCOMPARE(ReadBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"старый.txt"});
+    QCOMPARE(f->LastDirectory(), Program);
+    QCOMPARE(w->dialogs.warnings.size(), 1);
+    const QString message = w->dialogs.warnings[0].first;
+    QVERIFY2(message.contains("файл слишком велик") && message.contains("прежний файл не изменён"),
+             qPrintable(message));
+    QVERIFY2(!HasEnglishWords(message, path), qPrintable(message));
+}
+
+void DocumentCommandsTest::notRegularFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");
+
+    for (const char* command : {"open plain", "open cipher"}) {
+        QTest::addRow("%s, a FIFO", command) << command << "fifo";
+        QTest::addRow("%s, a link to a FIFO", command) << command << "link to fifo";
+        QTest::addRow("%s, /dev/zero", command) << command << "/dev/zero";
+        QTest::addRow("%s, a .txt link to /dev/zero", command) << command << "link to /dev/zero";
+    }
+    QTest::addRow("save cipher over a FIFO") << "save cipher" << "fifo";
+}
+
+// A FIFO, a device, or a link to one is refused before it is opened: the window does not wait for a
+// writer or read without end, both texts stay and a message says why. A writer comes to the FIFO after
+// a while, so that a window that did wait is seen to fail rather than hang.
+void DocumentCommandsTest::notRegularFile()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+
+    const QString fifo = Path("канал.txt");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QString path = kind == "fifo" ? fifo : kind == "/dev/zero" ? QStringLiteral("/dev/zero") : Path("ссылка.txt");
+    if (kind.startsWith("link"))
+        QVERIFY(QFile::link(kind.endsWith("fifo") ? fifo : QStringLiteral("/dev/zero"), path));
+    std::thread writer([fifo] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        while (std::chrono::steady_clock::now() < deadline) {
+            const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                [[maybe_unused]] const auto written = ::write(fd, "from the pipe", 13);
+                ::close(fd);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    FillAndInstall();
+    w->dialogs.chosenFile = path;
+    QElapsedTimer clock;
+    clock.start();
+    Command(command);
+    const qint64 elapsed = clock.elapsed();
+    writer.join();
+    QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
+    QCOMPARE(f->RichTextBox2->Text() + "|" + f->RichTextBox1->Text(), PlainText + "|" + CipherText);
+    QCOMPARE(f->LastDirectory(), Program);
+    QCOMPARE(w->dialogs.warnings.size(), 1);
+    QVERIFY2(w->dialogs.warnings[0].first.contains("не обычный файл"), qPrintable(w->dialogs.warnings[0].first));
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+}
+
+void DocumentCommandsTest::russianReasons_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("open, missing") << "open plain" << "missing" << "нет такого файла или папки";
+    QTest::newRow("open, a link into nothing") << "open cipher" << "dangling link" << "ссылка ведёт в никуда";
+    QTest::newRow("open, a folder") << "open plain" << "folder" << "это папка, а не файл";
+    QTest::newRow("save, in a missing folder") << "save plain" << "in a missing folder" << "нет такого файла или папки";
+    QTest::newRow("save, under a regular file") << "save cipher" << "under a regular file" << "часть пути - не папка";
+    QTest::newRow("save, a folder") << "save cipher" << "folder" << "это папка, а не файл";
+    QTest::newRow("save, a full disk") << "save plain" << "full disk" << "файл слишком велик";
+}
+
+// Every reason is told in Russian, with no English detail from the platform.
+void DocumentCommandsTest::russianReasons()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+
+    QString path = Path("файл.txt");
+    QVERIFY(WriteBytes(Path("обычный"), "x"));
+    if (kind == "dangling link")
+        QVERIFY(QFile::link(Path("нет его"), path));
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == "in a missing folder")
+        path = Path("нет папки/файл.txt");
+    else if (kind == "under a regular file")
+        path = Path("обычный/файл.txt");
+    FillAndInstall();
+    w->dialogs.chosenFile = path;
+    {
+        const FileSizeLimit limit(kind == "full disk" ? 0 : RLIM_INFINITY);
+        Command(command);
+    }
+    QCOMPARE(w->dialogs.warnings.size(), 1);
+    const QString message = w->dialogs.warnings[0].first;
+    QVERIFY2(message.contains(reason), qPrintable(message));
+    QVERIFY2(!HasEnglishWords(message, path), qPrintable(message));
+}
+
+// A folder that takes no new file, holding a file its user may write: the save writes the file in place
+// and says so. Root writes any folder, so as root the save runs in a child process as nobody.
+void DocumentCommandsTest::readOnlyFolderWritesInPlace()
+{
+    const bool root = ::geteuid() == 0;
+    QTemporaryDir parent(QDir::tempPath() + "/velista-XXXXXX");
+    QVERIFY(parent.isValid());
+    const QString folder = parent.filePath("только чтение");
+    const QString path = folder + "/письмо.txt";
+    QVERIFY(QDir().mkdir(folder) && WriteBytes(path, "old text, longer than the new one"));
+    QVERIFY(::chmod(QFile::encodeName(parent.path()).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+    const auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0755); });
+    const QString text = QStringLiteral("Новый текст");
+    int outcome = -1;  // 0 written in place, 1 written otherwise, 2 not written
+    if (root) {
+        QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(3);
+            const TextFile::Writing writing = TextFile::Write(path, text);
+            ::_exit(!writing.written ? 2 : writing.inPlace ? 0 : 1);
+        }
+        int status = 0;
+        QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status));
+        outcome = WEXITSTATUS(status);
+    } else {
+        const TextFile::Writing writing = TextFile::Write(path, text);
+        outcome = !writing.written ? 2 : writing.inPlace ? 0 : 1;
+    }
+    QCOMPARE(outcome, 0);
+    QCOMPARE(ReadBytes(path), Cp1251(text));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"письмо.txt"});
+}
+
+void DocumentCommandsTest::savedCiphertextDecrypts_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("decrypted");  // what the window gives back from the saved file
+
+    QTest::newRow("an emoji inside") << "Привет😀мир, как дела" << "Привет??мир, как дела";
+    QTest::newRow("emoji at both ends") << "😀начало и конец😀" << "??начало и конец??";
+    QTest::newRow("Greek, one position") << "Ωмега и альфа" << "?мега и альфа";
+}
+
+// Encrypted in the window, saved, opened again and decrypted: every position comes back, and a
+// character the code page lacks comes back as '?' at each of its positions.
+void DocumentCommandsTest::savedCiphertextDecrypts()
+{
+    QFETCH(QString, plain);
+    QFETCH(QString, decrypted);
+
+    QVERIFY(w->Install("73915", "Ключ1"));
+    f->RichTextBox2->SetText(plain);
+    f->EncryptPlainText();
+    w->dialogs.chosenFile = Path("шифр.vls");
+    f->SaveCipherText();
+    QCOMPARE(ReadBytes(Path("шифр.vls")).size(), plain.size());
+    f->OpenCipherText();
+    f->DecryptCipherText();
+    QCOMPARE(f->RichTextBox2->Text(), decrypted);
+}
+
+void DocumentCommandsTest::dialogProposesOwnKind_data()
+{
+    QTest::addColumn<QString>("last");      // LastDirectory, in the test's folder
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("proposed");  // the name in the dialog's name field
+
+    QTest::newRow("save cipher after letter.txt") << "letter.txt" << true << "vls" << "letter.vls";
+    QTest::newRow("save plain after letter.txt") << "letter.txt" << true << "txt" << "letter.txt";
+    QTest::newRow("save plain after letter.vls") << "letter.vls" << true << "txt" << "letter.txt";
+    QTest::newRow("open cipher after letter.txt, no letter.vls") << "letter.txt" << false << "vls" << "";
+    QTest::newRow("open plain after letter.vls, letter.txt there") << "letter.vls" << false << "txt" << "letter.txt";
+    QTest::newRow("a folder") << "" << true << "vls" << "";
+}
+
+// The real dialog opens in the last file's folder and never proposes a file of the other kind.
+void DocumentCommandsTest::dialogProposesOwnKind()
+{
+    QFETCH(QString, last);
+    QFETCH(bool, save);
+    QFETCH(QString, extension);
+    QFETCH(QString, proposed);
+
+    QVERIFY(WriteBytes(Path("letter.txt"), "plain"));
+    if (last == "letter.vls")
+        QVERIFY(WriteBytes(Path("letter.vls"), "cipher"));
+    QString shownFolder = QStringLiteral("<no dialog>");
+    QString shownName;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        shownFolder = dialog->directory().absolutePath();
+        if (const auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            shownName = name->text();
+        dialog->reject();
+    });
+    QtUserDialogs dialogs;
+    const UserDialogs::FileRequest request{last.isEmpty() ? dir.path() : Path(last), "(файлы)|*." + extension,
+                                           extension};
+    const QString chosen = save ? dialogs.ChooseFileToSave(f, request) : dialogs.ChooseFileToOpen(f, request);
+    QCOMPARE(chosen, QString());
+    QCOMPARE(shownFolder, QDir(dir.path()).absolutePath());
+    QCOMPARE(shownName, proposed);
 }
 
 QTEST_MAIN(DocumentCommandsTest)

@@ -109,6 +109,10 @@ private slots:
     void shifrFormatsOwnArea();
     void textChangedDuringRun_data();
     void textChangedDuringRun();
+    void commandDuringCopy_data();
+    void commandDuringCopy();
+    void focusOnResult_data();
+    void focusOnResult();
 
 private:
     void Install(const QString& rotors, const QString& key) { QVERIFY(w->Install(rotors, key)); }
@@ -349,6 +353,84 @@ void RunTest::textChangedDuringRun()
     QCOMPARE(Source(decrypt)->Text(), change == "open" || change == "new source" ? QString() : text);
     QCOMPARE(f->StatusBar1->PanelText(2), decrypt ? DecryptEnd : EncryptEnd);
     QVERIFY(f->SSPanel1->isEnabled() && f->Timer1->isActive());
+}
+
+void RunTest::commandDuringCopy_data()
+{
+    QTest::addColumn<bool>("decrypt");
+    QTest::addColumn<QString>("command");
+
+    QTest::newRow("Shift+F3 during encryption") << false << "Shift+F3";
+    QTest::newRow("Shift+F4 during encryption") << false << "Shift+F4";
+    QTest::newRow("Ctrl+F3 during decryption") << true << "Ctrl+F3";
+    QTest::newRow("Ctrl+F4 during decryption") << true << "Ctrl+F4";
+}
+
+// A long source is copied into the working area in pieces. A command that clears or replaces the
+// working area between two pieces ends the copy: the run goes on over what the area then holds, from
+// the key, and nothing of the old source is appended after it.
+void RunTest::commandDuringCopy()
+{
+    QFETCH(bool, decrypt);
+    QFETCH(QString, command);
+
+    QString source;
+    while (source.size() < 300 * 1024)
+        source += LongText();
+    const QString opened = QStringLiteral("Открытый во время копирования файл.\r\nВторая строка");
+    QTemporaryDir dir;
+    w->dialogs.chosenFile = dir.filePath("открыт");
+    QVERIFY(WriteBytes(w->dialogs.chosenFile, Cp1251(opened)));
+    Install("73915", "Ключ1");
+    Source(decrypt)->SetText(source);
+    RichTextBox* working = Working(decrypt);
+    working->SetText(QString());  // so that only the copy puts text into it
+    bool running = false;
+    bool given = false;
+    const auto act = [&] {
+        const qint32 count = working->SymbolCount();
+        if (!running || given || !f->SSPanel1->isEnabled() || count == 0 || count >= source.size())
+            return;
+        given = true;  // in the copy step: part of the source is in the working area, the panel not yet locked
+        const QKeySequence keys(command.startsWith("Shift") ? Qt::SHIFT | (command.endsWith("F3") ? Qt::Key_F3 : Qt::Key_F4)
+                                                            : Qt::CTRL | (command.endsWith("F3") ? Qt::Key_F3 : Qt::Key_F4));
+        QTest::keySequence(f, keys);
+    };
+    Watch(act, [&] {
+        running = true;
+        Run(decrypt);
+    });
+    QVERIFY(given);
+    int outside = 0;
+    const bool opens = command.endsWith("F4");
+    QCOMPARE(working->Text(), opens ? SymbolBySymbol(opened, "73915", "Ключ1", decrypt, &outside) : QString());
+    QCOMPARE(f->StatusBar1->PanelText(2), decrypt ? DecryptEnd : EncryptEnd);
+}
+
+void RunTest::focusOnResult_data()
+{
+    QTest::addColumn<bool>("decrypt");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("encryption") << false << "Открытый текст";
+    QTest::newRow("decryption") << true << "Шифротекст";
+    QTest::newRow("encryption of an empty text") << false << "";
+}
+
+// After a run the keyboard focus is in the area that holds the result, not on a button that a Space
+// would press.
+void RunTest::focusOnResult()
+{
+    QFETCH(bool, decrypt);
+    QFETCH(QString, text);
+
+    Install("73915", "Ключ1");
+    Source(decrypt)->SetText(text);
+    w->Tick();
+    // As a click leaves it: the focus on the run button, which the run hides.
+    (decrypt ? f->SSCommand7 : f->SSCommand9)->setFocus();
+    Run(decrypt);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Working(decrypt)));
 }
 
 QTEST_MAIN(RunTest)
