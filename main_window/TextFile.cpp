@@ -22,6 +22,12 @@ namespace {
 
 QString Reason(int error) { return QString::fromStdString(FileErrorReason(error)); }
 
+// A failure that left no error number behind is not given a made-up reason.
+QString ReasonIfKnown(int error)
+{
+    return error != 0 ? Reason(error) : QStringLiteral("система не сообщила причину");
+}
+
 const QString NotRegular = QStringLiteral("это не обычный файл, а устройство, канал или сокет");
 
 QString TooLarge()
@@ -99,7 +105,7 @@ TextFile::Reading TextFile::Read(const QString& path)
     int error = 0;
     const std::optional<QByteArray> bytes = ReadAtMostLimit(file, info.size(), &error);
     if (!bytes)
-        return {std::nullopt, QStringLiteral("ошибка чтения: ") + Reason(error)};
+        return {std::nullopt, QStringLiteral("ошибка чтения: ") + ReasonIfKnown(error)};
     if (bytes->size() > MaximumBytes)
         return {std::nullopt, TooLarge()};
     // Text files never hold the zero byte; a file that does is a program, a picture or an archive.
@@ -137,7 +143,7 @@ TextFile::Writing TextFile::Write(const QString& path, const QString& text)
     // success after its buffered write failed (seen with strace on a full disk).
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int error = errno;
-        return {false, QStringLiteral("файл не удалось создать: ") + Reason(error != 0 ? error : EACCES), 0, false};
+        return {false, QStringLiteral("файл не удалось создать: ") + ReasonIfKnown(error), 0, false};
     }
     // QSaveFile tells no one that it fell back; it does so exactly when the folder refuses a new file.
     const bool inPlace = info.exists() && !QFileInfo(info.absolutePath()).isWritable();
@@ -148,12 +154,12 @@ TextFile::Writing TextFile::Write(const QString& path, const QString& text)
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int error = errno;  // read before cancelWriting(), which sets an error of its own
         file.cancelWriting();
-        return {false, QStringLiteral("ошибка записи: ") + Reason(error != 0 ? error : EIO) + kept, 0, false};
+        return {false, QStringLiteral("ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
     }
     errno = 0;
     if (!file.commit()) {
         const int error = errno;
-        return {false, QStringLiteral("ошибка записи: ") + Reason(error != 0 ? error : EIO) + kept, 0, false};
+        return {false, QStringLiteral("ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
     }
     return {true, {}, replaced, inPlace};
 }

@@ -490,9 +490,11 @@ void DocumentCommandsTest::notRegularFile()
     QString path = kind == "fifo" ? fifo : kind == "/dev/zero" ? QStringLiteral("/dev/zero") : Path("ссылка.txt");
     if (kind.startsWith("link"))
         QVERIFY(QFile::link(kind.endsWith("fifo") ? fifo : QStringLiteral("/dev/zero"), path));
-    std::thread writer([fifo] {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    std::thread writer([fifo, waits = kind.contains("fifo")] {
+        if (!waits)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
         while (std::chrono::steady_clock::now() < deadline) {
             const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
             if (fd >= 0) {
@@ -500,7 +502,7 @@ void DocumentCommandsTest::notRegularFile()
                 ::close(fd);
                 return;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     });
     FillAndInstall();

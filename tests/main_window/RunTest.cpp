@@ -364,6 +364,8 @@ void RunTest::commandDuringCopy_data()
     QTest::newRow("Shift+F4 during encryption") << false << "Shift+F4";
     QTest::newRow("Ctrl+F3 during decryption") << true << "Ctrl+F3";
     QTest::newRow("Ctrl+F4 during decryption") << true << "Ctrl+F4";
+    // A save only formats the area anew: the copy goes on to the end.
+    QTest::newRow("Shift+F2 during encryption") << false << "Shift+F2";
 }
 
 // A long source is copied into the working area in pieces. A command that clears or replaces the
@@ -392,9 +394,7 @@ void RunTest::commandDuringCopy()
         if (!running || given || !f->SSPanel1->isEnabled() || count == 0 || count >= source.size())
             return;
         given = true;  // in the copy step: part of the source is in the working area, the panel not yet locked
-        const QKeySequence keys(command.startsWith("Shift") ? Qt::SHIFT | (command.endsWith("F3") ? Qt::Key_F3 : Qt::Key_F4)
-                                                            : Qt::CTRL | (command.endsWith("F3") ? Qt::Key_F3 : Qt::Key_F4));
-        QTest::keySequence(f, keys);
+        QTest::keySequence(f, QKeySequence::fromString(command));
     };
     Watch(act, [&] {
         running = true;
@@ -402,8 +402,9 @@ void RunTest::commandDuringCopy()
     });
     QVERIFY(given);
     int outside = 0;
-    const bool opens = command.endsWith("F4");
-    QCOMPARE(working->Text(), opens ? SymbolBySymbol(opened, "73915", "Ключ1", decrypt, &outside) : QString());
+    const QString expected = command.endsWith("F4") ? opened : command.endsWith("F2") ? source : QString();
+    QCOMPARE(working->Text(), SymbolBySymbol(expected, "73915", "Ключ1", decrypt, &outside));
+    QCOMPARE(w->dialogs.fileDialogs.size(), command.endsWith("F3") ? 0 : 1);
     QCOMPARE(f->StatusBar1->PanelText(2), decrypt ? DecryptEnd : EncryptEnd);
 }
 
