@@ -146,7 +146,8 @@ TextFile::Writing TextFile::Write(const QString& path, const QString& text)
         return {false, QStringLiteral("файл не удалось создать: ") + ReasonIfKnown(error), 0, false};
     }
     // QSaveFile tells no one that it fell back; it does so exactly when the folder refuses a new file.
-    const bool inPlace = info.exists() && !QFileInfo(info.absolutePath()).isWritable();
+    // The folder is the one of the file a link leads to, where QSaveFile writes.
+    const bool inPlace = info.exists() && !QFileInfo(QFileInfo(info.canonicalFilePath()).absolutePath()).isWritable();
     const QString kept = !info.exists() ? QString()
                          : inPlace      ? QStringLiteral("; прежний файл записан не полностью")
                                         : QStringLiteral("; прежний файл не изменён");
