@@ -527,7 +527,9 @@ void Form1::CopyText(const QString& text, RichTextBox* working)
         const qsizetype lf = text.indexOf(u'\n', start + Piece);
         const qsizetype end = lf < 0 ? text.size() : lf + 1;
         appending = true;
-        working->AppendText(text.mid(start, end - start));
+        // The first piece replaces whatever was typed into the area during the run's earlier yields.
+        const QString piece = text.mid(start, end - start);
+        start == 0 ? working->SetText(piece) : working->AppendText(piece);
         appending = false;
         start = end;
         if (start < text.size())
