@@ -17,8 +17,8 @@ namespace velista {
 
 namespace {
 
-// Long enough to be seen at the edge of sight, short enough not to hold up the next key: a flash of
-// 150 ms is seen; one of 50 ms is lost between frames on a 30 Hz projector.
+// Several frames even at 30 Hz, and over before the next key of a typist at 300 keys a minute (200 ms
+// apart), so that a second refusal shows as a flash of its own.
 constexpr int FlashMilliseconds = 150;
 
 // Text that reaches the field by any other way (an input method, say) passes the same filter too.
