@@ -4,9 +4,7 @@
 #include "frmAbout.h"
 #include "frmBrowser.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-#include <QStyle>
+#include "PlaceClearOf.h"
 
 namespace velista {
 
@@ -43,7 +41,7 @@ frmBrowser* InformationWindows::ShowBrowser()
         BringToFront(browser_);
     } else {
         browser_ = new frmBrowser(programFolder_);
-        browser_->Load();
+        browser_->Load(KeepClear());
     }
     return browser_;
 }
@@ -54,7 +52,7 @@ Form4* InformationWindows::ShowHelp()
         BringToFront(help_);
     } else {
         help_ = new Form4(programFolder_);
-        help_->Load();
+        help_->Load(KeepClear());
     }
     return help_;
 }
@@ -65,12 +63,15 @@ frmAbout* InformationWindows::ShowAbout()
         BringToFront(about_);
     } else {
         about_ = new frmAbout(registry_, launcher_);
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            about_->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, about_->size(),
-                                                    screen->availableGeometry()));
+        PlaceWindowClearOf(*about_, KeepClear());
         about_->show();
     }
     return about_;
+}
+
+QRect InformationWindows::KeepClear() const
+{
+    return keepClear_ ? keepClear_() : QRect();
 }
 
 void InformationWindows::CloseAll()

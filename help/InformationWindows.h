@@ -3,7 +3,10 @@
 // brought to the front while it is open, and opened anew after it was closed.
 
 #include <QPointer>
+#include <QRect>
 #include <QString>
+
+#include <functional>
 
 namespace velista {
 
@@ -32,13 +35,20 @@ public:
     // Closes every window that is open.
     void CloseAll();
 
+    // The area, in global coordinates, that a window opened anew must not cover if it can help it: the
+    // main window's menu bar, so that the other help entries stay within reach.
+    void KeepClearOf(std::function<QRect()> area) { keepClear_ = std::move(area); }
+
 private:
+    QRect KeepClear() const;
+
     QString programFolder_;
     SystemRegistry& registry_;
     ProgramLauncher& launcher_;
     QPointer<frmBrowser> browser_;
     QPointer<Form4> help_;
     QPointer<frmAbout> about_;
+    std::function<QRect()> keepClear_;
 };
 
 }  // namespace velista

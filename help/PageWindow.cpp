@@ -1,12 +1,9 @@
 #include "PageWindow.h"
 
 #include "PageBrowser.h"
+#include "PlaceClearOf.h"
 #include "ProgramIcon.h"
 #include "Twips.h"
-
-#include <QGuiApplication>
-#include <QScreen>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -27,10 +24,9 @@ PageWindow::PageWindow(QString programFolder, QString pageName, QSize clientTwip
     browser_->move(0, TwipsToPixels(browserTopTwips));
 }
 
-void PageWindow::Load()
+void PageWindow::Load(const QRect& keepClear)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    PlaceWindowClearOf(*this, keepClear);
     show();
     ResizeStep();
     browser_->Navigate(PagePath());

@@ -1,6 +1,7 @@
 #pragma once
 // A help window: a fixed frame around one browser that shows a page from the program's folder.
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -13,9 +14,10 @@ class PageWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Shows the window centred on the screen, fits the browser to it, and opens the page: what happens
-    // each time the window is opened anew.
-    void Load();
+    // Shows the window centred on the screen (clear of keepClear, the main window's menu bar in global
+    // coordinates, when centred it would cover it), fits the browser to it, and opens the page: what
+    // happens each time the window is opened anew.
+    void Load(const QRect& keepClear = QRect());
 
     // The program's folder, a separator and the page's file name, built anew at every call. A folder that
     // already ends with a separator (the root of a drive) gives two in a row, which the browser accepts.

@@ -4,6 +4,9 @@
 #include "ProgramLauncher.h"
 #include "Twips.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -18,6 +21,7 @@ namespace velista {
 namespace {
 
 const QString ApplicationTitle = QStringLiteral(VELISTA_TITLE);
+constexpr char32_t CopyrightSign = 0x00A9;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text)
 {
@@ -47,16 +51,20 @@ QFrame* MakeLine(QWidget* parent, int index, QRect geometry, QColor colour)
     return line;
 }
 
-// The author line's mark, the copyright sign in the Symbol font. That font is a symbol font: Windows
-// reaches its copyright glyph through the font's own code 0xD3, while elsewhere the font named Symbol
-// maps Unicode, where the sign is U+00A9.
-QString AuthorMark()
+// The author line's mark, the copyright sign, in the designed Symbol 9 pt where the face standing in for
+// Symbol maps Unicode and has the sign. A symbol-encoded face (the Symbol of Windows, or a stand-in such
+// as Standard Symbols) reads U+00A9 as its own code 0xA9, a heart in that encoding: then the box's own
+// Unicode face draws the sign, at the designed size.
+QFont AuthorMarkFont(const QFont& boxFont)
 {
-#ifdef _WIN32
-    return QString(QChar(0x00D3));
-#else
-    return QString(QChar(0x00A9));
-#endif
+    const QFont designed(QStringLiteral("Symbol"), 9);
+    const bool symbolEncoded =
+        QFontDatabase::writingSystems(QFontInfo(designed).family()).contains(QFontDatabase::Symbol);
+    if (!symbolEncoded && QFontMetrics(designed).inFontUcs4(CopyrightSign))
+        return designed;
+    QFont unicode = boxFont;
+    unicode.setPointSize(9);
+    return unicode;
 }
 
 }  // namespace
@@ -108,10 +116,9 @@ void frmAbout::BuildControls()
                                              "криптоанализа"));
     Label2_ = MakeLabel(this, "Label2", TwipsRect(5790, 2010, 1095, 195), QStringLiteral("И. Н. Белов"));
     Label2_->setWordWrap(false);
-    Label1_ = MakeLabel(this, "Label1", TwipsRect(5640, 1980, 135, 225), AuthorMark());
+    Label1_ = MakeLabel(this, "Label1", TwipsRect(5640, 1980, 135, 225), QString(QChar(static_cast<char16_t>(CopyrightSign))));
     Label1_->setWordWrap(false);
-    QFont symbol(QStringLiteral("Symbol"), 9);
-    Label1_->setFont(symbol);
+    Label1_->setFont(AuthorMarkFont(font()));
 
     QFrame* grey = MakeLine(this, 1, TwipsRect(2940, 2460, 7320 - 2940, 15), QColor(128, 128, 128));
     lblDescription_ = MakeLabel(this, "lblDescription", TwipsRect(3060, 390, 3885, 240),

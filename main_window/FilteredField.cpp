@@ -10,11 +10,16 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 #include <QValidator>
 
 namespace velista {
 
 namespace {
+
+// Several frames even at 30 Hz, and over before the next key of a typist at 300 keys a minute (200 ms
+// apart), so that a second refusal shows as a flash of its own.
+constexpr int FlashMilliseconds = 150;
 
 // Text that reaches the field by any other way (an input method, say) passes the same filter too.
 class FieldValidator final : public QValidator {
@@ -49,16 +54,48 @@ FilteredField::FilteredField(QWidget* parent, std::u16string allowed, Beeper& be
     : QLineEdit(parent)
     , allowed_(std::move(allowed))
     , beeper_(beeper)
+    , flashTimer_(new QTimer(this))
 {
     setValidator(new FieldValidator(*this));
+    flashTimer_->setObjectName(QStringLiteral("flashTimer"));
+    flashTimer_->setSingleShot(true);
+    flashTimer_->setInterval(FlashMilliseconds);
+    connect(flashTimer_, &QTimer::timeout, this, &FilteredField::EndFlash);
 }
 
-bool FilteredField::Admits(QChar character) const
+bool FilteredField::Admits(QChar character)
 {
     const std::optional<unsigned char> code = Windows1251::Encode(character.unicode());
     // A character that the code page lacks arrives as no code at all, which no set allows.
     const std::int16_t typed = code ? std::int16_t{*code} : std::int16_t{-1};
-    return FilterKey(typed, allowed_, beeper_) != 0;
+    const bool admitted = FilterKey(typed, allowed_, beeper_) != 0;
+    if (!admitted)
+        StartFlash();
+    return admitted;
+}
+
+bool FilteredField::Flashing() const
+{
+    return flashTimer_->isActive();
+}
+
+void FilteredField::StartFlash()
+{
+    // A refusal during a flash only makes it last longer; the steady palette is the one from before it.
+    if (!Flashing()) {
+        steadyPalette_ = palette();
+        QPalette inverted = steadyPalette_;
+        inverted.setColor(QPalette::Base, steadyPalette_.color(QPalette::Text));
+        inverted.setColor(QPalette::Window, steadyPalette_.color(QPalette::Text));
+        inverted.setColor(QPalette::Text, steadyPalette_.color(QPalette::Base));
+        setPalette(inverted);
+    }
+    flashTimer_->start();
+}
+
+void FilteredField::EndFlash()
+{
+    setPalette(steadyPalette_);
 }
 
 void FilteredField::InsertFiltered(const QString& text)

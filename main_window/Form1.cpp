@@ -121,6 +121,8 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
     createRotorPanel();
     applyTabOrder();
     placeWindow();
+    // The help windows open clear of the menu bar, so that its entries stay within reach.
+    informationWindows_->KeepClearOf([this] { return QRect(menuBar()->mapToGlobal(QPoint(0, 0)), menuBar()->size()); });
     connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { quitting_ = true; });
 
     Form_Load();
@@ -275,6 +277,8 @@ void Form1::createRotorPanel()
     rotorWindow(0, 90);
     Text4 = field("Text4", 150, 1185, 22, RotorFieldKeys());
     Text5 = field("Text5", 1590, 1335, 21, KeyFieldKeys());
+    Text4->setToolTip(QStringLiteral("пять цифр от 0 до 9: роторы для гнёзд 1–5"));
+    Text5->setToolTip(QStringLiteral("пять символов алфавита: ключ"));
     rotorWindow(1, 690);
     rotorWindow(2, 1290);
     rotorWindow(3, 1890);
@@ -467,7 +471,11 @@ void Form1::SSCommand10_Click()
     if (!InstallRotors())
         return;
     ShowRotorState(Installed);
+    // Disabling the focused button hands the focus on to the key field, which selects its text then; the
+    // next key press would replace the key.
     SSCommand10->setEnabled(false);
+    Text5->deselect();
+    Text5->end(false);
 }
 
 void Form1::EncryptPlainText() { Run(Direction::Encrypt); }

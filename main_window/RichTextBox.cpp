@@ -52,6 +52,9 @@ RichTextBox::RichTextBox(QWidget* parent)
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the area along the window's tab order, as in a form; a tab character still comes in
+    // through the clipboard.
+    setTabChangesFocus(true);
     const auto forget = [this] {
         if (!selecting_)
             selection_.reset();
@@ -251,6 +254,13 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
 
 void RichTextBox::keyPressEvent(QKeyEvent* event)
 {
+    // Ctrl+Tab and Ctrl+Shift+Tab would type a tab character; they leave the area like Tab and Shift+Tab.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (event->modifiers() & Qt::ControlModifier)) {
+        const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+        focusNextPrevChild(!back);
+        return;
+    }
     // Shift+Enter would insert a line separator, a break that the files cannot tell from a paragraph.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & Qt::ShiftModifier) && !isReadOnly()) {

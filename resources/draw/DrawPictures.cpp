@@ -225,21 +225,54 @@ QImage drawSave() {
 
 // ---------------------------------------------------------------- rotor panel
 
+// A small rotor with a red cross over it: "hide the rotors", not "close" or "delete".
 QImage drawRotors() {
   QImage image = blank(32, 32);
   QPainter p(&image);
   smooth(p);
-  const QPointF a(7.5, 7.5), b(24.5, 24.5), c(24.5, 7.5), d(7.5, 24.5);
-  // A dark edge, the red strokes, and a lighter line along each stroke for depth.
-  p.setPen(pen(QColor(110, 0, 0), 7.5));
+  const QPointF centre(16.0, 16.0);
+
+  // The rotor, face on: a steel toothed rim, a ring of letter marks, the hub.
+  QPolygonF rim;
+  const int teeth = 14;
+  const double pitch = 2 * pi / teeth;
+  const auto point = [&](double angle, double radius) {
+    return centre + QPointF(std::sin(angle), -std::cos(angle)) * radius;
+  };
+  for (int i = 0; i < teeth; ++i) {
+    const double middle = i * pitch;
+    rim << point(middle - 0.40 * pitch, 11.6) << point(middle - 0.16 * pitch, 14.2)
+        << point(middle + 0.16 * pitch, 14.2) << point(middle + 0.40 * pitch, 11.6);
+  }
+  p.setPen(pen(QColor(40, 44, 52), 1.2));
+  p.setBrush(QColor(176, 182, 192));
+  p.drawPolygon(rim);
+  QRadialGradient face(centre - QPointF(3, 3), 12);
+  face.setColorAt(0, QColor(120, 140, 190));
+  face.setColorAt(1, QColor(30, 44, 96));
+  p.setBrush(face);
+  p.drawEllipse(centre, 10.0, 10.0);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(235, 235, 240));
+  for (int i = 0; i < 10; ++i)
+    p.drawEllipse(point(2 * pi * i / 10, 7.6), 0.9, 0.9);
+  p.setPen(pen(QColor(40, 44, 52), 1.0));
+  p.setBrush(QColor(200, 204, 210));
+  p.drawEllipse(centre, 3.4, 3.4);
+  p.setBrush(QColor(40, 44, 52));
+  p.drawEllipse(centre, 1.2, 1.2);
+
+  // The cross over it, a little narrower than the rotor so the rim shows at the four sides.
+  const QPointF a(6.5, 6.5), b(25.5, 25.5), c(25.5, 6.5), d(6.5, 25.5);
+  p.setPen(pen(QColor(110, 0, 0), 6.0));
   p.drawLine(a, b);
   p.drawLine(c, d);
-  p.setPen(pen(QColor(218, 24, 24), 5.5));
+  p.setPen(pen(QColor(218, 24, 24), 4.2));
   p.drawLine(a, b);
   p.drawLine(c, d);
-  p.setPen(pen(QColor(255, 120, 110, 200), 1.6));
-  p.drawLine(a + QPointF(-0.9, 0.9) * 0.9, b + QPointF(-0.9, 0.9) * 0.9);
-  p.drawLine(c + QPointF(-0.9, -0.9) * 0.9, d + QPointF(-0.9, -0.9) * 0.9);
+  p.setPen(pen(QColor(255, 120, 110, 200), 1.2));
+  p.drawLine(a + QPointF(-0.7, 0.7), b + QPointF(-0.7, 0.7));
+  p.drawLine(c + QPointF(-0.7, -0.7), d + QPointF(-0.7, -0.7));
   return image;
 }
 

@@ -244,8 +244,8 @@ void Form1Test::controlTable_data()
     row("SSCommand6", "SSPanel2", {7530, 60, 540, 540}, true, true, "", "Новый шифротекст", square);
     row("SSPanel1", "", {8190, 0, 3135, 6075}, true, true);
     row("List2(0)", "SSPanel1", {90, 1440, 585, 4515}, true, false);
-    row("Text4", "SSPanel1", {150, 1020, 1185, 285}, true, true);
-    row("Text5", "SSPanel1", {1590, 1020, 1335, 285}, true, true);
+    row("Text4", "SSPanel1", {150, 1020, 1185, 285}, true, true, "", "пять цифр от 0 до 9: роторы для гнёзд 1–5");
+    row("Text5", "SSPanel1", {1590, 1020, 1335, 285}, true, true, "", "пять символов алфавита: ключ");
     row("List2(1)", "SSPanel1", {690, 1440, 585, 4515}, true, false);
     row("List2(2)", "SSPanel1", {1290, 1440, 585, 4515}, true, false);
     row("List2(3)", "SSPanel1", {1890, 1440, 585, 4515}, true, false);
