@@ -66,7 +66,8 @@ void DecipherBytes(benchmark::State& state) { WholeBytes<false>(state); }
 
 // The yardstick for the whole-text paths: a plain loop over Windows-1251 bytes with two lookups a symbol.
 // While slots 2 to 5 stand still (135 steps), a table maps slot 1's exit position to the result; it is
-// laid out three times over so that position + turns + step needs no modulo.
+// laid out three times over so that position + turns + step needs no modulo. What slots 3 to 5 make of
+// slot 2's exit position is kept until one of them turns (every 18,225 steps).
 void TunedScalarLoop(benchmark::State& state)
 {
     constexpr int N = RowLength;
@@ -75,30 +76,44 @@ void TunedScalarLoop(benchmark::State& state)
     const std::string sample = bench::RussianText(1 << 20);
     std::vector<std::uint8_t> bytes(sample.begin(), sample.end());
 
-    // Byte -> position in the copied rows, per slot; Outside for bytes the row lacks.
+    // Per slot: the copied entry row as bytes, twice over; byte -> copied exit position, or Outside.
+    std::array<std::array<std::uint8_t, 2 * N>, 6> entry{};
     std::array<std::array<std::uint8_t, 256>, 6> exitPosition{};
-    for (auto& table : exitPosition)
-        table.fill(Outside);
     for (std::int16_t k = 1; k <= SlotCount; ++k) {
-        for (int p = 0; p < N; ++p)
-            exitPosition[static_cast<std::size_t>(k)][*Windows1251::Encode(bank.Slot(k).Copied().ExitRow[p])] =
-                static_cast<std::uint8_t>(p);
+        const auto slot = static_cast<std::size_t>(k);
+        exitPosition[slot].fill(Outside);
+        for (int p = 0; p < N; ++p) {
+            const std::uint8_t e = *Windows1251::Encode(bank.Slot(k).Copied().EntryRow[p]);
+            entry[slot][static_cast<std::size_t>(p)] = entry[slot][static_cast<std::size_t>(p + N)] = e;
+            exitPosition[slot][*Windows1251::Encode(bank.Slot(k).Copied().ExitRow[p])] = static_cast<std::uint8_t>(p);
+        }
     }
+    // Position in slot k's rows as they stand now -> the next slot's exit position, via the symbol.
+    const auto hop = [&](std::size_t k, int position, int turns) {
+        const int copied = exitPosition[k][entry[k][static_cast<std::size_t>(position - turns + N)]] + turns;
+        return copied >= N ? copied - N : copied;
+    };
+    std::array<std::uint8_t, N> slow{};
     std::array<std::uint8_t, 3 * N> table{};
+    int o3 = -1, o4 = -1, o5 = -1;
+    // The yardstick must compute what the machine computes: its first pass is checked against EncipherBytes.
+    RotorBank reference = bank;
+    std::vector<std::uint8_t> expected = bytes;
+    reference.EncipherBytes(expected);
+    bool checked = false;
     for (auto _ : state) {
         std::size_t at = 0;
         while (at < bytes.size()) {
-            for (int x = 0; x < N; ++x) {
-                int position = x;
-                for (std::int16_t k = 2; k <= 4; ++k) {
-                    const auto reached = *Windows1251::Encode(bank.Slot(k).EntryAt(position));
-                    const int copied = exitPosition[static_cast<std::size_t>(k)][reached];
-                    position = (copied + bank.Slot(k).Turns()) % N;
-                }
-                const auto result = *Windows1251::Encode(bank.Slot(5).EntryAt(position));
-                for (int copy = 0; copy < 3; ++copy)
-                    table[static_cast<std::size_t>(x + copy * N)] = result;
+            if (bank.Slot(3).Turns() != o3 || bank.Slot(4).Turns() != o4 || bank.Slot(5).Turns() != o5) {
+                o3 = bank.Slot(3).Turns(), o4 = bank.Slot(4).Turns(), o5 = bank.Slot(5).Turns();
+                for (int x = 0; x < N; ++x)
+                    slow[static_cast<std::size_t>(x)] = entry[5][static_cast<std::size_t>(hop(4, hop(3, x, o3), o4) - o5 + N)];
             }
+            const int o2 = bank.Slot(2).Turns();
+            for (int x = 0; x < N; ++x)
+                table[static_cast<std::size_t>(x)] = slow[static_cast<std::size_t>(hop(2, x, o2))];
+            std::copy_n(table.begin(), N, table.begin() + N);
+            std::copy_n(table.begin(), N, table.begin() + 2 * N);
             const std::size_t stretch = std::min<std::size_t>(bytes.size() - at,
                                                               static_cast<std::size_t>(N - bank.StepCounter(1)));
             const std::uint8_t* substitutes = table.data() + bank.Slot(1).Turns();
@@ -112,6 +127,11 @@ void TunedScalarLoop(benchmark::State& state)
             bank.Advance(static_cast<std::int64_t>(stretch));
             at += stretch;
         }
+        if (!checked && bytes != expected) {
+            state.SkipWithError("the tuned loop differs from the machine");
+            break;
+        }
+        checked = true;
         benchmark::DoNotOptimize(bytes.data());
         benchmark::ClobberMemory();
     }
