@@ -18,8 +18,8 @@ public:
 
     // Appends the piece to out. A CR at the end of a piece is written at once; an LF that opens the
     // next piece is then recognised as its partner.
-    // Text between line breaks is copied in runs: a file of short lines goes about twice as fast as
-    // character by character (measured on 100 MiB with the command-line tool).
+    // Text between line breaks is found with memchr and copied in runs: on 100 MiB of prose this took
+    // the tool's normalising from a quarter of its time to under a tenth (measured with perf).
     void Normalize(std::basic_string_view<Char> piece, std::basic_string<Char>& out)
     {
         const std::size_t start = out.size();
