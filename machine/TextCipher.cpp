@@ -20,15 +20,6 @@ inline int Wrap(int v)
     return v < 0 ? v + N : (v >= N ? v - N : v);
 }
 
-// c where keep holds, s elsewhere, without a branch, so that the time does not depend on how the
-// characters outside the alphabet are spread (on prose a branch measured the same).
-template <typename Char>
-inline Char Select(bool keep, Char c, Char s)
-{
-    const auto mask = static_cast<Char>(-static_cast<int>(keep));
-    return static_cast<Char>((c & mask) | (s & static_cast<Char>(~mask)));
-}
-
 // Copies the first N places of a table over the rest, so that positions past N need no wrapping.
 template <typename T, std::size_t Size>
 void Repeat(std::array<T, Size>& table)
@@ -135,7 +126,7 @@ public:
             const std::size_t position = exitPosition[c];
             const Char substitute = substitutes[position];
             const bool outside = position == Outside;
-            *out = Select(outside, c, substitute);
+            *out = outside ? c : substitute;
             passed += outside;
         }
         return passed;
@@ -210,7 +201,7 @@ public:
             const std::size_t position = entryPosition[c];
             const Char substitute = base[toSlot1[position]];
             const bool outside = position == Outside;
-            *out = Select(outside, c, substitute);
+            *out = outside ? c : substitute;
             passed += outside;
         }
         return passed;
