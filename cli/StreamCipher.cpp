@@ -3,13 +3,14 @@
 #include "BatchError.h"
 #include "OutputFile.h"
 
-#include <CipherMachine.h>
-#include <HeadlessWindow.h>
 #include <Checked.h>
 #include <LineBreakNormalizer.h>
-#include <Windows1251.h>
+#include <RotorBank.h>
 
+#include <array>
 #include <cerrno>
+#include <cstdint>
+#include <span>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
@@ -62,35 +63,44 @@ private:
     int fd_ = 0;
 };
 
+// The five rotor digits as numbers; the command line has checked that they are digits.
+std::array<std::int16_t, SlotCount> RotorNumbers(std::u16string_view digits)
+{
+    if (digits.size() != SlotCount)
+        ProgrammingError("the command line let through a rotor field that is not five digits");
+    std::array<std::int16_t, SlotCount> rotors{};
+    for (std::size_t i = 0; i < rotors.size(); ++i) {
+        if (digits[i] < u'0' || digits[i] > u'9')
+            ProgrammingError("the command line let through a rotor that is not a digit");
+        rotors[i] = static_cast<std::int16_t>(digits[i] - u'0');
+    }
+    return rotors;
+}
+
 }  // namespace
 
 void StreamCipher::Run(const BatchJob& job)
 {
     InputFile input(job.input);
 
-    HeadlessWindow window(job.rotors, job.key);
-    CipherMachine machine(window);
-    if (!machine.InstallRotors(window))
+    RotorBank bank;
+    if (!bank.SetDirectly(RotorCatalogue::Shipped(), RotorNumbers(job.rotors), job.key))
         ProgrammingError("the command line let through rotors or a key that the machine refuses");
-    RotorBank& bank = machine.Bank();
 
     OutputFile output(job.output);
     LineBreakNormalizer<char> lineBreaks;
     std::string piece(PieceSize, '\0');
-    std::u16string text;
-    std::string result;
+    std::string text;
     while (const std::size_t got = input.Read(piece)) {
         text.clear();
-        lineBreaks.Normalize(std::string_view(piece.data(), got), text,
-                             [](char byte) { return Windows1251::Decode(static_cast<unsigned char>(byte)); });
+        lineBreaks.Normalize(std::string_view(piece.data(), got), text);
+        // The file's Windows-1251 bytes are enciphered as they stand: every alphabet symbol is one byte.
+        const std::span<std::uint8_t> bytes(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
         if (job.direction == Direction::Encrypt)
-            bank.EncipherText(text, window);
+            bank.EncipherBytes(bytes);
         else
-            bank.DecipherText(text, window);
-        result.resize(text.size());
-        // Every character came from a Windows-1251 byte, so each has its byte to go back to.
-        Windows1251::Encode(text, result);
-        output.Write(result);
+            bank.DecipherBytes(bytes);
+        output.Write(text);
     }
     output.Commit();
 }

@@ -15,4 +15,6 @@ inline constexpr std::int16_t RowLength = 135;
 inline constexpr std::int16_t SlotCount = 5;
 inline constexpr std::int16_t RotorCount = 10;
 
+enum class CipherDirection { Encipher, Decipher };
+
 }  // namespace velista

@@ -3,41 +3,51 @@
 #include "Checked.h"
 
 #include <algorithm>
-#include <string>
 
 namespace velista {
 
 void RotorBank::LoadSlot(std::int16_t slot, const Rotor& rotor)
 {
-    RotorSlots[slot].Load(rotor);
+    slots_[slot].Load(rotor);
     ++loads_;
 }
 
 bool RotorBank::Complete() const
 {
     for (std::int16_t k = 1; k <= SlotCount; ++k) {
-        if (RotorSlots[k].Empty())
+        if (slots_[k].Empty())
             return false;
     }
     return true;
 }
 
-void RotorBank::RotateSlot(std::int16_t slot, std::int16_t steps, MachineWindow& window)
+bool RotorBank::SetDirectly(const RotorCatalogue& catalogue, const std::array<std::int16_t, SlotCount>& rotors,
+                            std::u16string_view key)
 {
-    RotorSlots[slot].Turn(steps);
-    ShowSlot(slot, window);
+    if (key.size() != SlotCount)
+        return false;
+    std::array<std::int16_t, SlotCount> turns{};
+    for (std::size_t i = 0; i < turns.size(); ++i) {
+        const RotorRow& entry = catalogue[rotors[i]].EntryRow;
+        std::int16_t p = 0;
+        while (p < RowLength && entry[p] != key[i])
+            ++p;
+        if (p == RowLength)
+            return false;
+        turns[i] = static_cast<std::int16_t>((RowLength - p) % RowLength);
+    }
+    for (std::int16_t k = 1; k <= SlotCount; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        LoadSlot(k, catalogue[rotors[i]]);
+        slots_[k].Turn(turns[i]);
+    }
+    ResetCounters();
+    return true;
 }
 
-void RotorBank::ShowSlot(std::int16_t slot, MachineWindow& window) const
+void RotorBank::TurnSlot(std::int16_t slot, std::int16_t steps)
 {
-    const RotorSlot& shown = RotorSlots[slot];
-    const int rotorWindow = slot - 1;
-    window.ClearRotorWindow(rotorWindow);
-    std::u16string line = u"       ";
-    for (int p = 0; p < WindowLines; ++p) {
-        line[3] = shown.EntryAt(p);
-        window.AppendRotorWindowLine(rotorWindow, line);
-    }
+    slots_[slot].Turn(steps);
 }
 
 namespace {
@@ -57,26 +67,26 @@ std::int16_t FirstPosition(Row row, Symbol symbol)
 
 std::int16_t RotorBank::FindInExitRow(std::int16_t slot, Symbol symbol) const
 {
-    const RotorSlot& searched = RotorSlots[slot];
+    const RotorSlot& searched = slots_[slot];
     return FirstPosition([&](int p) { return searched.ExitAt(p); }, symbol);
 }
 
 Symbol RotorBank::EntryOfNextSlot(std::int16_t slot, std::int16_t position) const
 {
     CheckIndex(slot, 0, SlotCount - 1);
-    return RotorSlots[slot + 1].EntryAt(position);
+    return slots_[slot + 1].EntryAt(position);
 }
 
 std::int16_t RotorBank::FindInEntryRow(std::int16_t slot, Symbol symbol) const
 {
-    const RotorSlot& searched = RotorSlots[slot];
+    const RotorSlot& searched = slots_[slot];
     return FirstPosition([&](int p) { return searched.EntryAt(p); }, symbol);
 }
 
 Symbol RotorBank::ExitOfPreviousSlot(std::int16_t slot, std::int16_t position) const
 {
     CheckIndex(slot, 2, SlotCount + 1);
-    return RotorSlots[slot - 1].ExitAt(position);
+    return slots_[slot - 1].ExitAt(position);
 }
 
 Symbol RotorBank::EncipherSymbol(Symbol symbol) const
@@ -93,30 +103,50 @@ Symbol RotorBank::DecipherSymbol(Symbol symbol) const
     return symbol;
 }
 
-template <typename TurnSlot>
-void RotorBank::StepBy(std::int16_t steps, TurnSlot turn)
+SymbolPath RotorBank::Path(Symbol symbol, CipherDirection direction) const
 {
-    StepCounters[1] = CheckedAdd(StepCounters[1], steps);
-    if (StepCounters[1] > RowLength)
+    SymbolPath path;
+    path.input = symbol;
+    const bool encipher = direction == CipherDirection::Encipher;
+    for (std::size_t hop = 0; hop < path.hops.size(); ++hop) {
+        SymbolHop& made = path.hops[hop];
+        const auto step = static_cast<std::int16_t>(hop);
+        made.slot = encipher ? static_cast<std::int16_t>(1 + step) : static_cast<std::int16_t>(SlotCount - step);
+        made.position = encipher ? FindInExitRow(made.slot, symbol) : FindInEntryRow(made.slot, symbol);
+        made.reached = encipher ? EntryOfNextSlot(made.slot, made.position)
+                                : ExitOfPreviousSlot(made.slot, made.position);
+        symbol = made.reached;
+    }
+    path.output = symbol;
+    return path;
+}
+
+unsigned RotorBank::StepBy(std::int16_t steps)
+{
+    counters_[1] = CheckedAdd(counters_[1], steps);
+    if (counters_[1] > RowLength)
         ProgrammingError("counter 1 stepped past its carry");
-    turn(std::int16_t{1}, steps);
+    slots_[1].Turn(steps);
+    unsigned turned = 1;
     // Each test is made whether or not the one before carried; a carry turns the next slot
     // before that slot's counter advances.
     for (std::int16_t k = 1; k < SlotCount; ++k) {
-        if (StepCounters[k] >= RowLength) {
-            StepCounters[k] = 0;
+        if (counters_[k] >= RowLength) {
+            counters_[k] = 0;
             const auto next = static_cast<std::int16_t>(k + 1);
-            turn(next, std::int16_t{1});
-            StepCounters[next] = CheckedAdd(StepCounters[next], std::int16_t{1});
+            slots_[next].Turn(1);
+            turned |= 1u << k;
+            counters_[next] = CheckedAdd(counters_[next], std::int16_t{1});
         }
     }
-    if (StepCounters[SlotCount] >= RowLength)
-        StepCounters[SlotCount] = 0;
+    if (counters_[SlotCount] >= RowLength)
+        counters_[SlotCount] = 0;
+    return turned;
 }
 
-void RotorBank::Usl_Procr(MachineWindow& window)
+unsigned RotorBank::Step()
 {
-    StepBy(1, [&](std::int16_t slot, std::int16_t steps) { RotateSlot(slot, steps, window); });
+    return StepBy(1);
 }
 
 unsigned RotorBank::Advance(std::int64_t steps)
@@ -125,39 +155,32 @@ unsigned RotorBank::Advance(std::int64_t steps)
         ProgrammingError("the bank steps forwards only");
     unsigned turned = 0;
     while (steps > 0) {
-        const std::int64_t untilCarry = RowLength - StepCounters[1];
+        const std::int64_t untilCarry = RowLength - counters_[1];
         const auto now = static_cast<std::int16_t>(std::min(steps, untilCarry));
-        StepBy(now, [&](std::int16_t slot, std::int16_t n) {
-            RotorSlots[slot].Turn(n);
-            turned |= 1u << (slot - 1);
-        });
+        turned |= StepBy(now);
         steps -= now;
     }
     return turned;
 }
 
-void RotorBank::ShowTurned(unsigned turned, MachineWindow& window) const
+TextResult RotorBank::EncipherText(std::span<char16_t> text)
 {
-    for (std::int16_t k = 1; k <= SlotCount; ++k) {
-        if (turned & (1u << (k - 1)))
-            ShowSlot(k, window);
-    }
+    return textCipher_.Encipher(*this, text);
 }
 
-std::size_t RotorBank::EncipherText(std::span<char16_t> text, MachineWindow& window)
+TextResult RotorBank::DecipherText(std::span<char16_t> text)
 {
-    unsigned turned = 0;
-    const std::size_t passed = textCipher_.Encipher(*this, text, turned);
-    ShowTurned(turned, window);
-    return passed;
+    return textCipher_.Decipher(*this, text);
 }
 
-std::size_t RotorBank::DecipherText(std::span<char16_t> text, MachineWindow& window)
+TextResult RotorBank::EncipherBytes(std::span<std::uint8_t> bytes)
 {
-    unsigned turned = 0;
-    const std::size_t passed = textCipher_.Decipher(*this, text, turned);
-    ShowTurned(turned, window);
-    return passed;
+    return textCipher_.Encipher(*this, bytes);
+}
+
+TextResult RotorBank::DecipherBytes(std::span<std::uint8_t> bytes)
+{
+    return textCipher_.Decipher(*this, bytes);
 }
 
 }  // namespace velista

@@ -1,18 +1,24 @@
 #pragma once
 // The ten rotors 0 to 9, built from the wiring texts.
 
-#include "EventLoop.h"
 #include "IndexedArray.h"
+#include "MachineTypes.h"
 #include "Rotor.h"
 #include "RotorWiringText.h"
+
+#include <cstdint>
 
 namespace velista {
 
 class RotorCatalogue {
 public:
-    // Builds every rotor again, symbol by symbol, yielding at each one; the result is always the same.
-    // Stops early when the loop says the program is ending.
-    void LoadCatalogue(const RotorWiringText& wiring, EventLoop& loop);
+    // The catalogue built from the wiring the program ships, once.
+    static const RotorCatalogue& Shipped();
+
+    // Builds every rotor from the wiring at once.
+    void Build(const RotorWiringText& wiring);
+    // Sets one position of both rows of a rotor: builders that go symbol by symbol.
+    void SetPosition(std::int16_t rotor, std::int16_t position, Symbol entry, Symbol exit);
 
     const Rotor& operator[](int rotor) const { return rotors_[rotor]; }
 

@@ -2,8 +2,10 @@
 
 #include "Checked.h"
 #include "RotorBank.h"
+#include "Windows1251.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace velista {
 
@@ -43,29 +45,49 @@ struct Turns {
     }
 };
 
+// Where a direction finds the tables for its kind of character.
+template <typename Char>
+struct Tables;
+
+template <>
+struct Tables<char16_t> {
+    static const std::uint8_t* Slot1Exit(const TextCipher::Wiring& w) { return w.slot1Exit.data(); }
+    static const std::uint8_t* Slot5Entry(const TextCipher::Wiring& w) { return w.slot5Entry.data(); }
+    static const auto& Slot5EntryRow(const TextCipher::Wiring& w) { return w.slot5EntryRow; }
+    static const auto& Slot1ExitRow(const TextCipher::Wiring& w) { return w.slot1ExitRow; }
+};
+
+template <>
+struct Tables<std::uint8_t> {
+    static const std::uint8_t* Slot1Exit(const TextCipher::Wiring& w) { return w.slot1ExitByte.data(); }
+    static const std::uint8_t* Slot5Entry(const TextCipher::Wiring& w) { return w.slot5EntryByte.data(); }
+    static const auto& Slot5EntryRow(const TextCipher::Wiring& w) { return w.slot5EntryRowBytes; }
+    static const auto& Slot1ExitRow(const TextCipher::Wiring& w) { return w.slot1ExitRowBytes; }
+};
+
 // Runs over the text in stretches during which slots 2 to 5 stand still. The direction is told the turns
 // at the start of each stretch (Prepare) and then transforms the stretch (Stretch) with slot 1 turning
 // once per position.
-template <typename Direction>
-std::size_t Run(RotorBank& bank, std::span<char16_t> text, unsigned& turned, Direction& direction)
+template <typename Char, typename Direction>
+TextResult Run(RotorBank& bank, std::span<Char> text, Direction& direction)
 {
-    turned = 0;
-    std::size_t passed = 0;
+    TextResult result;
     std::size_t at = 0;
     while (at < text.size()) {
         const Turns turns(bank);
         direction.Prepare(turns);
         const std::size_t stretch = std::min<std::size_t>(text.size() - at,
                                                           static_cast<std::size_t>(N - bank.StepCounter(1)));
-        passed += direction.Stretch(text.data() + at, static_cast<int>(stretch), turns(1));
-        turned |= bank.Advance(static_cast<std::int64_t>(stretch));
+        result.passed += direction.Stretch(text.data() + at, static_cast<int>(stretch), turns(1));
+        result.turned |= bank.Advance(static_cast<std::int64_t>(stretch));
         at += stretch;
     }
-    return passed;
+    return result;
 }
 
 // Enciphering: x1 = slot 1 exit position; x(k+1) = M(k+1)[x(k) - o(k+1)] + o(k+1) for the middle
 // slots, all modulo N; the result is slot 5's entry symbol at x4 - o5.
+template <typename Char>
 class Encipherment {
 public:
     explicit Encipherment(const TextCipher::Wiring& wiring)
@@ -81,26 +103,31 @@ public:
             slow_ = turns;
             slowKnown_ = true;
         }
-        const auto& m2 = wiring_.entryToExit[0];
         o2_ = turns(2);
+        // Locals: a store of a byte may alias any member, and the profile showed the loop reloading them.
+        const std::uint8_t* const m2 = wiring_.entryToExit[0].data();
+        const Char* const slowOut = slowOut_.data() + o2_;
+        Char* const stretch = stretch_.data();
         for (std::size_t q = 0; q < N; ++q)
-            stretch_[q] = slowOut_[static_cast<std::size_t>(m2[q] + o2_)];
+            stretch[q] = slowOut[m2[q]];
         Repeat(stretch_);
     }
 
     // Slot 1 exit position x = position + t0 + j reads stretch_ at N + x - o2, which stays inside its 5N
     // places since t0, j and o2 are each below N and position is below N or is Outside (255 < 2N).
-    std::size_t Stretch(char16_t* text, int length, int t0) const
+    std::size_t Stretch(Char* text, int length, int t0) const
     {
-        const std::uint8_t* exitPosition = wiring_.slot1Exit.data();
-        const char16_t* substitutes = stretch_.data() + N + t0 - o2_;
-        char16_t* out = text;
+        const std::uint8_t* exitPosition = Tables<Char>::Slot1Exit(wiring_);
+        // Moves one place on with every position, as slot 1 turns once a step.
+        const Char* substitutes = stretch_.data() + N + t0 - o2_;
         std::size_t passed = 0;
-        for (int j = 0; j < length; ++j) {
-            const char16_t c = out[j];
-            const std::uint8_t position = exitPosition[c];
-            out[j] = position == Outside ? c : substitutes[position + j];
-            passed += position == Outside;
+        for (Char* out = text; out != text + length; ++out, ++substitutes) {
+            const Char c = *out;
+            const std::size_t position = exitPosition[c];
+            const Char substitute = substitutes[position];
+            const bool outside = position == Outside;
+            *out = outside ? c : substitute;
+            passed += outside;
         }
         return passed;
     }
@@ -111,17 +138,18 @@ private:
         const int o3 = turns(3), o4 = turns(4), o5 = turns(5);
         const auto& m3 = wiring_.entryToExit[1];
         const auto& m4 = wiring_.entryToExit[2];
+        const auto& slot5Entry = Tables<Char>::Slot5EntryRow(wiring_);
         for (int x2 = 0; x2 < N; ++x2) {
             const int x3 = Wrap(m3[static_cast<std::size_t>(Wrap(x2 - o3))] + o3);
             const int x4 = Wrap(m4[static_cast<std::size_t>(Wrap(x3 - o4))] + o4);
-            slowOut_[static_cast<std::size_t>(x2)] = wiring_.slot5EntryRow[static_cast<std::size_t>(Wrap(x4 - o5))];
+            slowOut_[static_cast<std::size_t>(x2)] = slot5Entry[static_cast<std::size_t>(Wrap(x4 - o5))];
         }
         Repeat(slowOut_);
     }
 
     const TextCipher::Wiring& wiring_;
-    std::array<char16_t, 2 * N> slowOut_{};  // slot 2 exit position -> result
-    std::array<char16_t, 5 * N> stretch_{};
+    std::array<Char, 2 * N> slowOut_{};  // slot 2 exit position -> result
+    std::array<Char, 5 * N> stretch_{};
     int o2_ = 0;
     Turns slow_;
     bool slowKnown_ = false;
@@ -129,6 +157,7 @@ private:
 
 // Deciphering runs the other way: y5 = slot 5 entry position; y(k) = N(k)[y(k+1) - o(k)] + o(k) for
 // the middle slots, all modulo N; the result is slot 1's exit symbol at y2 - o1.
+template <typename Char>
 class Decipherment {
 public:
     explicit Decipherment(const TextCipher::Wiring& wiring)
@@ -136,7 +165,7 @@ public:
     {
         std::copy_n(wiring.exitToEntry[0].begin(), N, slot2_.begin());
         Repeat(slot2_);
-        std::copy_n(wiring.slot1ExitRow.begin(), N, slot1Exit_.begin());
+        std::copy_n(Tables<Char>::Slot1ExitRow(wiring).begin(), N, slot1Exit_.begin());
         Repeat(slot1Exit_);
     }
 
@@ -150,25 +179,30 @@ public:
             slowKnown_ = true;
         }
         const int o2 = turns(2);
+        const std::uint8_t* const slot2 = slot2_.data() + N - o2;
+        const std::uint8_t* const slowY3 = slowY3_.data();
+        std::uint16_t* const stretch = stretch_.data();
         for (std::size_t p = 0; p < N; ++p)
-            stretch_[p] = static_cast<std::uint16_t>(slot2_[static_cast<std::size_t>(slowY3_[p] + N - o2)] + o2);
+            stretch[p] = static_cast<std::uint16_t>(slot2[slowY3[p]] + o2);
     }
 
     // Slot 1 at t0 + j turns gives exit position y the symbol of copied position y - t0 - j, which lies
     // between -2N and 2N: base, 2N into the 4N places, keeps every index inside them. Outside reads
     // stretch_'s zeros past N.
-    std::size_t Stretch(char16_t* text, int length, int t0) const
+    std::size_t Stretch(Char* text, int length, int t0) const
     {
-        const std::uint8_t* entryPosition = wiring_.slot5Entry.data();
+        const std::uint8_t* entryPosition = Tables<Char>::Slot5Entry(wiring_);
         const std::uint16_t* toSlot1 = stretch_.data();
-        const char16_t* base = slot1Exit_.data() + 2 * N - t0;
-        char16_t* out = text;
+        // Moves one place back with every position, as slot 1 turns once a step.
+        const Char* base = slot1Exit_.data() + 2 * N - t0;
         std::size_t passed = 0;
-        for (int j = 0; j < length; ++j) {
-            const char16_t c = out[j];
-            const std::uint8_t position = entryPosition[c];
-            out[j] = position == Outside ? c : base[toSlot1[position] - j];
-            passed += position == Outside;
+        for (Char* out = text; out != text + length; ++out, --base) {
+            const Char c = *out;
+            const std::size_t position = entryPosition[c];
+            const Char substitute = base[toSlot1[position]];
+            const bool outside = position == Outside;
+            *out = outside ? c : substitute;
+            passed += outside;
         }
         return passed;
     }
@@ -189,7 +223,7 @@ private:
 
     const TextCipher::Wiring& wiring_;
     std::array<std::uint8_t, 2 * N> slot2_{};
-    std::array<char16_t, 4 * N> slot1Exit_{};
+    std::array<Char, 4 * N> slot1Exit_{};
     std::array<std::uint8_t, N> slowY3_{};      // slot 5 entry position -> slot 3 entry position
     std::array<std::uint16_t, 256> stretch_{};  // slot 5 entry position -> slot 2 entry position
     Turns slow_;
@@ -203,6 +237,32 @@ std::vector<std::uint8_t> PositionsOf(const RotorRow& row)
     for (int p = 0; p < N; ++p)
         positions[row[p]] = static_cast<std::uint8_t>(p);
     return positions;
+}
+
+// The Windows-1251 byte of an alphabet symbol; every one has a byte.
+std::uint8_t ByteOf(Symbol symbol)
+{
+    const std::optional<unsigned char> byte = Windows1251::Encode(symbol);
+    if (!byte)
+        ProgrammingError("a rotor symbol that Windows-1251 cannot hold");
+    return *byte;
+}
+
+// Byte -> position in the row, or Outside.
+std::array<std::uint8_t, 256> BytePositionsOf(const RotorRow& row)
+{
+    std::array<std::uint8_t, 256> positions;
+    positions.fill(Outside);
+    for (int p = 0; p < N; ++p)
+        positions[ByteOf(row[p])] = static_cast<std::uint8_t>(p);
+    return positions;
+}
+
+template <typename Char, template <typename> class Direction>
+TextResult Transform(const TextCipher::Wiring& wiring, RotorBank& bank, std::span<Char> text)
+{
+    Direction<Char> direction(wiring);
+    return Run(bank, text, direction);
 }
 
 }  // namespace
@@ -226,24 +286,37 @@ const TextCipher::Wiring& TextCipher::WiringOf(const RotorBank& bank)
             exitToEntry[static_cast<std::size_t>(q)] = entry[rotor.ExitRow[q]];
         }
     }
+    wiring_.slot1ExitByte = BytePositionsOf(bank.Slot(1).Copied().ExitRow);
+    wiring_.slot5EntryByte = BytePositionsOf(bank.Slot(5).Copied().EntryRow);
     for (int p = 0; p < N; ++p) {
-        wiring_.slot5EntryRow[static_cast<std::size_t>(p)] = bank.Slot(5).Copied().EntryRow[p];
-        wiring_.slot1ExitRow[static_cast<std::size_t>(p)] = bank.Slot(1).Copied().ExitRow[p];
+        const auto at = static_cast<std::size_t>(p);
+        wiring_.slot5EntryRow[at] = bank.Slot(5).Copied().EntryRow[p];
+        wiring_.slot1ExitRow[at] = bank.Slot(1).Copied().ExitRow[p];
+        wiring_.slot5EntryRowBytes[at] = ByteOf(wiring_.slot5EntryRow[at]);
+        wiring_.slot1ExitRowBytes[at] = ByteOf(wiring_.slot1ExitRow[at]);
     }
     wiring_.loads = bank.Loads();
     return wiring_;
 }
 
-std::size_t TextCipher::Encipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned)
+TextResult TextCipher::Encipher(RotorBank& bank, std::span<char16_t> text)
 {
-    Encipherment encipherment(WiringOf(bank));
-    return Run(bank, text, turned, encipherment);
+    return Transform<char16_t, Encipherment>(WiringOf(bank), bank, text);
 }
 
-std::size_t TextCipher::Decipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned)
+TextResult TextCipher::Decipher(RotorBank& bank, std::span<char16_t> text)
 {
-    Decipherment decipherment(WiringOf(bank));
-    return Run(bank, text, turned, decipherment);
+    return Transform<char16_t, Decipherment>(WiringOf(bank), bank, text);
+}
+
+TextResult TextCipher::Encipher(RotorBank& bank, std::span<std::uint8_t> bytes)
+{
+    return Transform<std::uint8_t, Encipherment>(WiringOf(bank), bank, bytes);
+}
+
+TextResult TextCipher::Decipher(RotorBank& bank, std::span<std::uint8_t> bytes)
+{
+    return Transform<std::uint8_t, Decipherment>(WiringOf(bank), bank, bytes);
 }
 
 }  // namespace velista

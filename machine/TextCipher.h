@@ -7,6 +7,7 @@
 // 18,225 steps); a symbol then costs two table lookups. The results equal the bank's symbol-by-symbol path.
 
 #include "MachineTypes.h"
+#include "TextResult.h"
 
 #include <array>
 #include <cstddef>
@@ -20,10 +21,12 @@ class RotorBank;
 
 class TextCipher {
 public:
-    // Both return how many characters were outside the alphabet and passed unchanged, and set turned
-    // to the mask of the slots that turned (bit k - 1 for slot k).
-    std::size_t Encipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned);
-    std::size_t Decipher(RotorBank& bank, std::span<char16_t> text, unsigned& turned);
+    // UTF-16 text, or Windows-1251 bytes: every alphabet symbol is one byte there, so bytes need no
+    // conversion at all.
+    TextResult Encipher(RotorBank& bank, std::span<char16_t> text);
+    TextResult Decipher(RotorBank& bank, std::span<char16_t> text);
+    TextResult Encipher(RotorBank& bank, std::span<std::uint8_t> bytes);
+    TextResult Decipher(RotorBank& bank, std::span<std::uint8_t> bytes);
 
     // The tables that depend only on which rotors were copied into the slots; built again when the
     // bank's slots were loaded since they were made.
@@ -36,6 +39,9 @@ public:
         // and copied exit position -> copied entry position (deciphering).
         std::array<std::array<std::uint8_t, RowLength>, 3> entryToExit{}, exitToEntry{};
         std::array<Symbol, RowLength> slot5EntryRow{}, slot1ExitRow{};
+        // The same for Windows-1251 bytes.
+        std::array<std::uint8_t, 256> slot1ExitByte{}, slot5EntryByte{};
+        std::array<std::uint8_t, RowLength> slot5EntryRowBytes{}, slot1ExitRowBytes{};
     };
 
 private:

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "CipherMachine.h"
+#include "RotorWindows.h"
 #include "FilterKey.h"
 #include "FilteredField.h"
 #include "InformationWindows.h"
@@ -566,8 +567,8 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
         const qint32 length = pacer.NextSlice(position, count, working->LineLengthAt(position));
         QString slice = working->TextRange(position, length);
         const std::span<char16_t> symbols(reinterpret_cast<char16_t*>(slice.data()), std::size_t(slice.size()));
-        const std::size_t passed = direction == Direction::Encrypt ? machine_.Bank().EncipherText(symbols, *this)
-                                                                   : machine_.Bank().DecipherText(symbols, *this);
+        const std::size_t passed = direction == Direction::Encrypt ? EncipherText(machine_.Bank(), symbols, *this)
+                                                                   : DecipherText(machine_.Bank(), symbols, *this);
         for (std::size_t i = 0; i < passed; ++i)
             platform_.beeper.Beep();
         working->ReplaceRange(position, length, slice);

@@ -110,9 +110,9 @@ std::string ThroughCore(const std::string& bytes, bool encrypt, std::u16string r
     LineBreakNormalizer<char>().Normalize(bytes, normalized);
     std::u16string text = Windows1251::Decode(normalized);
     if (encrypt)
-        machine.Bank().EncipherText(text, window);
+        machine.Bank().EncipherText(text);
     else
-        machine.Bank().DecipherText(text, window);
+        machine.Bank().DecipherText(text);
     return Windows1251::Encode(text);
 }
 

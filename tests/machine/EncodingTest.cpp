@@ -60,6 +60,9 @@ const BreakRow breakRows[] = {
     {"CrThenEmptyPieceThenLf", {"a\r", "", "\nb"}, "a\r\nb"},
     {"CrEndsAPieceBeforeText", {"a\r", "b\n"}, "a\r\nb\r\n"},
     {"LfEndsAPieceBeforeLf", {"a\n", "\nb"}, "a\r\n\r\nb"},
+    {"OnlyBreaks", {"\r\n\n\r\r"}, "\r\n\r\n\r\n\r\n"},
+    {"BreaksAtBothEnds", {"\n\ra\r"}, "\r\n\r\na\r\n"},
+    {"LongRunsBetweenBreaks", {"abcdefgh\nijklmnop\r\nqrstuvwx\ry"}, "abcdefgh\r\nijklmnop\r\nqrstuvwx\r\ny"},
 };
 INSTANTIATE_TEST_SUITE_P(Breaks, LineBreakNormalizerTest, ::testing::ValuesIn(breakRows), RowName<BreakRow>);
 

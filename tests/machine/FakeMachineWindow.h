@@ -5,6 +5,8 @@
 #include "Alphabet.h"
 #include "Beeper.h"
 #include "CipherMachine.h"
+#include "RotorWindows.h"
+#include "Windows1251.h"
 
 #include <gtest/gtest.h>
 

@@ -69,7 +69,7 @@ TEST_P(InstallRefusalTest, ShowsTheMessageAndChangesNothingElse)
 {
     ASSERT_TRUE(Install(machine, window, u"12345", u"abcde"));
     machine.ClearRotorsInstalled();  // as a change of the fields does
-    machine.Bank().Usl_Procr(window);
+    Usl_Procr(machine.Bank(), window);
     const RotorBank bank = machine.Bank();
     const FakeMachineWindow before = window;
 

@@ -13,7 +13,7 @@ protected:
 
 TEST_F(RotateSlotTest, OneTurnBringsTheLastSymbolsToTheTop)
 {
-    bank.RotateSlot(2, 1, window);
+    RotateSlot(bank, 2, 1, window);
     const RotorSlot& slot = bank.Slot(2);
     EXPECT_EQ((std::u16string{slot.EntryAt(0), slot.EntryAt(1), slot.EntryAt(2), slot.EntryAt(3), slot.EntryAt(4)}),
               u"Dsfcж");
@@ -29,8 +29,8 @@ TEST_F(RotateSlotTest, OneTurnBringsTheLastSymbolsToTheTop)
 TEST_P(RotateSlotTest, TurningByNThenMIsTurningByTheirSum)
 {
     const auto [n, m] = GetParam();
-    bank.RotateSlot(2, n, window);
-    bank.RotateSlot(2, m, window);
+    RotateSlot(bank, 2, n, window);
+    RotateSlot(bank, 2, m, window);
     for (int p = 0; p < 135; ++p) {
         const auto copied = std::size_t((p - (n + m) % 135 + 135) % 135);
         ASSERT_EQ(bank.Slot(2).EntryAt(p), RotorWiringText::Literal(0)[copied]) << "position " << p;
@@ -55,9 +55,9 @@ TEST_F(ProgrammingErrorDeathTest, StopsTheProgram)
     EXPECT_DEATH(slots[0] = 1, "programming error: index out of range");
     RotorBank bank;
     std::u16string text = u"abc";
-    EXPECT_DEATH(bank.EncipherText(text, window), "programming error");  // no rotor installed
+    EXPECT_DEATH(bank.EncipherText(text), "programming error");  // no rotor installed
     bank.LoadSlot(1, machine.Catalogue()[0]);
-    EXPECT_DEATH(bank.RotateSlot(1, -1, window), "programming error");
+    EXPECT_DEATH(RotateSlot(bank, 1, -1, window), "programming error");
 }
 
 }  // namespace velista::test

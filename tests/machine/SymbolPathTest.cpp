@@ -49,7 +49,7 @@ protected:
     void Step(std::int64_t times)
     {
         while (times-- > 0)
-            machine.Bank().Usl_Procr(window);
+            Usl_Procr(machine.Bank(), window);
     }
     // Counter k and the turns of slot k from its key after i steps: floor(i / 135^(k-1)) mod 135.
     void ExpectPosition(std::int64_t steps) const
@@ -82,7 +82,7 @@ TEST_P(SteppingTest, AdvanceEqualsSteppingOneByOneAndFollowsTheOdometer)
 {
     machine.Bank().Advance(GetParam().start);
     for (std::int16_t k = 1; k <= 5; ++k)
-        machine.Bank().ShowSlot(k, window);
+        ShowSlot(machine.Bank(), k, window);
     RotorBank advanced = machine.Bank();
     advanced.Advance(GetParam().steps);
     Step(GetParam().steps);
@@ -90,7 +90,7 @@ TEST_P(SteppingTest, AdvanceEqualsSteppingOneByOneAndFollowsTheOdometer)
     ExpectSameBank(advanced, machine.Bank());
     FakeMachineWindow shown;  // Usl_Procr showed every slot that turned
     for (std::int16_t k = 1; k <= 5; ++k)
-        advanced.ShowSlot(k, shown);
+        ShowSlot(advanced, k, shown);
     EXPECT_EQ(shown.lines, window.lines);
 }
 

@@ -32,12 +32,12 @@ protected:
         InstallRandom(machine, window, rng);
         // The bank keeps tables made for these first rotors; the rotors installed next must replace them.
         std::u16string warm = u"abc";
-        machine.Bank().EncipherText(warm, window);
+        EncipherText(machine.Bank(), warm, window);
         InstallRandom(machine, window, rng);
         machine.Bank().Advance(GetParam().start);
         start = machine.Bank();
         for (std::int16_t k = 1; k <= 5; ++k)
-            start.ShowSlot(k, startWindow);
+            ShowSlot(start, k, startWindow);
     }
 
     // Runs the text from the start position both ways, expects the same outcome, and returns it.
@@ -52,9 +52,9 @@ protected:
                 c = encipher ? reference.EncipherSymbol(c) : reference.DecipherSymbol(c);
             else
                 ++passed;
-            reference.Usl_Procr(referenceWindow);
+            Usl_Procr(reference, referenceWindow);
         }
-        EXPECT_EQ(encipher ? whole.EncipherText(actual, wholeWindow) : whole.DecipherText(actual, wholeWindow), passed);
+        EXPECT_EQ(encipher ? EncipherText(whole, actual, wholeWindow) : DecipherText(whole, actual, wholeWindow), passed);
         EXPECT_EQ(actual, expected);
         ExpectSameBank(whole, reference);
         EXPECT_EQ(wholeWindow.lines, referenceWindow.lines);
@@ -78,11 +78,11 @@ TEST_P(TextCipherTest, PieceByPieceEqualsOneCall)
     std::u16string once = RandomText(rng, GetParam().length), inPieces = once;
     RotorBank whole = start, pieces = start;
     FakeMachineWindow wholeWindow = startWindow, piecesWindow = startWindow;
-    const std::size_t passed = whole.EncipherText(once, wholeWindow);
+    const std::size_t passed = EncipherText(whole, once, wholeWindow);
     std::size_t passedInPieces = 0;
     for (std::size_t at = 0; at < inPieces.size();) {
         const std::size_t length = std::min<std::size_t>(rng() % 300, inPieces.size() - at);
-        passedInPieces += pieces.EncipherText(std::span<char16_t>(inPieces).subspan(at, length), piecesWindow);
+        passedInPieces += EncipherText(pieces, std::span<char16_t>(inPieces).subspan(at, length), piecesWindow);
         at += length;
     }
     EXPECT_EQ(inPieces, once);

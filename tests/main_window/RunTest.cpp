@@ -3,6 +3,7 @@
 // and changes made to the texts while a run works.
 
 #include "HeadlessWindow.h"
+#include "RotorWindows.h"
 #include "RotorWindow.h"
 #include "StatusBar.h"
 #include "ThreeDButton.h"
@@ -56,7 +57,7 @@ QString SymbolBySymbol(const QString& text, const QString& rotors, const QString
         else
             result += c;
         *outside += InAlphabet(c) ? 0 : 1;
-        machine.Bank().Usl_Procr(window);
+        Usl_Procr(machine.Bank(), window);
     }
     return result;
 }

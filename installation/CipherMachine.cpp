@@ -2,6 +2,7 @@
 
 #include "Alphabet.h"
 #include "CharAt.h"
+#include "RotorWindows.h"
 
 #include <string>
 
@@ -85,7 +86,7 @@ bool CipherMachine::SetSlot(std::int16_t slot, MachineWindow& window)
     for (int turns = 0; top != keySymbol && (shows || turns < RowLength); ++turns) {
         if (window.Stopping())
             return false;
-        bank_.RotateSlot(slot, 1, window);
+        RotateSlot(bank_, slot, 1, window);
         window.Yield();
         top = TopSymbol(window, rotorWindow);
         window.Yield();

@@ -3,6 +3,7 @@
 // the rotor and key fields.
 
 #include "EventLoop.h"
+#include "LoadCatalogue.h"
 #include "MachineWindow.h"
 #include "RotorBank.h"
 #include "RotorCatalogue.h"
@@ -25,7 +26,7 @@ public:
     explicit CipherMachine(EventLoop& loop);
 
     const RotorCatalogue& Catalogue() const { return RotorCatalogue_; }
-    void LoadCatalogue(EventLoop& loop) { RotorCatalogue_.LoadCatalogue(RotorWiringText_, loop); }
+    void LoadCatalogue(EventLoop& loop) { velista::LoadCatalogue(RotorCatalogue_, RotorWiringText_, loop); }
 
     RotorBank& Bank() { return bank_; }
     const RotorBank& Bank() const { return bank_; }

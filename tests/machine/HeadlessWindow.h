@@ -1,6 +1,6 @@
 #pragma once
-// The machine's window where nobody watches: fixed rotor and key fields, rotor windows that keep only
-// their top line (key setting reads it back). Batch work and measurements install the bank through it.
+// A test double of the machine window where nobody watches: fixed rotor and key fields, rotor windows
+// that keep only their top line (key setting reads it back). Tests install banks through it.
 
 #include "MachineWindow.h"
 

@@ -1,0 +1,14 @@
+#pragma once
+// Building the catalogue symbol by symbol, as the installation does, yielding to the event loop.
+
+#include "EventLoop.h"
+#include "RotorCatalogue.h"
+#include "RotorWiringText.h"
+
+namespace velista {
+
+// Builds every rotor again, symbol by symbol, yielding at each one; the result is always the same.
+// Stops early when the loop says the program is ending.
+void LoadCatalogue(RotorCatalogue& catalogue, const RotorWiringText& wiring, EventLoop& loop);
+
+}  // namespace velista
