@@ -1,5 +1,7 @@
 #include "BatchError.h"
 
+#include "Utf8.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -19,6 +21,10 @@ std::string Reason(int error)
         return "это папка, а не файл";
     case ENOTDIR:
         return "часть пути - не папка";
+    case ELOOP:
+        return "ссылки ведут по кругу";
+    case EDQUOT:
+        return "превышена квота на диске";
     case ENOSPC:
         return "на диске нет места";
     case EROFS:
@@ -40,7 +46,7 @@ std::string Reason(int error)
 
 BatchError FileError(const std::string& what, const std::string& name, int error)
 {
-    return BatchError(what + " «" + name + "»: " + Reason(error));
+    return BatchError(what + " «" + EscapeForTerminal(name) + "»: " + Reason(error));
 }
 
 }  // namespace velista::cli

@@ -66,6 +66,9 @@ private:
 
 void StreamCipher::Run(const BatchJob& job)
 {
+    // The output is checked first, so that a wrong output is reported before any input is read, and
+    // before opening a named pipe as the input waits for its writer.
+    OutputFile output(job.output);
     InputFile input(job.input);
 
     HeadlessWindow window(job.rotors, job.key);
@@ -74,7 +77,6 @@ void StreamCipher::Run(const BatchJob& job)
         ProgrammingError("the command line let through rotors or a key that the machine refuses");
     RotorBank& bank = machine.Bank();
 
-    OutputFile output(job.output);
     LineBreakNormalizer<char> lineBreaks;
     std::string piece(PieceSize, '\0');
     std::u16string text;
