@@ -133,6 +133,27 @@ std::string OrderProblem(const std::vector<std::string>& words, bool operands)
         + " --rotors 01234 --key KEY INPUT";
 }
 
+bool TakesValue(const std::string& word)
+{
+    return word == "--rotors" || word == "--key" || word == "-o" || word == "--output";
+}
+
+// An option followed by another option rather than its value. CLI11 reports it in English, or as a
+// missing other value, or as one file too many.
+std::string MissingValue(const std::vector<std::string>& words)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (!TakesValue(words[i]))
+            continue;
+        if (i + 1 == words.size())
+            return "у параметра " + words[i] + " не указано значение";
+        if (TakesValue(words[i + 1]) || AsksForHelpOrVersion(words[i + 1]))
+            return "у параметра " + words[i] + " не указано значение: за ним сразу идёт " + words[i + 1];
+        ++i;
+    }
+    return {};
+}
+
 // A value given once: more than once is refused by name rather than one of them silently used.
 std::string RepeatProblem(const std::vector<std::string>& values, const char* option)
 {
@@ -161,6 +182,8 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
             words.push_back(word);
     }
     if (const std::string problem = OrderProblem(words, afterDashes); !problem.empty())
+        return Refuse(problem);
+    if (const std::string problem = MissingValue(words); !problem.empty())
         return Refuse(problem);
 
     CLI::App app{"Велиста: шифровальная машина с пятью роторами.\n"
@@ -245,12 +268,6 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
                       + QuotedList(inputs));
     for (const auto& [values, option] : {std::pair{&rotors, "--rotors"}, std::pair{&keys, "--key"},
                                          std::pair{&outputs, "-o (--output)"}}) {
-        // CLI11 takes the next word as the value even when it is another option.
-        for (const auto& value : *values) {
-            if (value == "--rotors" || value == "--key" || value == "-o" || value == "--output")
-                return Refuse(std::string("у параметра ") + option + " не указано значение: за ним сразу идёт "
-                              + value);
-        }
         if (const std::string problem = RepeatProblem(*values, option); !problem.empty())
             return Refuse(problem);
     }

@@ -48,7 +48,8 @@ OutputFile::OutputFile(std::string name)
         throw Refusal(name_, "имя с «/» на конце - это папка, а нужен файл");
     struct stat existing {};
     if (lstat(name_.c_str(), &existing) != 0) {
-        if (errno != ENOENT)
+        // ENOTDIR: a file where a folder should be, named by the folder check below.
+        if (errno != ENOENT && errno != ENOTDIR)
             throw FileError(CannotWrite, name_, errno);
         target_ = name_;
         MakeTemporary(nullptr);
