@@ -563,6 +563,9 @@ TEST_P(CliWrongOutput, IsReportedBeforeAnyInputIsRead)
 {
     fs::create_directory(Path("dir"));
     fs::create_directory(Path("locked"));
+    fs::create_directory(Path("open"));
+    fs::permissions(Path("open"), fs::perms(0777));
+    WriteFile(Path("open/theirs.vls"), "old");
     WriteFile(Path("dir/old.vls"), "old");
     WriteFile(Path("file"), "a file");
     fs::create_symlink("nowhere.vls", Path("dangling"));
@@ -590,6 +593,8 @@ TEST_P(CliWrongOutput, IsReportedBeforeAnyInputIsRead)
     EXPECT_EQ(Names(dir_), before);
     EXPECT_EQ(Names(Path("dir")), std::set<std::string>{"old.vls"});
     EXPECT_TRUE(Names(Path("locked")).empty());
+    EXPECT_EQ(Names(Path("open")), std::set<std::string>{"theirs.vls"});
+    EXPECT_EQ(ReadFile(Path("open/theirs.vls")), "old");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -601,7 +606,9 @@ INSTANTIATE_TEST_SUITE_P(
                       WrongOutputCase{"FileAsFolder", "file/out.vls", "«file» - не папка"},
                       WrongOutputCase{"DanglingLink", "dangling", "ссылка на несуществующий файл"},
                       WrongOutputCase{"UnwritableFolder", "locked/out.vls", "нет права создавать файлы в папке «locked»",
-                                      true}),
+                                      true},
+                      // The folder would let nobody replace root's file, but the file itself says no.
+                      WrongOutputCase{"FileWithoutTheRightToWrite", "open/theirs.vls", "нет доступа", true}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct SignalCase {
