@@ -35,6 +35,44 @@ std::string Quoted(const std::string& name)
     return "«" + EscapeForTerminal(name) + "»";
 }
 
+// The descriptor that a name such as /dev/stdout or /proc/self/fd/3 stands for, or -1.
+int NamedDescriptor(const std::string& path)
+{
+    if (path == "/dev/stdout")
+        return 1;
+    if (path == "/dev/stderr")
+        return 2;
+    for (const std::string folder : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (path.rfind(folder, 0) != 0 || path.size() == folder.size() || path.size() > folder.size() + 4)
+            continue;
+        int descriptor = 0;
+        for (std::size_t i = folder.size(); i < path.size(); ++i) {
+            if (path[i] < '0' || path[i] > '9')
+                return -1;
+            descriptor = descriptor * 10 + (path[i] - '0');
+        }
+        return descriptor;
+    }
+    return -1;
+}
+
+// The descriptor that name or a link on its way stands for, or -1.
+int DescriptorBehindLinks(const std::string& name)
+{
+    std::string hop = name;
+    for (int links = 0; links < 40; ++links) {
+        if (const int descriptor = NamedDescriptor(hop); descriptor >= 0)
+            return descriptor;
+        char target[PATH_MAX];
+        const ssize_t length = readlink(hop.c_str(), target, sizeof target - 1);
+        if (length < 0)
+            return -1;
+        const std::string next(target, static_cast<std::size_t>(length));
+        hop = next.front() == '/' ? next : Folder(hop) + "/" + next;
+    }
+    return -1;
+}
+
 }  // namespace
 
 OutputFile::OutputFile(std::string name)
@@ -46,6 +84,15 @@ OutputFile::OutputFile(std::string name)
         throw Refusal(name_, "пустое имя файла");
     if (name_.back() == '/')
         throw Refusal(name_, "имя с «/» на конце - это папка, а нужен файл");
+    // The tool's own standard output or another open descriptor is written through that descriptor,
+    // where it is and in its mode: replacing the file behind it would drop what a shell appended there.
+    if (const int descriptor = DescriptorBehindLinks(name_); descriptor >= 0) {
+        fd_ = fcntl(descriptor, F_DUPFD_CLOEXEC, 3);
+        if (fd_ < 0)
+            throw FileError(CannotWrite, name_, errno);
+        direct_ = true;
+        return;
+    }
     struct stat existing {};
     if (lstat(name_.c_str(), &existing) != 0) {
         // ENOTDIR: a file where a folder should be, named by the folder check below.

@@ -80,6 +80,7 @@ protected:
         std::string stdinFile = "/dev/null";
         int stdinDescriptor = -1;  // used instead of stdinFile when not -1
         std::vector<int> closed;   // standard descriptors the tool starts without
+        bool appendOutput = false; // standard output added to what .stdout holds, as a shell's >> does
     };
 
     // Starts a program in the test's folder, with the signals at their defaults whatever the test runner
@@ -98,7 +99,8 @@ protected:
             posix_spawn_file_actions_adddup2(&actions, streams.stdinDescriptor, 0);
         else
             posix_spawn_file_actions_addopen(&actions, 0, streams.stdinFile.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(),
+                                         O_WRONLY | O_CREAT | (streams.appendOutput ? O_APPEND : O_TRUNC), 0644);
         posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         for (const int fd : streams.closed)
             posix_spawn_file_actions_addclose(&actions, fd);
@@ -461,6 +463,7 @@ struct LinkCase {
     const char* name;
     std::vector<std::pair<std::string, std::string>> links;  // link, where it points
     std::string written;                                      // the file that must receive the result
+    bool appendOutput = false;                                // standard output appended to "old"
     friend void PrintTo(const LinkCase& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -474,10 +477,14 @@ TEST_P(CliOutputLinks, WriteTheFileTheLinkNamesAndKeepTheLink)
     WriteFile(Path("real.vls"), "old");
     for (const auto& [link, target] : GetParam().links)
         fs::create_symlink(target, Path(link));
-    const Result result =
-        Run({"encrypt", "--rotors", "01234", "--key", "abcde", "-o", "out.vls", Path("in.txt").string()});
+    WriteFile(Path(".stdout"), "old");
+    Streams streams;
+    streams.appendOutput = GetParam().appendOutput;
+    const Result result = Wait(Start({VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde", "-o",
+                                      "out.vls", Path("in.txt").string()},
+                                     streams));
     ASSERT_EQ(result.status, 0) << result.err;
-    const std::string cipher = ThroughCore("text", true, u"01234", u"abcde");
+    const std::string cipher = (GetParam().appendOutput ? "old" : "") + ThroughCore("text", true, u"01234", u"abcde");
     EXPECT_EQ(GetParam().written == ".stdout" ? result.out : ReadFile(Path(GetParam().written)), cipher);
     for (const auto& [link, target] : GetParam().links) {
         EXPECT_TRUE(fs::is_symlink(Path(link))) << link;
@@ -496,7 +503,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LinkCase{"ToAnotherFolder", {{"out.vls", "sub/real.vls"}}, "sub/real.vls"},
                       LinkCase{"Chain", {{"out.vls", "hop"}, {"hop", "sub/../sub/real.vls"}}, "sub/real.vls"},
                       // Standard output is the .stdout file here; the link must stay a link.
-                      LinkCase{"ToStandardOutput", {{"out.vls", "/dev/stdout"}}, ".stdout"}),
+                      LinkCase{"ToStandardOutput", {{"out.vls", "/dev/stdout"}}, ".stdout"},
+                      LinkCase{"ToStandardOutputAppending", {{"out.vls", "/dev/stdout"}}, ".stdout", true},
+                      LinkCase{"ToADescriptor", {{"out.vls", "/proc/self/fd/1"}}, ".stdout", true}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct KeptFileCase {
