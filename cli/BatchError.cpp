@@ -1,12 +1,13 @@
 #include "BatchError.h"
 
 #include "FileErrorReason.h"
+#include "Utf8.h"
 
 namespace velista::cli {
 
 BatchError FileError(const std::string& what, const std::string& name, int error)
 {
-    return BatchError(what + " «" + name + "»: " + FileErrorReason(error));
+    return BatchError(what + " «" + EscapeForTerminal(name) + "»: " + FileErrorReason(error));
 }
 
 }  // namespace velista::cli

@@ -5,15 +5,49 @@
 #include <Alphabet.h>
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <vector>
+
 namespace velista::cli {
 
 namespace {
 
 const char* const HelpHint = "Справка: velista-cli --help";
 
+const char* const Footer =
+    "Коды завершения:\n"
+    "  0  готово\n"
+    "  1  файл не прочитать или не записать (прежний файл результата остаётся как был);\n"
+    "     закрыт нужный стандартный ввод, вывод или поток ошибок\n"
+    "  2  неверные аргументы (ничего не записано)\n"
+    "  128 + номер сигнала  прервано сигналом (130 - Ctrl+C, 143 - SIGTERM); временный файл удалён\n"
+    "\n"
+    "Пример:\n"
+    "  velista-cli encrypt --rotors 73915 --key 'Ключ1' -o письмо.vls письмо.txt\n"
+    "  velista-cli decrypt --rotors 73915 --key 'Ключ1' письмо.vls\n"
+    "Имя файла, начинающееся с «-», пишется после «--»: velista-cli encrypt ... -- -файл.txt";
+
+const char* const Licence =
+    "Лицензия GPL-3.0-or-later: GNU GPL версии 3 или более поздней <https://gnu.org/licenses/gpl.html>.\n"
+    "Это свободная программа: её можно изменять и распространять.\n"
+    "Никаких гарантий в пределах, допускаемых законом.\n";
+
 EarlyExit Refuse(const std::string& why)
 {
     return {UsageError, "velista-cli: " + why + "\n" + HelpHint + "\n"};
+}
+
+std::string Quoted(const std::string& value)
+{
+    return "«" + EscapeForTerminal(value) + "»";
+}
+
+std::string QuotedList(const std::vector<std::string>& values)
+{
+    std::string list;
+    for (const auto& value : values)
+        list += (list.empty() ? "" : ", ") + Quoted(value);
+    return list;
 }
 
 void SpeakRussian(CLI::App& app)
@@ -26,6 +60,7 @@ void SpeakRussian(CLI::App& app)
     formatter->label("Options", "Параметры");
     formatter->label("Positionals", "Аргументы");
     formatter->label("REQUIRED", "обязателен");
+    formatter->column_width(24);
 }
 
 std::string RotorsProblem(const std::string& rotors)
@@ -36,24 +71,95 @@ std::string RotorsProblem(const std::string& rotors)
     for (const char c : rotors)
         digits = digits && c >= '0' && c <= '9';
     if (!digits)
-        return "номера роторов «" + rotors + "» не подходят: нужно ровно пять цифр от 0 до 9, например 01234";
+        return "номера роторов " + Quoted(rotors) + " не подходят: нужно ровно пять цифр от 0 до 9, например 01234";
     return {};
 }
 
-std::string KeyProblem(const std::string& key, const std::optional<std::u16string>& decoded)
+// The key's problem, or nothing when key holds its five alphabet symbols.
+std::string KeyProblem(const std::string& key, std::u16string& symbols)
 {
     if (key.empty())
         return "не задан ключ: укажите --key и пять символов алфавита машины";
+    const std::optional<std::u32string> decoded = DecodeUtf8(key);
     if (!decoded)
-        return "ключ «" + key + "» не прочитать: он не в кодировке UTF-8";
-    if (decoded->size() != 5)
-        return "ключ «" + key + "» не подходит: нужно ровно пять символов, а их " + std::to_string(decoded->size());
-    for (const char16_t c : *decoded) {
-        if (!Alphabet::Machine().Contains(c))
-            return "ключ «" + key
-                + "» не подходит: в нём есть символ вне алфавита машины (алфавит: латинские и русские буквы"
+        return "ключ " + Quoted(key) + " не прочитать: он не в кодировке UTF-8";
+    // Characters, not bytes or UTF-16 units: a letter typed as a base letter and a combining mark
+    // is one character, and so is an emoji.
+    const std::u32string composed = ComposeCanonical(*decoded);
+    if (composed.size() != 5)
+        return "ключ " + Quoted(key) + " не подходит: нужно ровно пять символов, а их "
+            + std::to_string(composed.size());
+    symbols.clear();
+    for (const char32_t c : composed) {
+        if (c > 0xFFFF || !Alphabet::Machine().Contains(static_cast<char16_t>(c)))
+            return "ключ " + Quoted(key)
+                + " не подходит: в нём есть символ вне алфавита машины (алфавит: латинские и русские буквы"
                   " без Ё и ё, цифры, пробел и знаки ( ) , - . : [ ])";
+        symbols += static_cast<char16_t>(c);
     }
+    return {};
+}
+
+bool IsCommand(const std::string& word)
+{
+    return word == "encrypt" || word == "decrypt";
+}
+
+bool AsksForHelpOrVersion(const std::string& word)
+{
+    return word == "-h" || word == "--help" || word == "--version";
+}
+
+// What is wrong with the words before the command, before CLI11 reads them: CLI11 would name them in
+// English and in reverse order.
+std::string OrderProblem(const std::vector<std::string>& words, bool operands)
+{
+    if (std::any_of(words.begin(), words.end(), AsksForHelpOrVersion))
+        return {};
+    const auto command = std::find_if(words.begin(), words.end(), IsCommand);
+    if (command == words.end()) {
+        if (words.empty() && !operands)
+            return "не задана команда: encrypt или decrypt";
+        return "не задана команда: первым аргументом должно быть encrypt или decrypt, а не "
+            + Quoted(words.empty() ? std::string("--") : words.front());
+    }
+    if (command == words.begin())
+        return {};
+    std::string before;
+    for (auto word = words.begin(); word != command; ++word)
+        before += (before.empty() ? "" : " ") + *word;
+    return Quoted(before) + " стоит перед командой " + *command
+        + ": сначала пишется команда, затем параметры, например velista-cli " + *command
+        + " --rotors 01234 --key KEY INPUT";
+}
+
+bool TakesValue(const std::string& word)
+{
+    return word == "--rotors" || word == "--key" || word == "-o" || word == "--output";
+}
+
+// An option followed by another option rather than its value. CLI11 reports it in English, or as a
+// missing other value, or as one file too many.
+std::string MissingValue(const std::vector<std::string>& words)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (!TakesValue(words[i]))
+            continue;
+        if (i + 1 == words.size())
+            return "у параметра " + words[i] + " не указано значение";
+        if (TakesValue(words[i + 1]) || AsksForHelpOrVersion(words[i + 1]))
+            return "у параметра " + words[i] + " не указано значение: за ним сразу идёт " + words[i + 1];
+        ++i;
+    }
+    return {};
+}
+
+// A value given once: more than once is refused by name rather than one of them silently used.
+std::string RepeatProblem(const std::vector<std::string>& values, const char* option)
+{
+    if (values.size() > 1)
+        return std::string("параметр ") + option + " указан " + std::to_string(values.size())
+            + " раза (" + QuotedList(values) + "), а нужен один раз";
     return {};
 }
 
@@ -61,41 +167,76 @@ std::string KeyProblem(const std::string& key, const std::optional<std::u16strin
 
 std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
 {
+    // Everything after the first "--" is a file name, even one that begins with "-". CLI11 keeps a "--"
+    // given to a command among its extra arguments, so the words are split here.
+    std::vector<std::string> words;
+    std::vector<std::string> operands;
+    bool afterDashes = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (afterDashes)
+            operands.push_back(word);
+        else if (word == "--")
+            afterDashes = true;
+        else
+            words.push_back(word);
+    }
+    if (const std::string problem = OrderProblem(words, afterDashes); !problem.empty())
+        return Refuse(problem);
+    if (const std::string problem = MissingValue(words); !problem.empty())
+        return Refuse(problem);
+
     CLI::App app{"Велиста: шифровальная машина с пятью роторами.\n"
                  "Шифрует и расшифровывает тексты в кодировке Windows-1251; переводы строк записываются как CR LF.",
                  "velista-cli"};
     SpeakRussian(app);
     app.option_defaults()->group("Параметры");
     app.set_help_flag("-h,--help", "показать эту справку и выйти");
-    app.set_version_flag("--version", std::string("velista-cli ") + VELISTA_VERSION, "показать версию и выйти");
+    app.set_version_flag("--version", std::string("velista-cli ") + VELISTA_VERSION + "\n" + Licence,
+                         "показать версию и лицензию и выйти");
     app.require_subcommand(1);
+    app.footer(Footer);
 
-    std::string rotors;
-    std::string key;
-    std::string input = "-";
-    std::string output = "-";
+    std::vector<std::string> rotors;
+    std::vector<std::string> keys;
+    std::vector<std::string> outputs;
+    std::string input;
     auto describe = [&](CLI::App* command) {
         command->group("Команды");
         command->set_help_flag("-h,--help", "показать эту справку и выйти");
         command->add_option("--rotors", rotors, "пять номеров роторов из десяти (0-9), например 01234")
-            ->type_name("01234");
-        command->add_option("--key", key, "ключ: пять символов алфавита машины")->type_name("KEY");
-        command->add_option("-o,--output", output, "файл результата; без него или «-» - стандартный вывод")
-            ->type_name("OUTPUT");
+            ->type_name("01234")
+            ->expected(1)
+            ->allow_extra_args(false)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        command->add_option("--key", keys, "ключ: пять символов алфавита машины")
+            ->type_name("KEY")
+            ->expected(1)
+            ->allow_extra_args(false)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        command->add_option("-o,--output", outputs, "файл результата; без него или «-» - стандартный вывод")
+            ->type_name("OUTPUT")
+            ->expected(1)
+            ->allow_extra_args(false)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
         command->add_option("INPUT", input, "исходный файл; без него или «-» - стандартный ввод")->type_name("");
         command->allow_extras();
+        command->footer(Footer);
     };
     CLI::App* encrypt = app.add_subcommand("encrypt", "зашифровать открытый текст");
     CLI::App* decrypt = app.add_subcommand("decrypt", "расшифровать шифротекст");
     describe(encrypt);
     describe(decrypt);
 
+    std::vector<char*> arguments{argv[0]};
+    for (auto& word : words)
+        arguments.push_back(word.data());
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(arguments.size()), arguments.data());
     } catch (const CLI::CallForHelp&) {
-        return EarlyExit{0, app.help()};
+        return EarlyExit{0, app.help("", CLI::AppFormatMode::All)};
     } catch (const CLI::CallForVersion& version) {
-        return EarlyExit{0, std::string(version.what()) + "\n"};
+        return EarlyExit{0, version.what()};
     } catch (const CLI::RequiredError&) {
         return Refuse("не задана команда: encrypt или decrypt");
     } catch (const CLI::ArgumentMismatch& mismatch) {
@@ -103,28 +244,45 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
         const std::string what = mismatch.what();
         return Refuse("у параметра " + what.substr(0, what.find(':')) + " не указано значение");
     } catch (const CLI::ParseError& error) {
-        return Refuse(std::string("командная строка не разобрана: ") + error.what());
+        return Refuse(std::string("командная строка не разобрана: ") + EscapeForTerminal(error.what()));
     }
 
     CLI::App* chosen = encrypt->parsed() ? encrypt : decrypt;
-    if (const auto extras = chosen->remaining(); !extras.empty()) {
-        std::string list;
-        for (const auto& extra : extras)
-            list += (list.empty() ? "«" : ", «") + extra + "»";
-        return Refuse("лишние аргументы: " + list);
+    std::vector<std::string> inputs;
+    if (chosen->get_option("INPUT")->count() > 0)
+        inputs.push_back(input);
+    std::vector<std::string> unknown;
+    for (const auto& extra : chosen->remaining()) {
+        if (extra.size() > 1 && extra.front() == '-')
+            unknown.push_back(extra);
+        else
+            inputs.push_back(extra);
     }
-    if (const std::string problem = RotorsProblem(rotors); !problem.empty())
+    if (!unknown.empty())
+        return Refuse("неизвестный параметр " + QuotedList(unknown)
+                      + "; если это имя файла, напишите его после «--»: velista-cli "
+                      + chosen->get_name() + " ... -- " + EscapeForTerminal(unknown.front()));
+    inputs.insert(inputs.end(), operands.begin(), operands.end());
+    if (inputs.size() > 1)
+        return Refuse("исходный файл указывается один, а дано " + std::to_string(inputs.size()) + ": "
+                      + QuotedList(inputs));
+    for (const auto& [values, option] : {std::pair{&rotors, "--rotors"}, std::pair{&keys, "--key"},
+                                         std::pair{&outputs, "-o (--output)"}}) {
+        if (const std::string problem = RepeatProblem(*values, option); !problem.empty())
+            return Refuse(problem);
+    }
+    const std::string rotorText = rotors.empty() ? std::string() : rotors.front();
+    if (const std::string problem = RotorsProblem(rotorText); !problem.empty())
         return Refuse(problem);
-    const std::optional<std::u16string> decodedKey = DecodeUtf8(key);
-    if (const std::string problem = KeyProblem(key, decodedKey); !problem.empty())
+    BatchJob job;
+    if (const std::string problem = KeyProblem(keys.empty() ? std::string() : keys.front(), job.key);
+        !problem.empty())
         return Refuse(problem);
 
-    BatchJob job;
     job.direction = chosen == encrypt ? Direction::Encrypt : Direction::Decrypt;
-    job.rotors.assign(rotors.begin(), rotors.end());
-    job.key = *decodedKey;
-    job.input = input;
-    job.output = output;
+    job.rotors.assign(rotorText.begin(), rotorText.end());
+    job.input = inputs.empty() ? "-" : inputs.front();
+    job.output = outputs.empty() ? "-" : outputs.front();
     return job;
 }
 

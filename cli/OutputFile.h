@@ -3,13 +3,15 @@
 
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace velista::cli {
 
 class OutputFile {
 public:
-    // "-" is standard output. For a file, a temporary file is made beside it; a device or a pipe is
-    // written directly.
+    // "-" is standard output. A link is followed to the file it names. A device or a pipe is written
+    // directly; for a file, a temporary file is made beside it. Throws BatchError, before anything is
+    // read, when the output cannot be written: a folder, a missing folder, no right to write.
     explicit OutputFile(std::string name);
     ~OutputFile();  // removes the temporary file unless Commit() succeeded
 
@@ -17,11 +19,16 @@ public:
     OutputFile& operator=(const OutputFile&) = delete;
 
     void Write(std::string_view bytes);
-    // Puts the finished result in place of the named file.
+    // Puts the finished result on the disk and in place of the named file, with that file's mode and,
+    // where permitted, its owner.
     void Commit();
 
 private:
-    std::string name_;
+    void MakeTemporary(const struct stat* existing);
+    void Discard();
+
+    std::string name_;    // as the user gave it, for messages
+    std::string target_;  // the file to replace: the name, or where its links lead
     std::string temporary_;
     int fd_ = 1;
     bool direct_ = false;

@@ -81,13 +81,15 @@ std::array<std::int16_t, SlotCount> RotorNumbers(std::u16string_view digits)
 
 void StreamCipher::Run(const BatchJob& job)
 {
+    // The output is checked first, so that a wrong output is reported before any input is read, and
+    // before opening a named pipe as the input waits for its writer.
+    OutputFile output(job.output);
     InputFile input(job.input);
 
     RotorBank bank;
     if (!bank.SetDirectly(RotorCatalogue::Shipped(), RotorNumbers(job.rotors), job.key))
         ProgrammingError("the command line let through rotors or a key that the machine refuses");
 
-    OutputFile output(job.output);
     LineBreakNormalizer<char> lineBreaks;
     std::string piece(PieceSize, '\0');
     std::string text;

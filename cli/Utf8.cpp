@@ -1,55 +1,133 @@
 #include "Utf8.h"
 
+#include <array>
+#include <cstdio>
+
 namespace velista::cli {
 
-std::optional<std::u16string> DecodeUtf8(std::string_view bytes)
+namespace {
+
+// The length of the well-formed UTF-8 sequence at the start of bytes and its code point, or 0.
+std::size_t DecodeOne(std::string_view bytes, char32_t& code)
 {
-    std::u16string text;
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int length = 0;
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    std::size_t length = 0;
+    char32_t least = 0;
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        code = lead & 0x1Fu;
+        least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        code = lead & 0x0Fu;
+        least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        code = lead & 0x07u;
+        least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (bytes.size() < length)
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (next & 0x3Fu);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
+    if (code < least || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return 0;
+    return length;
+}
+
+struct Composition {
+    char32_t base;
+    char32_t mark;
+    char32_t composed;
+};
+
+constexpr std::array<Composition, 4> Compositions{{
+    {U'И', U'\u0306', U'Й'},
+    {U'и', U'\u0306', U'й'},
+    {U'Е', U'\u0308', U'Ё'},
+    {U'е', U'\u0308', U'ё'},
+}};
+
+std::string Hex(const char* format, unsigned value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+}  // namespace
+
+std::optional<std::u32string> DecodeUtf8(std::string_view bytes)
+{
+    std::u32string text;
+    while (!bytes.empty()) {
         char32_t code = 0;
-        char32_t least = 0;
-        if (lead < 0x80) {
-            length = 1;
-            code = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code = lead & 0x1Fu;
-            least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code = lead & 0x0Fu;
-            least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code = lead & 0x07u;
-            least = 0x10000;
-        } else {
+        const std::size_t length = DecodeOne(bytes, code);
+        if (length == 0)
             return std::nullopt;
-        }
-        if (bytes.size() - i < static_cast<std::size_t>(length))
-            return std::nullopt;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
-        if (code < least || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-            return std::nullopt;
-        if (code < 0x10000) {
-            text += static_cast<char16_t>(code);
-        } else {
-            code -= 0x10000;
-            text += static_cast<char16_t>(0xD800 + (code >> 10));
-            text += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-        }
-        i += static_cast<std::size_t>(length);
+        text += code;
+        bytes.remove_prefix(length);
     }
     return text;
+}
+
+std::u32string ComposeCanonical(const std::u32string& text)
+{
+    std::u32string composed;
+    for (const char32_t code : text) {
+        bool merged = false;
+        if (!composed.empty()) {
+            for (const Composition& pair : Compositions) {
+                if (composed.back() == pair.base && code == pair.mark) {
+                    composed.back() = pair.composed;
+                    merged = true;
+                    break;
+                }
+            }
+        }
+        if (!merged)
+            composed += code;
+    }
+    return composed;
+}
+
+std::string EscapeForTerminal(std::string_view bytes)
+{
+    std::string shown;
+    while (!bytes.empty()) {
+        char32_t code = 0;
+        const std::size_t length = DecodeOne(bytes, code);
+        if (length == 0) {
+            shown += Hex("\\x%02X", static_cast<unsigned char>(bytes[0]));
+            bytes.remove_prefix(1);
+            continue;
+        }
+        if (code == U'\n')
+            shown += "\\n";
+        else if (code == U'\t')
+            shown += "\\t";
+        else if (code == U'\r')
+            shown += "\\r";
+        else if (code < 0x20 || code == 0x7F)
+            shown += Hex("\\x%02X", static_cast<unsigned>(code));
+        else if (code >= 0x80 && code < 0xA0)  // C1 controls: U+009B starts a terminal command
+            shown += Hex("\\u%04X", static_cast<unsigned>(code));
+        else
+            shown.append(bytes.substr(0, length));
+        bytes.remove_prefix(length);
+    }
+    return shown;
 }
 
 }  // namespace velista::cli

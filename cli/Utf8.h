@@ -1,5 +1,5 @@
 #pragma once
-// Strict UTF-8 to UTF-16, for the key given on the command line.
+// UTF-8 as the terminal types it: strict decoding, the composition the key needs, and safe echoing.
 
 #include <optional>
 #include <string>
@@ -7,7 +7,17 @@
 
 namespace velista::cli {
 
-// Nothing when the bytes are not well-formed UTF-8.
-std::optional<std::u16string> DecodeUtf8(std::string_view bytes);
+// The code points of the bytes; nothing when the bytes are not well-formed UTF-8.
+std::optional<std::u32string> DecodeUtf8(std::string_view bytes);
+
+// Composes the canonical pairs whose composed form a key may hold, as NFC would. Only Й and й
+// (И, и + U+0306) are alphabet symbols with a canonical decomposition, so composing them is all the
+// key needs; Ё and ё (Е, е + U+0308) are composed as well, so that they are counted as one character
+// and refused by name. A full NFC needs a library with the Unicode tables (ICU), too heavy for this.
+std::u32string ComposeCanonical(const std::u32string& text);
+
+// The bytes with control characters and invalid UTF-8 written as escapes (\n, \t, \x1B, \u009B,
+// \xFF), so that echoing a user's value cannot move the cursor or change the terminal.
+std::string EscapeForTerminal(std::string_view bytes);
 
 }  // namespace velista::cli

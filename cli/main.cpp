@@ -2,6 +2,8 @@
 
 #include "BatchError.h"
 #include "CommandLine.h"
+#include "InterruptCleanup.h"
+#include "StandardStreams.h"
 #include "StreamCipher.h"
 
 #include <cstdio>
@@ -9,13 +11,41 @@
 int main(int argc, char** argv)
 {
     using namespace velista::cli;
+    // Before anything is opened, so that no file takes the number of a closed standard stream.
+    const StandardStreams streams;
+    // Without standard error no failure could be reported, and a status alone would not say which.
+    if (streams.WasClosed(2))
+        return 1;
+    if (streams.Unsafe()) {
+        std::fputs("velista-cli: стандартный ввод или вывод закрыт, и его место нечем занять (нет /dev/null)\n",
+                   stderr);
+        return 1;
+    }
+    const InterruptCleanup cleanup;
+
     auto parsed = ParseCommandLine(argc, argv);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
+        if (early->status == 0 && streams.WasClosed(1)) {
+            std::fputs("velista-cli: стандартный вывод закрыт, справку некуда вывести\n", stderr);
+            return 1;
+        }
         std::fputs(early->text.c_str(), early->status == 0 ? stdout : stderr);
+        if (std::fflush(stdout) != 0)
+            return 1;
         return early->status;
     }
+    const BatchJob& job = std::get<BatchJob>(parsed);
+    if (job.input == "-" && streams.WasClosed(0)) {
+        std::fputs("velista-cli: стандартный ввод закрыт: укажите исходный файл или передайте текст на ввод\n",
+                   stderr);
+        return 1;
+    }
+    if (job.output == "-" && streams.WasClosed(1)) {
+        std::fputs("velista-cli: стандартный вывод закрыт: укажите файл результата через -o\n", stderr);
+        return 1;
+    }
     try {
-        StreamCipher::Run(std::get<BatchJob>(parsed));
+        StreamCipher::Run(job);
     } catch (const BatchError& error) {
         std::fprintf(stderr, "velista-cli: %s\n", error.what());
         return 1;

@@ -7,9 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
+#include <sstream>
 #include <thread>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -59,7 +63,9 @@ protected:
     Result Run(std::vector<std::string> args, const std::string& stdinFile = "/dev/null") const
     {
         args.insert(args.begin(), VELISTA_CLI);
-        return Spawn(std::move(args), stdinFile);
+        Streams streams;
+        streams.stdinFile = stdinFile;
+        return Wait(Start(std::move(args), streams));
     }
 
     // Runs the tool with the files it writes limited to a few KiB, so that writing fails midway
@@ -67,10 +73,19 @@ protected:
     Result RunWithSmallFiles(std::vector<std::string> args) const
     {
         args.insert(args.begin(), {"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"", VELISTA_CLI});
-        return Spawn(std::move(args), "/dev/null");
+        return Wait(Start(std::move(args), Streams{}));
     }
 
-    Result Spawn(std::vector<std::string> args, const std::string& stdinFile) const
+    struct Streams {
+        std::string stdinFile = "/dev/null";
+        int stdinDescriptor = -1;  // used instead of stdinFile when not -1
+        std::vector<int> closed;   // standard descriptors the tool starts without
+        bool appendOutput = false; // standard output added to what .stdout holds, as a shell's >> does
+    };
+
+    // Starts a program in the test's folder, with the signals at their defaults whatever the test runner
+    // ignores; standard output and error go to files.
+    pid_t Start(std::vector<std::string> args, const Streams& streams) const
     {
         std::vector<char*> argv;
         for (auto& a : args)
@@ -80,21 +95,65 @@ protected:
         const std::string errFile = (dir_ / ".stderr").string();
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, stdinFile.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (streams.stdinDescriptor >= 0)
+            posix_spawn_file_actions_adddup2(&actions, streams.stdinDescriptor, 0);
+        else
+            posix_spawn_file_actions_addopen(&actions, 0, streams.stdinFile.c_str(), O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(),
+                                         O_WRONLY | O_CREAT | (streams.appendOutput ? O_APPEND : O_TRUNC), 0644);
         posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        for (const int fd : streams.closed)
+            posix_spawn_file_actions_addclose(&actions, fd);
+        posix_spawn_file_actions_addchdir_np(&actions, dir_.c_str());
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t all;
+        sigset_t none;
+        sigfillset(&all);
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&attributes, &all);
+        posix_spawnattr_setsigmask(&attributes, &none);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
         pid_t pid = 0;
-        EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ), 0);
         posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+        return pid;
+    }
+
+    // Waits for the program; one still running after the time limit is killed and reported as -2.
+    Result Wait(pid_t pid, std::chrono::seconds limit = std::chrono::seconds(120)) const
+    {
         int status = 0;
         rusage usage{};
-        wait4(pid, &status, 0, &usage);
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (wait4(pid, &status, WNOHANG, &usage) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                kill(pid, SIGKILL);
+                wait4(pid, &status, 0, &usage);
+                Result stuck;
+                stuck.status = -2;
+                return stuck;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         Result result;
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadFile(outFile);
-        result.err = ReadFile(errFile);
+        result.out = ReadFile(dir_ / ".stdout");
+        result.err = ReadFile(dir_ / ".stderr");
         result.maxResidentKiB = usage.ru_maxrss;
         return result;
+    }
+
+    // The names in a folder, but for the captured standard output and error.
+    std::set<std::string> Names(const fs::path& folder) const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.insert(entry.path().filename().string());
+        names.erase(".stdout");
+        names.erase(".stderr");
+        return names;
     }
 
     fs::path dir_;
@@ -216,6 +275,9 @@ TEST_P(CliRefuses, WithStatusTwoAndLeavesTheOutputAlone)
     EXPECT_NE(refused.err.find(GetParam().named), std::string::npos) << refused.err;
     EXPECT_EQ(ReadFile(Path("out.vls")), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);  // in, out, .stdout, .stderr
+    // A value is echoed with its control characters escaped, so the terminal is never driven by it.
+    for (const char c : refused.err)
+        EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << "raw control character in " << refused.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -231,7 +293,34 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArguments{"KeyNotUtf8", {"encrypt", "--rotors", "01234", "--key", "ab\xff" "cd"}, "UTF-8"},
                       BadArguments{"NoCommand", {"--rotors", "01234"}, "encrypt"},
                       BadArguments{"UnknownOption", {"encrypt", "--rotors", "01234", "--key", "abcde", "--fast"},
-                                   "--fast"}),
+                                   "--fast"},
+                      BadArguments{"RepeatedRotors",
+                                   {"encrypt", "--rotors", "01234", "--rotors", "56789", "--key", "abcde"},
+                                   "--rotors указан 2 раза"},
+                      BadArguments{"RepeatedOutput", {"encrypt", "--rotors", "01234", "--key", "abcde", "-o", "x"},
+                                   "-o (--output) указан 2 раза"},
+                      BadArguments{"ValueMissingBeforeOption", {"encrypt", "--key", "--rotors", "01234"},
+                                   "у параметра --key не указано значение"},
+                      BadArguments{"OptionsBeforeCommand", {"--rotors", "01234", "encrypt", "--key", "abcde"},
+                                   "«--rotors 01234» стоит перед командой encrypt"},
+                      BadArguments{"NotACommand", {"encrypt2", "--rotors", "01234", "--key", "abcde"},
+                                   "а не «encrypt2»"},
+                      BadArguments{"DashFileWithoutDoubleDash", {"encrypt", "--rotors", "01234", "--key", "abcde",
+                                   "-x.txt"}, "после «--»"},
+                      BadArguments{"TwoInputs", {"encrypt", "--rotors", "01234", "--key", "abcde", "b.txt"},
+                                   "исходный файл указывается один, а дано 2"},
+                      // Five emoji are five characters (ten UTF-16 units), none of the alphabet.
+                      BadArguments{"EmojiKey", {"encrypt", "--rotors", "01234", "--key",
+                                   "\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600"}, "вне алфавита"},
+                      // е + U+0308 is ё, one character outside the alphabet, not six characters.
+                      BadArguments{"DecomposedYoKey", {"encrypt", "--rotors", "01234", "--key", "е\u0308лки1"},
+                                   "вне алфавита"},
+                      BadArguments{"EscapeInKey", {"encrypt", "--rotors", "01234", "--key", "a\x1b[2Jb"},
+                                   "«a\\x1B[2Jb»"},
+                      BadArguments{"C1ControlInRotors", {"encrypt", "--rotors", "01\u009b34", "--key", "abcde"},
+                                   "«01\\u009B34»"},
+                      BadArguments{"NewlineInUnknownOption",
+                                   {"encrypt", "--rotors", "01234", "--key", "abcde", "--a\nb"}, "«--a\\nb»"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(CliTest, MissingInputIsReportedWithStatusOne)
@@ -293,15 +382,33 @@ TEST_F(CliTest, WritesIntoANamedPipe)
     EXPECT_TRUE(fs::is_fifo(Path("pipe")));
 }
 
-TEST_F(CliTest, HelpAndVersion)
+struct HelpCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::vector<std::string> shown;  // what standard output must hold
+    friend void PrintTo(const HelpCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliHelp : public CliTest, public ::testing::WithParamInterface<HelpCase> {};
+
+TEST_P(CliHelp, ShowsWhatAUserNeeds)
 {
-    const Result help = Run({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("encrypt"), std::string::npos);
-    const Result version = Run({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "velista-cli 1.0.0\n");
+    const Result shown = Run(GetParam().args);
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    for (const auto& part : GetParam().shown)
+        EXPECT_NE(shown.out.find(part), std::string::npos) << part << " missing from\n" << shown.out;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CliHelp,
+    ::testing::Values(
+        HelpCase{"Help",
+                 {"--help"},
+                 {"encrypt", "decrypt", "--rotors 01234", "--key KEY", "-o,--output", "INPUT", "Коды завершения",
+                  "  2  неверные аргументы", "velista-cli encrypt --rotors 73915 --key 'Ключ1' -o"}},
+        HelpCase{"CommandHelp", {"decrypt", "--help"}, {"velista-cli decrypt", "--rotors", "--key", "-o", "Пример"}},
+        HelpCase{"Version", {"--version"}, {"velista-cli 1.0.0\n", "GPL-3.0-or-later"}}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // The tool streams: memory stays flat however large the file.
 TEST_F(CliTest, MemoryDoesNotGrowWithTheInput)
@@ -321,5 +428,311 @@ TEST_F(CliTest, MemoryDoesNotGrowWithTheInput)
     EXPECT_LT(result.maxResidentKiB, 16 * 1024);
 #endif
 }
+
+struct AcceptedArguments {
+    const char* name;
+    std::vector<std::string> args;  // after "encrypt --rotors 01234"; the input "-x.txt" holds "Привет"
+    std::u16string key;             // the key the result must have been made with
+    friend void PrintTo(const AcceptedArguments& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliAccepts : public CliTest, public ::testing::WithParamInterface<AcceptedArguments> {};
+
+TEST_P(CliAccepts, AndEnciphersWithTheKeyMeant)
+{
+    WriteFile(Path("-x.txt"), "Привет");
+    std::vector<std::string> args{"encrypt", "--rotors", "01234"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const Result result = Run(args, Path("-x.txt").string());
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, ThroughCore("Привет", true, u"01234", GetParam().key));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliAccepts,
+    ::testing::Values(AcceptedArguments{"DecomposedShortI", {"--key", "и\u0306abcd"}, u"йabcd"},
+                      AcceptedArguments{"DecomposedCapitalShortI", {"--key", "И\u0306И\u0306abc"}, u"ЙЙabc"},
+                      AcceptedArguments{"DashFileAfterDoubleDash", {"--key", "abcde", "--", "-x.txt"}, u"abcde"},
+                      AcceptedArguments{"StdinAfterDoubleDash", {"--key", "abcde", "--", "-"}, u"abcde"},
+                      AcceptedArguments{"EqualsForm", {"--key=abcde", "-o", "-"}, u"abcde"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// ---- The output file: links, owner and mode, checks before reading, signals, closed streams ----
+
+struct LinkCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> links;  // link, where it points
+    std::string written;                                      // the file that must receive the result
+    bool appendOutput = false;                                // standard output appended to "old"
+    friend void PrintTo(const LinkCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliOutputLinks : public CliTest, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(CliOutputLinks, WriteTheFileTheLinkNamesAndKeepTheLink)
+{
+    fs::create_directory(Path("sub"));
+    WriteFile(Path("in.txt"), "text");
+    WriteFile(Path("sub/real.vls"), "old");
+    WriteFile(Path("real.vls"), "old");
+    for (const auto& [link, target] : GetParam().links)
+        fs::create_symlink(target, Path(link));
+    WriteFile(Path(".stdout"), "old");
+    Streams streams;
+    streams.appendOutput = GetParam().appendOutput;
+    const Result result = Wait(Start({VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde", "-o",
+                                      "out.vls", Path("in.txt").string()},
+                                     streams));
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string cipher = (GetParam().appendOutput ? "old" : "") + ThroughCore("text", true, u"01234", u"abcde");
+    EXPECT_EQ(GetParam().written == ".stdout" ? result.out : ReadFile(Path(GetParam().written)), cipher);
+    for (const auto& [link, target] : GetParam().links) {
+        EXPECT_TRUE(fs::is_symlink(Path(link))) << link;
+        EXPECT_EQ(fs::read_symlink(Path(link)), target);
+    }
+    std::set<std::string> expected{"in.txt", "real.vls", "sub"};
+    for (const auto& link : GetParam().links)
+        expected.insert(link.first);
+    EXPECT_EQ(Names(dir_), expected);  // no temporary file left
+    EXPECT_EQ(Names(Path("sub")), std::set<std::string>{"real.vls"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, CliOutputLinks,
+    ::testing::Values(LinkCase{"ToAFile", {{"out.vls", "real.vls"}}, "real.vls"},
+                      LinkCase{"ToAnotherFolder", {{"out.vls", "sub/real.vls"}}, "sub/real.vls"},
+                      LinkCase{"Chain", {{"out.vls", "hop"}, {"hop", "sub/../sub/real.vls"}}, "sub/real.vls"},
+                      // Standard output is the .stdout file here; the link must stay a link.
+                      LinkCase{"ToStandardOutput", {{"out.vls", "/dev/stdout"}}, ".stdout"},
+                      LinkCase{"ToStandardOutputAppending", {{"out.vls", "/dev/stdout"}}, ".stdout", true},
+                      LinkCase{"ToADescriptor", {{"out.vls", "/proc/self/fd/1"}}, ".stdout", true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct KeptFileCase {
+    const char* name;
+    mode_t mode;
+    uid_t owner;
+    gid_t group;
+    friend void PrintTo(const KeptFileCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliReplacedFile : public CliTest, public ::testing::WithParamInterface<KeptFileCase> {};
+
+// The tests run as root, who may give a file to nobody and keep it so.
+TEST_P(CliReplacedFile, KeepsItsOwnerAndMode)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root may keep another user's file as theirs";
+    WriteFile(Path("in.txt"), "text");
+    WriteFile(Path("out.vls"), "old");
+    ASSERT_EQ(chown(Path("out.vls").c_str(), GetParam().owner, GetParam().group), 0);
+    ASSERT_EQ(chmod(Path("out.vls").c_str(), GetParam().mode), 0);
+    const Result result = Run({"encrypt", "--rotors", "01234", "--key", "abcde", "-o", Path("out.vls").string(),
+                               Path("in.txt").string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadFile(Path("out.vls")), ThroughCore("text", true, u"01234", u"abcde"));
+    struct stat replaced {};
+    ASSERT_EQ(stat(Path("out.vls").c_str(), &replaced), 0);
+    EXPECT_EQ(replaced.st_uid, GetParam().owner);
+    EXPECT_EQ(replaced.st_gid, GetParam().group);
+    EXPECT_EQ(replaced.st_mode & 07777, GetParam().mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CliReplacedFile,
+    ::testing::Values(KeptFileCase{"NobodysPrivate", 0600, 65534, 65534},
+                      KeptFileCase{"NobodysGroupReadable", 0640, 65534, 0},
+                      KeptFileCase{"RootsOddMode", 0604, 0, 0},
+                      // Changing the owner clears set-group-ID; it must come back.
+                      KeptFileCase{"NobodysSetGroupId", 02750, 65534, 65534}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(CliTest, ReplacesItsOwnInputInPlace)
+{
+    WriteFile(Path("f.txt"), "text");
+    const Result result = Run({"encrypt", "--rotors", "01234", "--key", "abcde", "-o", Path("f.txt").string(),
+                               Path("f.txt").string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadFile(Path("f.txt")), ThroughCore("text", true, u"01234", u"abcde"));
+}
+
+struct WrongOutputCase {
+    const char* name;
+    std::string output;  // relative to the test's folder
+    std::string reason;  // what the message must say
+    bool asNobody = false;
+    friend void PrintTo(const WrongOutputCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliWrongOutput : public CliTest, public ::testing::WithParamInterface<WrongOutputCase> {};
+
+// The input is a pipe that never ends: a tool that read its input before checking the output would
+// never answer.
+TEST_P(CliWrongOutput, IsReportedBeforeAnyInputIsRead)
+{
+    fs::create_directory(Path("dir"));
+    fs::create_directory(Path("locked"));
+    fs::create_directory(Path("open"));
+    fs::permissions(Path("open"), fs::perms(0777));
+    WriteFile(Path("open/theirs.vls"), "old");
+    WriteFile(Path("dir/old.vls"), "old");
+    WriteFile(Path("file"), "a file");
+    fs::create_symlink("nowhere.vls", Path("dangling"));
+    std::vector<std::string> args{VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde", "-o",
+                                  GetParam().output};
+    if (GetParam().asNobody) {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "needs root to run the tool as nobody";
+        fs::permissions(dir_, fs::perms(0755));
+        fs::permissions(Path("locked"), fs::perms(0555));
+        args.insert(args.begin(), {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    }
+    const std::set<std::string> before = Names(dir_);
+    int pipe[2];
+    ASSERT_EQ(::pipe(pipe), 0);
+    Streams streams;
+    streams.stdinDescriptor = pipe[0];
+    const pid_t tool = Start(args, streams);
+    const Result refused = Wait(tool, std::chrono::seconds(20));
+    close(pipe[0]);
+    close(pipe[1]);
+    ASSERT_NE(refused.status, -2) << "the tool waited for its input before checking the output";
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find(GetParam().reason), std::string::npos) << refused.err;
+    EXPECT_EQ(Names(dir_), before);
+    EXPECT_EQ(Names(Path("dir")), std::set<std::string>{"old.vls"});
+    EXPECT_TRUE(Names(Path("locked")).empty());
+    EXPECT_EQ(Names(Path("open")), std::set<std::string>{"theirs.vls"});
+    EXPECT_EQ(ReadFile(Path("open/theirs.vls")), "old");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, CliWrongOutput,
+    ::testing::Values(WrongOutputCase{"Folder", "dir", "это папка, а не файл"},
+                      WrongOutputCase{"FolderWithSlash", "dir/", "это папка, а нужен файл"},
+                      WrongOutputCase{"MissingFolderWithSlash", "nosuch/", "это папка, а нужен файл"},
+                      WrongOutputCase{"MissingFolder", "nosuch/out.vls", "нет папки «nosuch»"},
+                      WrongOutputCase{"FileAsFolder", "file/out.vls", "«file» - не папка"},
+                      WrongOutputCase{"DanglingLink", "dangling", "ссылка на несуществующий файл"},
+                      WrongOutputCase{"UnwritableFolder", "locked/out.vls", "нет права создавать файлы в папке «locked»",
+                                      true},
+                      // The folder would let nobody replace root's file, but the file itself says no.
+                      WrongOutputCase{"FileWithoutTheRightToWrite", "open/theirs.vls", "нет доступа", true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct SignalCase {
+    const char* name;
+    int signal;
+    int status;
+    friend void PrintTo(const SignalCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliInterrupted : public CliTest, public ::testing::WithParamInterface<SignalCase> {};
+
+// The input is a named pipe the test keeps open, so the tool is surely midway, its temporary file
+// begun, when the signal comes.
+TEST_P(CliInterrupted, RemovesTheTemporaryFileAndExitsWithTheSignalsStatus)
+{
+    WriteFile(Path("out.vls"), "old");
+    ASSERT_EQ(mkfifo(Path("in.txt").c_str(), 0600), 0);
+    const int writer = open(Path("in.txt").c_str(), O_RDWR);  // read-write: does not wait for a reader
+    ASSERT_GE(writer, 0);
+    const std::string piece(1 << 16, 'a');  // one whole piece; fits the pipe's buffer
+    ASSERT_EQ(write(writer, piece.data(), piece.size()), static_cast<ssize_t>(piece.size()));
+    const pid_t tool = Start({VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde", "-o", "out.vls",
+                              "in.txt"},
+                             Streams{});
+    // Wait until the first piece has reached the temporary file.
+    bool begun = false;
+    for (int i = 0; i < 2000 && !begun; ++i) {
+        for (const auto& name : Names(dir_))
+            begun = begun || (name.rfind(".velista-", 0) == 0 && fs::file_size(Path(name)) > 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_TRUE(begun);
+    kill(tool, GetParam().signal);
+    const Result result = Wait(tool, std::chrono::seconds(20));
+    close(writer);
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_EQ(Names(dir_), (std::set<std::string>{"in.txt", "out.vls"}));
+    EXPECT_EQ(ReadFile(Path("out.vls")), "old");
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, CliInterrupted,
+                         ::testing::Values(SignalCase{"Interrupt", SIGINT, 130}, SignalCase{"Terminate", SIGTERM, 143},
+                                           SignalCase{"HangUp", SIGHUP, 129}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct ClosedStreamCase {
+    const char* name;
+    int closed;                     // the descriptor the tool starts without
+    std::vector<std::string> args;  // after "encrypt --rotors 01234 --key abcde"
+    int status;
+    std::string reason;  // in the message, when standard error is open
+    friend void PrintTo(const ClosedStreamCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliClosedStream : public CliTest, public ::testing::WithParamInterface<ClosedStreamCase> {};
+
+TEST_P(CliClosedStream, IsRefusedOnlyWhenNeededAndNothingIsTouched)
+{
+    WriteFile(Path("in.txt"), "text");
+    WriteFile(Path("out.vls"), "old");
+    std::vector<std::string> args{VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    Streams streams;
+    streams.stdinFile = Path("in.txt").string();
+    streams.closed = {GetParam().closed};
+    const Result result = Wait(Start(args, streams));
+    EXPECT_EQ(result.status, GetParam().status) << result.err;
+    EXPECT_NE(result.err.find(GetParam().reason), std::string::npos) << result.err;
+    const std::string expected = GetParam().status == 0 ? ThroughCore("text", true, u"01234", u"abcde") : "old";
+    EXPECT_EQ(ReadFile(Path("out.vls")), expected);
+    EXPECT_EQ(Names(dir_), (std::set<std::string>{"in.txt", "out.vls"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, CliClosedStream,
+    ::testing::Values(ClosedStreamCase{"InputReadFromIt", 0, {"-o", "out.vls"}, 1, "стандартный ввод закрыт"},
+                      ClosedStreamCase{"InputNotNeeded", 0, {"-o", "out.vls", "in.txt"}, 0, ""},
+                      ClosedStreamCase{"OutputWrittenToIt", 1, {"in.txt"}, 1, "стандартный вывод закрыт"},
+                      ClosedStreamCase{"OutputNotNeeded", 1, {"-o", "out.vls", "in.txt"}, 0, ""},
+                      ClosedStreamCase{"Error", 2, {"-o", "out.vls", "in.txt"}, 1, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct CompletionCase {
+    const char* name;
+    std::string line;  // the words typed, the last one being completed
+    std::set<std::string> offered;
+    friend void PrintTo(const CompletionCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliCompletion : public CliTest, public ::testing::WithParamInterface<CompletionCase> {};
+
+TEST_P(CliCompletion, OffersTheWordsThatFit)
+{
+    WriteFile(Path("letter.txt"), "");
+    WriteFile(Path("letter.vls"), "");
+    const std::string script = "source '" VELISTA_CLI_COMPLETION "'; COMP_WORDS=(" + GetParam().line
+        + "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _velista_cli; printf '%s\\n' \"${COMPREPLY[@]}\"";
+    const Result result = Wait(Start({"/bin/bash", "-c", script}, Streams{}));
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::set<std::string> offered;
+    std::istringstream lines(result.out);
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty())
+            offered.insert(line);
+    EXPECT_EQ(offered, GetParam().offered);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, CliCompletion,
+    ::testing::Values(CompletionCase{"Command", "velista-cli ''", {"encrypt", "decrypt", "--help", "--version"}},
+                      CompletionCase{"CommandStart", "velista-cli de", {"decrypt"}},
+                      CompletionCase{"Option", "velista-cli encrypt --r", {"--rotors"}},
+                      CompletionCase{"PlainTextForEncrypt", "velista-cli encrypt let", {"letter.txt"}},
+                      CompletionCase{"CipherTextForDecrypt", "velista-cli decrypt --key abcde let", {"letter.vls"}},
+                      CompletionCase{"AnyOutput", "velista-cli decrypt -o let", {"letter.txt", "letter.vls"}}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+// On SIGINT, SIGTERM or SIGHUP removes the temporary file being written and exits with 128 + the signal.
+
+#include <csignal>
+#include <string>
+
+namespace velista::cli {
+
+class InterruptCleanup {
+public:
+    // Installs the handlers, except for a signal that was ignored when the tool started (as under nohup).
+    InterruptCleanup();
+    ~InterruptCleanup();  // puts the earlier handlers back
+
+    InterruptCleanup(const InterruptCleanup&) = delete;
+    InterruptCleanup& operator=(const InterruptCleanup&) = delete;
+
+    // Holds the three signals back while it lives, so that a file is made and watched, or put in place
+    // and forgotten, as one step: a signal that comes meanwhile is handled after it.
+    class Hold {
+    public:
+        Hold();
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        sigset_t previous_{};
+    };
+
+    // The file to remove on a signal; call both under a Hold.
+    static void Watch(const std::string& path);
+    static void Forget();
+
+private:
+    struct sigaction previous_[3]{};
+    bool installed_[3]{};
+};
+
+}  // namespace velista::cli
