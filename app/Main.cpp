@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace velista {
 
@@ -54,7 +56,11 @@ int main(int argc, char** argv)
     const velista::InformationOptions options(arguments);
     if (const auto& text = options.Text()) {
         std::fputs(text->toLocal8Bit().constData(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+            return 0;
+        const int error = errno;
+        std::fprintf(stderr, "velista: не удалось вывести текст: %s\n", std::strerror(error));
+        return 1;
     }
 
     QApplication application(argc, argv);

@@ -121,6 +121,18 @@ private slots:
         QCOMPARE(program.readAllStandardError(), QByteArray());
     }
 
+    // A full disk (/dev/full) is reported, not taken for a shown text.
+    void informationOptionsUnwritable()
+    {
+        QProcess program;
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        program.start(QStringLiteral(VELISTA_PROGRAM), {QStringLiteral("--help")});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(program.readAllStandardError()).startsWith(QStringLiteral("velista: не удалось вывести текст: ")));
+    }
+
     // The rows above prove something only because without them the program needs a display.
     void noDisplayWithoutOptions()
     {
