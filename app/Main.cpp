@@ -3,11 +3,17 @@
 #include "ApplicationEventLoop.h"
 #include "CipherMachine.h"
 #include "Form1.h"
+#include "InformationOptions.h"
+#include "QtTranslation.h"
 #include "QtUserDialogs.h"
 #include "SystemPlatform.h"
 
 #include <QApplication>
 #include <QIcon>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace velista {
 
@@ -27,6 +33,8 @@ QIcon ProgramIcon()
 // the window's events.
 int Main(QApplication& application)
 {
+    QtTranslation translation;
+    translation.Install(QLocale::system());
     const QString LastDirectory = QCoreApplication::applicationDirPath();
     ApplicationEventLoop loop;
     CipherMachine machine(loop);  // stores the wiring, fills the catalogue, sets the counters to 0
@@ -41,8 +49,25 @@ int Main(QApplication& application)
 
 int main(int argc, char** argv)
 {
+    // Answered before QApplication exists, which without a display would abort the program.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const velista::InformationOptions options(arguments);
+    if (const auto& text = options.Text()) {
+        std::fputs(text->toLocal8Bit().constData(), stdout);
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+            return 0;
+        const int error = errno;
+        std::fprintf(stderr, "velista: не удалось вывести текст: %s\n", std::strerror(error));
+        return 1;
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Велиста"));
+    // The name is the class part of the window's WM_CLASS, a Latin-1 property: kept ASCII, as the
+    // desktop entry's StartupWMClass. The window's title stays «Велиста».
+    QApplication::setApplicationName(QStringLiteral("Velista"));
+    QApplication::setDesktopFileName(QStringLiteral(VELISTA_APPLICATION_ID));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     QApplication::setWindowIcon(velista::ProgramIcon());
     return velista::Main(application);

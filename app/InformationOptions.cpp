@@ -1,0 +1,52 @@
+// velista --help and --version.
+
+#include "InformationOptions.h"
+
+#include <QCommandLineParser>
+
+namespace velista {
+
+namespace {
+
+const QString Version = QStringLiteral(VELISTA_VERSION);
+
+const QString Licence = QStringLiteral(
+    "Лицензия GPL-3.0-or-later: GNU GPL версии 3 или более поздней <https://gnu.org/licenses/gpl.html>.\n"
+    "Это свободная программа: её можно изменять и распространять. Никаких гарантий.\n");
+
+const QString Help = QStringLiteral(
+    "Использование: velista [--help | --version]\n"
+    "\n"
+    "Велиста — учебная модель пятироторной шифровальной машины. Без параметров открывает окно\n"
+    "программы; ему нужен дисплей (X11 или Wayland).\n"
+    "\n"
+    "Параметры:\n"
+    "  -h, --help     показать эту справку и выйти\n"
+    "  -v, --version  показать версию и лицензию и выйти\n"
+    "\n"
+    "Принимаются и стандартные параметры Qt, например -platform offscreen.\n"
+    "\n"
+    "Код возврата: 0 — окно закрыто или справка показана.\n"
+    "Файлы: открытый текст .txt, шифртекст .vls, оба в кодировке Windows-1251 с переводами строк CR LF.\n"
+    "Шифрование из командной строки: velista-cli --help. Подробно: man velista.\n");
+
+}  // namespace
+
+InformationOptions::InformationOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    parser.addOption(help);
+    parser.addOption(version);
+    // Qt's own options start with a single dash and are words (-platform, -style): read as one
+    // option each they are unknown here and ignored, not split into letters that could spell -h.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.parse(arguments);
+    if (parser.isSet(help))
+        text_ = Help;
+    else if (parser.isSet(version))
+        text_ = QStringLiteral("velista ") + Version + QStringLiteral("\n") + Licence;
+}
+
+}  // namespace velista
