@@ -1,5 +1,6 @@
 #include "KnownPlaintextAttack.h"
 
+#include "ForwardHalves.h"
 #include "FragmentFilter.h"
 #include "MiddleMeeting.h"
 
@@ -22,11 +23,18 @@ constexpr std::size_t ScanChunk = 4096;
 // Settings per position: 10^5 rotor choices times 135^4 key classes.
 constexpr double SettingsPerPosition = 1e5 * 135.0 * 135.0 * 135.0 * 135.0;
 
+// A slot-1 rotor that fits at this many positions gets its forward halves worked out once for all of them;
+// below it, each position works them out itself (building the shared table costs about as much as two positions).
+constexpr std::size_t SharedForwardFrom = 3;
+
 struct Candidate {
     std::size_t position;
     int rotor1;
+    // 0 to D1Blocks - 1: a block of D1 searched at this position alone; Shared + side: every D1 through the shared
+    // forward halves chosen from the fragment's start (side 0) or end (side 1).
     int block;
 };
+constexpr int Shared = 100;
 
 // Runs work on every worker thread and calls report on this thread every interval until all have ended.
 template <typename Work, typename Report>
@@ -128,10 +136,8 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
                     ++triedHere;
                     const unsigned rotors = filter.RotorsFitting(p);
                     for (int r = 0; r < RotorCount; ++r) {
-                        if (rotors & (1u << r)) {
-                            for (int b = 0; b < D1Blocks; ++b)
-                                candidates[t].push_back({p, r, b});
-                        }
+                        if (rotors & (1u << r))
+                            candidates[t].push_back({p, r, 0});
                     }
                 }
                 scanned += to - from;
@@ -142,12 +148,45 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
         result.positionsTried = tried.load();
 
         // The search at each position and slot-1 rotor that passed the scan.
+        std::array<std::size_t, RotorCount> perRotor{};
+        for (auto& list : candidates) {
+            for (const Candidate& c : list)
+                ++perRotor[static_cast<std::size_t>(c.rotor1)];
+        }
+        std::array<std::array<std::vector<std::size_t>, 2>, RotorCount> chosen;
+        std::array<std::array<std::atomic<std::size_t>, 2>, RotorCount> sharedLeft{};
         std::vector<Candidate> items;
-        for (auto& list : candidates)
-            items.insert(items.end(), list.begin(), list.end());
+        for (auto& list : candidates) {
+            for (const Candidate& c : list) {
+                const auto r = static_cast<std::size_t>(c.rotor1);
+                int side = -1;
+                if (perRotor[r] >= SharedForwardFrom) {
+                    for (int s = 0; s < 2 && side < 0; ++s) {
+                        auto& places = chosen[r][static_cast<std::size_t>(s)];
+                        if (places.empty())
+                            places = ForwardHalves::Choose(tables_, fragment, c.rotor1, s == 1);
+                        if (ForwardHalves::Serves(places, c.position))
+                            side = s;
+                    }
+                }
+                if (side >= 0) {
+                    items.push_back({c.position, c.rotor1, Shared + side});
+                    ++sharedLeft[r][static_cast<std::size_t>(side)];
+                } else {
+                    for (int b = 0; b < D1Blocks; ++b)
+                        items.push_back({c.position, c.rotor1, b});
+                }
+            }
+        }
+        candidates.clear();
         std::sort(items.begin(), items.end(), [](const Candidate& a, const Candidate& b) {
-            return std::tie(a.position, a.rotor1, a.block) < std::tie(b.position, b.rotor1, b.block);
+            return std::tie(a.rotor1, a.block, a.position) < std::tie(b.rotor1, b.block, b.position);
         });
+        // Built by the first worker that needs them, dropped when the last of their positions is searched:
+        // each takes 32 MiB.
+        std::array<std::array<std::once_flag, 2>, RotorCount> built;
+        std::array<std::array<std::shared_ptr<const ForwardHalves>, 2>, RotorCount> shared;
+        std::mutex sharedMutex;
         itemCount = items.size();
         searching = true;
         std::vector<std::vector<AttackSetting>> kept(threads);
@@ -157,12 +196,37 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
             for (std::size_t i = nextItem++; i < items.size() && !stopNow.load(); i = nextItem++) {
                 const Candidate& item = items[i];
                 std::uint64_t examinedHere = 0, foundHere = 0;
+                const bool sharedHalves = item.block >= Shared;
                 if (!meeting || meeting->Position() != item.position) {
-                    meeting = std::make_unique<MiddleMeeting>(tables_, ciphertext, fragment, item.position);
-                    examinedHere += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
+                    meeting = std::make_unique<MiddleMeeting>(tables_, ciphertext, fragment, item.position, !sharedHalves);
+                    if (!sharedHalves)
+                        examinedHere += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
+                } else if (!sharedHalves && !meeting->HasBackwardTable()) {
+                    meeting = std::make_unique<MiddleMeeting>(tables_, ciphertext, fragment, item.position, true);
                 }
-                meeting->Search(item.rotor1, item.block * N / D1Blocks, (item.block + 1) * N / D1Blocks, stopNow,
-                                keep_, kept[t], foundHere, examinedHere);
+                if (sharedHalves) {
+                    const auto r = static_cast<std::size_t>(item.rotor1);
+                    const auto side = static_cast<std::size_t>(item.block - Shared);
+                    std::shared_ptr<const ForwardHalves> forward;
+                    std::call_once(built[r][side], [&] {
+                        auto made = std::make_shared<const ForwardHalves>(tables_, fragment, item.rotor1, side == 1);
+                        const std::lock_guard lock(sharedMutex);
+                        shared[r][side] = std::move(made);
+                        examined += static_cast<std::uint64_t>(RotorCount) * RotorCount * N * N;
+                    });
+                    {
+                        const std::lock_guard lock(sharedMutex);
+                        forward = shared[r][side];
+                    }
+                    meeting->SearchForward(*forward, stopNow, keep_, kept[t], foundHere, examinedHere);
+                    if (--sharedLeft[r][side] == 0) {
+                        const std::lock_guard lock(sharedMutex);
+                        shared[r][side].reset();
+                    }
+                } else {
+                    meeting->Search(item.rotor1, item.block * N / D1Blocks, (item.block + 1) * N / D1Blocks, stopNow,
+                                    keep_, kept[t], foundHere, examinedHere);
+                }
                 examined += examinedHere;
                 found += foundHere;
                 ++itemsDone;

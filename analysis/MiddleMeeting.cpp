@@ -32,11 +32,10 @@ std::size_t MiddleMeeting::Slot(std::uint64_t key)
 }
 
 MiddleMeeting::MiddleMeeting(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment,
-                             std::size_t position)
+                             std::size_t position, bool backwardTable)
     : tables_(tables)
+    , ciphertext_(ciphertext)
     , position_(position)
-    , keys_(std::size_t{1} << TableBits)
-    , halves_(std::size_t{1} << TableBits, Empty)
 {
     if (position > ciphertext.size() || ciphertext.size() - position < fragment.size())
         ProgrammingError("fragment placed outside the ciphertext");
@@ -57,6 +56,10 @@ MiddleMeeting::MiddleMeeting(const RotorTables& tables, std::u16string_view ciph
     }
     if (places_.empty())
         ProgrammingError("a fragment without alphabet symbols cannot be searched");
+    if (!backwardTable)
+        return;
+    keys_.resize(std::size_t{1} << TableBits);
+    halves_.assign(std::size_t{1} << TableBits, Empty);
     for (int r4 = 0; r4 < RotorCount; ++r4) {
         const auto& m4Inverse = tables.ExitToEntry(r4);
         for (int r5 = 0; r5 < RotorCount; ++r5) {
@@ -115,6 +118,8 @@ void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomi
                            std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const
 {
     CheckIndex(rotor1, 0, RotorCount - 1);
+    if (halves_.empty())
+        ProgrammingError("search without the backward table");
     CheckIndex(d1First, 0, N);
     CheckIndex(d1Last, d1First, N);
     const std::size_t chosen = chosen_.size();
@@ -159,6 +164,46 @@ void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomi
         }
         examined += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
     }
+}
+
+void MiddleMeeting::SearchForward(const ForwardHalves& forward, const std::atomic<bool>& stop, std::size_t keep,
+                                  std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const
+{
+    if (!forward.Serves(position_))
+        ProgrammingError("forward halves used at a position they do not serve");
+    const std::vector<std::size_t>& chosen = forward.Chosen();
+    const std::size_t first = position_ + chosen[0];
+    int offset[4];
+    for (int k = 1; k <= 4; ++k)
+        offset[k - 1] = Mod(Digit(first, k) - Digit(first, k + 1) + N);
+    std::array<char16_t, ForwardHalves::MaxChosen> cipher{};
+    for (std::size_t c = 0; c < chosen.size(); ++c)
+        cipher[c] = ciphertext_[position_ + chosen[c]];
+    std::array<int, ForwardHalves::MaxChosen> z{};
+    const int r1 = forward.Rotor1();
+    for (int r4 = 0; r4 < RotorCount; ++r4) {
+        if (stop.load(std::memory_order_relaxed))
+            return;
+        const auto& m4Inverse = tables_.ExitToEntry(r4);
+        for (int r5 = 0; r5 < RotorCount; ++r5) {
+            for (int g = 0; g < N; ++g) {
+                for (std::size_t c = 0; c < chosen.size(); ++c)
+                    z[c] = m4Inverse[static_cast<std::size_t>(Mod(tables_.EntryPosition(r5, cipher[c]) - g + N))];
+                forward.Find(ForwardHalves::KeyOf(z.data(), chosen.size()), [&](const ForwardHalves::Half& half) {
+                    const int h = Mod(z[0] - forward.FirstExit(half) + N);
+                    const int d[4] = {Mod(half.e - offset[0] + N), Mod(half.d2 - offset[1] + N), Mod(h - offset[2] + N),
+                                      Mod(g - offset[3] + N)};
+                    ++examined;
+                    if (!Fits(r1, half.r2, half.r3, r4, r5, d))
+                        return;
+                    if (found.size() < keep)
+                        found.push_back(SettingOf(r1, half.r2, half.r3, r4, r5, d));
+                    ++count;
+                });
+            }
+        }
+    }
+    examined += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
 }
 
 }  // namespace velista::analysis

@@ -12,6 +12,7 @@
 // there, and each hit fixes D3 and is checked against the whole fragment.
 
 #include "AttackSetting.h"
+#include "ForwardHalves.h"
 #include "RotorTables.h"
 
 #include <atomic>
@@ -25,16 +26,23 @@ namespace velista::analysis {
 class MiddleMeeting {
 public:
     // The fragment must fit the ciphertext at position (FragmentFilter::RotorsFitting not 0 there).
+    // Without backwardTable, only SearchForward may be called.
     MiddleMeeting(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment,
-                  std::size_t position);
+                  std::size_t position, bool backwardTable = true);
 
     std::size_t Position() const { return position_; }
+    bool HasBackwardTable() const { return !halves_.empty(); }
 
     // Every setting with rotor1 in slot 1 and D1 (at the key position) from d1First to d1Last - 1 that turns the
     // fragment into the ciphertext. Keeps at most keep of them in found and counts them all in count; adds the
     // partial settings computed to examined. Returns early, leaving the rest unsearched, once stop is set.
     void Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, std::size_t keep,
                 std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const;
+
+    // The same, for forward.Rotor1() and every D1, looking the backward halves up in forward, which must
+    // serve this position.
+    void SearchForward(const ForwardHalves& forward, const std::atomic<bool>& stop, std::size_t keep,
+                       std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const;
 
 private:
     static constexpr int N = RotorTables::N;
@@ -54,6 +62,7 @@ private:
     AttackSetting SettingOf(int r1, int r2, int r3, int r4, int r5, const int (&d)[4]) const;
 
     const RotorTables& tables_;
+    std::u16string_view ciphertext_;
     std::size_t position_;
     std::vector<Place> places_;
     std::vector<std::size_t> chosen_;  // indexes into places_
