@@ -1,8 +1,8 @@
 #include "KnownPlaintextAttack.h"
 
-#include "ForwardHalves.h"
 #include "FragmentFilter.h"
 #include "MiddleMeeting.h"
+#include "PositionBatch.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -23,18 +23,19 @@ constexpr std::size_t ScanChunk = 4096;
 // Settings per position: 10^5 rotor choices times 135^4 key classes.
 constexpr double SettingsPerPosition = 1e5 * 135.0 * 135.0 * 135.0 * 135.0;
 
-// A slot-1 rotor that fits at this many positions gets its forward halves worked out once for all of them;
-// below it, each position works them out itself (building the shared table costs about as much as two positions).
-constexpr std::size_t SharedForwardFrom = 3;
-
 struct Candidate {
     std::size_t position;
     int rotor1;
-    // 0 to D1Blocks - 1: a block of D1 searched at this position alone; Shared + side: every D1 through the shared
-    // forward halves chosen from the fragment's start (side 0) or end (side 1).
+};
+
+// A piece of the search: a block of E (or D1) values, swept for a batch of positions or at one position alone.
+struct Item {
+    std::size_t batch;  // index into the batches, or NoBatch
+    std::size_t position;
+    int rotor1;
     int block;
 };
-constexpr int Shared = 100;
+constexpr std::size_t NoBatch = ~std::size_t{0};
 
 // Runs work on every worker thread and calls report on this thread every interval until all have ended.
 template <typename Work, typename Report>
@@ -137,7 +138,7 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
                     const unsigned rotors = filter.RotorsFitting(p);
                     for (int r = 0; r < RotorCount; ++r) {
                         if (rotors & (1u << r))
-                            candidates[t].push_back({p, r, 0});
+                            candidates[t].push_back({p, r});
                     }
                 }
                 scanned += to - from;
@@ -147,85 +148,96 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
         }, report);
         result.positionsTried = tried.load();
 
-        // The search at each position and slot-1 rotor that passed the scan.
-        std::array<std::size_t, RotorCount> perRotor{};
-        for (auto& list : candidates) {
-            for (const Candidate& c : list)
-                ++perRotor[static_cast<std::size_t>(c.rotor1)];
-        }
+        // The search at each position and slot-1 rotor that passed the scan: in batches of positions that share
+        // their chosen places, and alone where the fragment crosses a stretch's end at both its chosen ends.
         std::array<std::array<std::vector<std::size_t>, 2>, RotorCount> chosen;
-        std::array<std::array<std::atomic<std::size_t>, 2>, RotorCount> sharedLeft{};
-        std::vector<Candidate> items;
+        std::array<std::array<std::vector<std::size_t>, 2>, RotorCount> grouped;
+        std::vector<Item> items;
         for (auto& list : candidates) {
             for (const Candidate& c : list) {
                 const auto r = static_cast<std::size_t>(c.rotor1);
-                int side = -1;
-                if (perRotor[r] >= SharedForwardFrom) {
-                    for (int s = 0; s < 2 && side < 0; ++s) {
-                        auto& places = chosen[r][static_cast<std::size_t>(s)];
-                        if (places.empty())
-                            places = ForwardHalves::Choose(tables_, fragment, c.rotor1, s == 1);
-                        if (ForwardHalves::Serves(places, c.position))
-                            side = s;
+                bool served = false;
+                for (std::size_t side = 0; side < 2 && !served; ++side) {
+                    auto& places = chosen[r][side];
+                    if (places.empty())
+                        places = PositionBatch::Choose(tables_, fragment, c.rotor1, side == 1);
+                    if (PositionBatch::Serves(places, c.position)) {
+                        grouped[r][side].push_back(c.position);
+                        served = true;
                     }
                 }
-                if (side >= 0) {
-                    items.push_back({c.position, c.rotor1, Shared + side});
-                    ++sharedLeft[r][static_cast<std::size_t>(side)];
-                } else {
+                if (!served) {
                     for (int b = 0; b < D1Blocks; ++b)
-                        items.push_back({c.position, c.rotor1, b});
+                        items.push_back({NoBatch, c.position, c.rotor1, b});
                 }
             }
         }
         candidates.clear();
-        std::sort(items.begin(), items.end(), [](const Candidate& a, const Candidate& b) {
-            return std::tie(a.rotor1, a.block, a.position) < std::tie(b.rotor1, b.block, b.position);
+        struct Batch {
+            int rotor1;
+            std::size_t side;
+            std::vector<std::size_t> positions;
+        };
+        std::vector<Batch> batches;
+        for (int r = 0; r < RotorCount; ++r) {
+            for (std::size_t side = 0; side < 2; ++side) {
+                auto& positionList = grouped[static_cast<std::size_t>(r)][side];
+                std::sort(positionList.begin(), positionList.end());
+                for (std::size_t from = 0; from < positionList.size(); from += PositionBatch::MaxPositions) {
+                    const std::size_t to = std::min(positionList.size(), from + PositionBatch::MaxPositions);
+                    batches.push_back({r, side, {positionList.begin() + static_cast<std::ptrdiff_t>(from),
+                                                 positionList.begin() + static_cast<std::ptrdiff_t>(to)}});
+                    for (int b = 0; b < D1Blocks; ++b)
+                        items.push_back({batches.size() - 1, 0, r, b});
+                }
+            }
+        }
+        std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+            return std::tie(a.batch, a.position) < std::tie(b.batch, b.position);
         });
-        // Built by the first worker that needs them, dropped when the last of their positions is searched:
-        // each takes 32 MiB.
-        std::array<std::array<std::once_flag, 2>, RotorCount> built;
-        std::array<std::array<std::shared_ptr<const ForwardHalves>, 2>, RotorCount> shared;
-        std::mutex sharedMutex;
         itemCount = items.size();
         searching = true;
+        // A batch's table is built by the first worker that needs it and dropped after its last block: up to 19 MiB.
+        std::vector<std::once_flag> built(batches.size());
+        std::vector<std::shared_ptr<const PositionBatch>> tables(batches.size());
+        std::vector<std::atomic<int>> blocksLeft(batches.size());
+        for (auto& left : blocksLeft)
+            left.store(D1Blocks);
+        std::mutex tablesMutex;
         std::vector<std::vector<AttackSetting>> kept(threads);
         std::atomic<std::size_t> nextItem{0};
         RunOnWorkers(threads, interval_, [&](unsigned t) {
             std::unique_ptr<MiddleMeeting> meeting;
             for (std::size_t i = nextItem++; i < items.size() && !stopNow.load(); i = nextItem++) {
-                const Candidate& item = items[i];
+                const Item& item = items[i];
                 std::uint64_t examinedHere = 0, foundHere = 0;
-                const bool sharedHalves = item.block >= Shared;
-                if (!meeting || meeting->Position() != item.position) {
-                    meeting = std::make_unique<MiddleMeeting>(tables_, ciphertext, fragment, item.position, !sharedHalves);
-                    if (!sharedHalves)
+                const int eFirst = item.block * N / D1Blocks, eLast = (item.block + 1) * N / D1Blocks;
+                if (item.batch == NoBatch) {
+                    if (!meeting || meeting->Position() != item.position) {
+                        meeting = std::make_unique<MiddleMeeting>(tables_, ciphertext, fragment, item.position);
                         examinedHere += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
-                } else if (!sharedHalves && !meeting->HasBackwardTable()) {
-                    meeting = std::make_unique<MiddleMeeting>(tables_, ciphertext, fragment, item.position, true);
-                }
-                if (sharedHalves) {
-                    const auto r = static_cast<std::size_t>(item.rotor1);
-                    const auto side = static_cast<std::size_t>(item.block - Shared);
-                    std::shared_ptr<const ForwardHalves> forward;
-                    std::call_once(built[r][side], [&] {
-                        auto made = std::make_shared<const ForwardHalves>(tables_, fragment, item.rotor1, side == 1);
-                        const std::lock_guard lock(sharedMutex);
-                        shared[r][side] = std::move(made);
-                        examined += static_cast<std::uint64_t>(RotorCount) * RotorCount * N * N;
-                    });
-                    {
-                        const std::lock_guard lock(sharedMutex);
-                        forward = shared[r][side];
                     }
-                    meeting->SearchForward(*forward, stopNow, keep_, kept[t], foundHere, examinedHere);
-                    if (--sharedLeft[r][side] == 0) {
-                        const std::lock_guard lock(sharedMutex);
-                        shared[r][side].reset();
-                    }
+                    meeting->Search(item.rotor1, eFirst, eLast, stopNow, keep_, kept[t], foundHere, examinedHere);
                 } else {
-                    meeting->Search(item.rotor1, item.block * N / D1Blocks, (item.block + 1) * N / D1Blocks, stopNow,
-                                    keep_, kept[t], foundHere, examinedHere);
+                    const Batch& batch = batches[item.batch];
+                    std::call_once(built[item.batch], [&] {
+                        auto made = std::make_shared<const PositionBatch>(
+                            tables_, ciphertext, fragment, batch.rotor1,
+                            chosen[static_cast<std::size_t>(batch.rotor1)][batch.side], batch.positions);
+                        examinedHere += static_cast<std::uint64_t>(batch.positions.size()) * RotorCount * RotorCount * N;
+                        const std::lock_guard lock(tablesMutex);
+                        tables[item.batch] = std::move(made);
+                    });
+                    std::shared_ptr<const PositionBatch> table;
+                    {
+                        const std::lock_guard lock(tablesMutex);
+                        table = tables[item.batch];
+                    }
+                    table->Sweep(eFirst, eLast, stopNow, keep_, kept[t], foundHere, examinedHere);
+                    if (--blocksLeft[item.batch] == 0) {
+                        const std::lock_guard lock(tablesMutex);
+                        tables[item.batch].reset();
+                    }
                 }
                 examined += examinedHere;
                 found += foundHere;

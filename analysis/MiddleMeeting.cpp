@@ -166,44 +166,23 @@ void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomi
     }
 }
 
-void MiddleMeeting::SearchForward(const ForwardHalves& forward, const std::atomic<bool>& stop, std::size_t keep,
-                                  std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const
+bool MiddleMeeting::Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], std::size_t keep,
+                           std::vector<AttackSetting>& found, std::uint64_t& count) const
 {
-    if (!forward.Serves(position_))
-        ProgrammingError("forward halves used at a position they do not serve");
-    const std::vector<std::size_t>& chosen = forward.Chosen();
-    const std::size_t first = position_ + chosen[0];
-    int offset[4];
+    if (!Fits(r1, r2, r3, r4, r5, d))
+        return false;
+    if (found.size() < keep)
+        found.push_back(SettingOf(r1, r2, r3, r4, r5, d));
+    ++count;
+    return true;
+}
+
+std::array<int, 4> MiddleMeeting::Offsets(std::size_t textPosition)
+{
+    std::array<int, 4> offsets{};
     for (int k = 1; k <= 4; ++k)
-        offset[k - 1] = Mod(Digit(first, k) - Digit(first, k + 1) + N);
-    std::array<char16_t, ForwardHalves::MaxChosen> cipher{};
-    for (std::size_t c = 0; c < chosen.size(); ++c)
-        cipher[c] = ciphertext_[position_ + chosen[c]];
-    std::array<int, ForwardHalves::MaxChosen> z{};
-    const int r1 = forward.Rotor1();
-    for (int r4 = 0; r4 < RotorCount; ++r4) {
-        if (stop.load(std::memory_order_relaxed))
-            return;
-        const auto& m4Inverse = tables_.ExitToEntry(r4);
-        for (int r5 = 0; r5 < RotorCount; ++r5) {
-            for (int g = 0; g < N; ++g) {
-                for (std::size_t c = 0; c < chosen.size(); ++c)
-                    z[c] = m4Inverse[static_cast<std::size_t>(Mod(tables_.EntryPosition(r5, cipher[c]) - g + N))];
-                forward.Find(ForwardHalves::KeyOf(z.data(), chosen.size()), [&](const ForwardHalves::Half& half) {
-                    const int h = Mod(z[0] - forward.FirstExit(half) + N);
-                    const int d[4] = {Mod(half.e - offset[0] + N), Mod(half.d2 - offset[1] + N), Mod(h - offset[2] + N),
-                                      Mod(g - offset[3] + N)};
-                    ++examined;
-                    if (!Fits(r1, half.r2, half.r3, r4, r5, d))
-                        return;
-                    if (found.size() < keep)
-                        found.push_back(SettingOf(r1, half.r2, half.r3, r4, r5, d));
-                    ++count;
-                });
-            }
-        }
-    }
-    examined += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
+        offsets[static_cast<std::size_t>(k - 1)] = Mod(Digit(textPosition, k) - Digit(textPosition, k + 1) + N);
+    return offsets;
 }
 
 }  // namespace velista::analysis

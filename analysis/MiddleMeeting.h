@@ -12,9 +12,9 @@
 // there, and each hit fixes D3 and is checked against the whole fragment.
 
 #include "AttackSetting.h"
-#include "ForwardHalves.h"
 #include "RotorTables.h"
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -39,10 +39,13 @@ public:
     void Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, std::size_t keep,
                 std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const;
 
-    // The same, for forward.Rotor1() and every D1, looking the backward halves up in forward, which must
-    // serve this position.
-    void SearchForward(const ForwardHalves& forward, const std::atomic<bool>& stop, std::size_t keep,
-                       std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const;
+    // Counts a whole setting (key differences D1..D4 at the key position) and keeps it while found holds fewer
+    // than keep, when it turns the fragment into the ciphertext here. Returns whether it does.
+    bool Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], std::size_t keep,
+                std::vector<AttackSetting>& found, std::uint64_t& count) const;
+
+    // The odometer's offsets d_k - d_(k+1), k = 1 to 4, at a text position, modulo 135.
+    static std::array<int, 4> Offsets(std::size_t textPosition);
 
 private:
     static constexpr int N = RotorTables::N;
