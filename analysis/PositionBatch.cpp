@@ -8,8 +8,17 @@
 namespace velista::analysis {
 
 namespace {
+
 constexpr int N = RotorTables::N;
+
+// v must lie in [-N, 2N). The sweep's inner loop is made of these: a remainder costs several times more.
+inline int Wrap(int v)
+{
+    v += (v >> 31) & N;
+    return v >= N ? v - N : v;
 }
+
+}  // namespace
 
 std::vector<std::size_t> PositionBatch::Choose(const RotorTables& tables, std::u16string_view fragment, int rotor1,
                                                bool fromEnd)
@@ -45,7 +54,7 @@ std::uint64_t PositionBatch::KeyOf(const int* values, std::size_t count)
 {
     std::uint64_t key = 0;
     for (std::size_t c = 1; c < count; ++c)
-        key |= static_cast<std::uint64_t>((values[c] - values[0] + N) % N) << (8 * (c - 1));
+        key |= static_cast<std::uint64_t>(Wrap(values[c] - values[0])) << (8 * (c - 1));
     return key;
 }
 
@@ -113,12 +122,12 @@ void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, 
         if (stop.load(std::memory_order_relaxed))
             return;
         for (std::size_t c = 0; c < chosen; ++c)
-            q2[c] = (exitPlusStep_[c] + e) % N;
+            q2[c] = Wrap(exitPlusStep_[c] + e);
         for (int r2 = 0; r2 < RotorCount; ++r2) {
             const auto& m2 = tables_.EntryToExit(r2);
             for (int d2 = 0; d2 < N; ++d2) {
                 for (std::size_t c = 0; c < chosen; ++c)
-                    q3[c] = (m2[static_cast<std::size_t>(q2[c])] + d2) % N;
+                    q3[c] = Wrap(m2[static_cast<std::size_t>(q2[c])] + d2);
                 for (int r3 = 0; r3 < RotorCount; ++r3) {
                     const auto& m3 = tables_.EntryToExit(r3);
                     for (std::size_t c = 0; c < chosen; ++c)
