@@ -35,7 +35,7 @@ int main(int argc, char** argv)
         bool known;
         std::size_t length;
     };
-    const std::vector<Row> rows = {{true, 4},  {true, 5},   {true, 6},   {true, 7},   {true, 8},  {true, 10},
+    const std::vector<Row> rows = {{true, 5},   {true, 6},   {true, 7},   {true, 8},  {true, 10},
                                    {true, 15}, {true, 20},  {true, 30},  {false, 15}, {false, 20}, {false, 25},
                                    {false, 30}};
     for (const Row& row : rows) {

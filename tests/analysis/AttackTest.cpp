@@ -15,6 +15,7 @@
 #include <random>
 #include <stop_token>
 #include <string>
+#include <vector>
 
 namespace velista::analysis {
 namespace {
@@ -128,7 +129,10 @@ INSTANTIATE_TEST_SUITE_P(
         AttackRow{"UnknownInside", 3000, 1111, 30, false, false, 7},
         AttackRow{"UnknownAcrossSlot2Carry", 3000, 1340, 30, false, false, 8},
         AttackRow{"UnknownWithOutsideCharacters", 3000, 2000, 40, false, true, 9},
-        AttackRow{"UnknownAtTheEnd", 1000, 970, 30, false, false, 10}),
+        AttackRow{"UnknownAtTheEnd", 1000, 970, 30, false, false, 10},
+        // Both ends of the fragment cross a multiple of 135, so no batch serves it and it is searched alone.
+        AttackRow{"KnownCrossingAtBothEnds", 1000, 132, 276, true, false, 11},
+        AttackRow{"UnknownCrossingAtBothEnds", 3000, 132, 276, false, false, 12}),
     RowName<AttackRow>);
 
 struct StrangerRow {
@@ -160,6 +164,28 @@ INSTANTIATE_TEST_SUITE_P(Fragments, StrangerTest,
                                            StrangerRow{"UnknownPosition", false, false},
                                            StrangerRow{"UnknownPositionOutsideInCiphertext", false, true}),
                          RowName<StrangerRow>);
+
+// The progress reports rise to 1 and end with the settings found.
+TEST(AttackProgressReports, RiseToTheEnd)
+{
+    std::mt19937 rng(3);
+    const Secret secret = RandomSecret(rng);
+    const std::u16string plain = RandomText(rng, 4000, false);
+    const std::u16string cipher = Encipher(secret, plain);
+    KnownPlaintextAttack attack(Tables());
+    std::vector<AttackProgress> reports;
+    attack.SetProgressCallback([&](const AttackProgress& progress) { reports.push_back(progress); },
+                               std::chrono::milliseconds(1));
+    const AttackResult result = attack.Run(cipher, plain.substr(1500, 30), std::nullopt);
+    ASSERT_FALSE(reports.empty());
+    for (std::size_t i = 1; i < reports.size(); ++i) {
+        EXPECT_GE(reports[i].fraction, reports[i - 1].fraction);
+        EXPECT_GE(reports[i].candidatesExamined, reports[i - 1].candidatesExamined);
+    }
+    EXPECT_DOUBLE_EQ(reports.back().fraction, 1.0);
+    EXPECT_EQ(reports.back().found, result.found);
+    EXPECT_EQ(reports.back().candidatesExamined, result.candidatesExamined);
+}
 
 TEST(AttackEdges, FragmentWithoutSymbolsIsUndecidable)
 {
