@@ -106,10 +106,11 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
         AttackProgress progress;
         progress.candidatesExamined = examined.load();
         progress.found = found.load();
-        if (!searching)
-            progress.fraction = positions == 0 ? 0.2 : 0.2 * static_cast<double>(scanned.load()) / static_cast<double>(positions);
-        else
-            progress.fraction = itemCount == 0 ? 1.0 : 0.2 + 0.8 * static_cast<double>(itemsDone.load()) / static_cast<double>(itemCount);
+        auto share = [](std::size_t done, std::size_t all) {
+            return all == 0 ? 1.0 : static_cast<double>(done) / static_cast<double>(all);
+        };
+        progress.fraction = searching ? 0.2 + 0.8 * share(itemsDone.load(), itemCount)
+                                      : 0.2 * share(scanned.load(), positions);
         progress_(progress);
         if (stop.stop_requested() || cancelled_.load())
             stopNow.store(true);
@@ -128,7 +129,8 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
         RunOnWorkers(threads, interval_, [&](unsigned t) {
             FragmentFilter filter(tables_, ciphertext, fragment);
             std::uint64_t triedHere = 0;
-            for (std::size_t chunk = nextChunk++; first + chunk * ScanChunk < last && !stopNow.load(); chunk = nextChunk++) {
+            for (std::size_t chunk = nextChunk++; first + chunk * ScanChunk < last && !stopNow.load();
+                 chunk = nextChunk++) {
                 const std::size_t from = first + chunk * ScanChunk;
                 const std::size_t to = std::min(last, from + ScanChunk);
                 for (std::size_t p = from; p < to; ++p) {
@@ -257,8 +259,10 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
     result.settingsCovered = static_cast<double>(result.positionsTried) * SettingsPerPosition;
     result.cancelled = stopNow.load() || stop.stop_requested() || cancelled_.load();
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    searching = true;
-    itemsDone.store(itemCount);
+    if (!result.cancelled) {
+        searching = true;
+        itemsDone.store(itemCount);
+    }
     report();
     return result;
 }

@@ -25,7 +25,8 @@ public:
     // Worker threads; 0 (the default) means one per core.
     void SetThreads(unsigned threads) { threads_ = threads; }
     // Called on the thread that runs the attack, about every interval while it runs and once at its end.
-    void SetProgressCallback(ProgressCallback callback, std::chrono::milliseconds interval = std::chrono::milliseconds(50));
+    void SetProgressCallback(ProgressCallback callback,
+                             std::chrono::milliseconds interval = std::chrono::milliseconds(50));
     // Settings kept in the result; the rest are only counted.
     void SetKeep(std::size_t keep) { keep_ = keep; }
 

@@ -25,7 +25,10 @@ public:
     // Entry position q -> exit position of the same symbol; and back.
     const std::array<std::uint8_t, N>& EntryToExit(int rotor) const { return entryToExit_[Index(rotor)]; }
     const std::array<std::uint8_t, N>& ExitToEntry(int rotor) const { return exitToEntry_[Index(rotor)]; }
-    Symbol EntrySymbol(int rotor, int position) const { return entryRow_[Index(rotor)][static_cast<std::size_t>(position)]; }
+    Symbol EntrySymbol(int rotor, int position) const
+    {
+        return entryRow_[Index(rotor)][static_cast<std::size_t>(position)];
+    }
 
 private:
     static std::size_t Index(int rotor) { return static_cast<std::size_t>(rotor); }
