@@ -1,0 +1,31 @@
+#pragma once
+// One setting that the attack found: the five rotors, the turns of a key of its class, and where the fragment stands.
+
+#include "RotorTables.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace velista::analysis {
+
+struct AttackSetting {
+    // Rotor numbers of slots 1 to 5.
+    std::array<int, SlotCount> rotors{};
+    // How far the installation turns each slot, 0 to 134. Adding the same number to all five gives a key
+    // of the same class: the contacts are positional, so only the differences between the turns matter.
+    std::array<int, SlotCount> turns{};
+    // Text position of the fragment's first character, counted from 0.
+    std::size_t position = 0;
+
+    // The five rotor digits, as the rotor field takes them.
+    std::u16string RotorText() const;
+    // The five key symbols, as the key field takes them, for the turns raised by shift (0 to 134):
+    // every shift gives a key that enciphers the same way.
+    std::u16string Key(const RotorTables& tables, int shift = 0) const;
+
+    bool operator==(const AttackSetting&) const = default;
+};
+
+}  // namespace velista::analysis

@@ -1,0 +1,87 @@
+#include "FragmentFilter.h"
+
+#include <Checked.h>
+
+#include <algorithm>
+
+namespace velista::analysis {
+
+FragmentFilter::FragmentFilter(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment)
+    : tables_(tables)
+    , ciphertext_(ciphertext)
+    , fragment_(fragment)
+    , exitPositions_(RotorCount)
+    , exitMarks_(RotorTables::N)
+    , cipherMarks_(RotorTables::N)
+{
+    for (std::size_t j = 0; j < fragment.size(); ++j) {
+        if (tables.EntryPosition(0, fragment[j]) == RotorTables::Outside)
+            outside_.push_back(j);
+        else
+            symbols_.push_back(j);
+    }
+    for (int r = 0; r < RotorCount; ++r) {
+        auto& positions = exitPositions_[static_cast<std::size_t>(r)];
+        for (std::size_t j : symbols_)
+            positions.push_back(tables.ExitPosition(r, fragment[j]));
+    }
+}
+
+bool FragmentFilter::PatternFits(std::size_t position) const
+{
+    if (position > ciphertext_.size() || ciphertext_.size() - position < fragment_.size())
+        return false;
+    for (std::size_t j : outside_) {
+        if (ciphertext_[position + j] != fragment_[j])
+            return false;
+    }
+    for (std::size_t j : symbols_) {
+        if (tables_.EntryPosition(0, ciphertext_[position + j]) == RotorTables::Outside)
+            return false;
+    }
+    return true;
+}
+
+unsigned FragmentFilter::RotorsFitting(std::size_t position)
+{
+    if (!PatternFits(position))
+        ProgrammingError("slot-1 rotors tested where the fragment's pattern does not fit");
+    unsigned fitting = 0;
+    for (int r = 0; r < RotorCount; ++r) {
+        if (SameGrouping(position, r))
+            fitting |= 1u << r;
+    }
+    return fitting;
+}
+
+bool FragmentFilter::SameGrouping(std::size_t position, int rotor)
+{
+    constexpr std::size_t N = RotorTables::N;
+    const std::vector<std::uint8_t>& exits = exitPositions_[static_cast<std::size_t>(rotor)];
+    auto nextStamp = [this] {
+        if (++stamp_ == 0) {
+            std::fill(exitMarks_.begin(), exitMarks_.end(), Mark{});
+            std::fill(cipherMarks_.begin(), cipherMarks_.end(), Mark{});
+            stamp_ = 1;
+        }
+    };
+    nextStamp();
+    std::size_t stretch = symbols_.empty() ? 0 : (position + symbols_[0]) / N;
+    for (std::size_t s = 0; s < symbols_.size(); ++s) {
+        const std::size_t i = position + symbols_[s];
+        if (i / N != stretch) {
+            stretch = i / N;
+            nextStamp();
+        }
+        Mark& exit = exitMarks_[(exits[s] + i % N) % N];
+        Mark& cipher = cipherMarks_[tables_.EntryPosition(0, ciphertext_[i])];
+        const bool exitSeen = exit.stamp == stamp_;
+        const bool cipherSeen = cipher.stamp == stamp_;
+        if (exitSeen != cipherSeen || (exitSeen && exit.at != cipher.at))
+            return false;
+        exit = cipher = Mark{stamp_, static_cast<std::uint32_t>(s)};
+    }
+    return true;
+}
+
+}  // namespace velista::analysis

@@ -1,0 +1,50 @@
+#pragma once
+// The quick test of a fragment position: characters outside the alphabet in place, and a slot-1 rotor under which
+// equal slot-1 exit positions meet equal ciphertext symbols and different ones different symbols.
+//
+// Within an aligned stretch of 135 positions only slot 1 turns, so slots 2 to 5 are one fixed permutation from
+// slot 1's exit position to the ciphertext symbol. Slot 1's exit position at text position i is the plain symbol's
+// exit-row position plus i mod 135 plus a constant of the key, so which fragment positions share an exit position
+// depends on the slot-1 rotor alone, not on the key. Each thread needs its own filter: it keeps scratch marks.
+
+#include "RotorTables.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace velista::analysis {
+
+class FragmentFilter {
+public:
+    FragmentFilter(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment);
+
+    // The fragment lies inside the ciphertext at this text position, its characters outside the alphabet
+    // stand there unchanged and its symbols meet symbols.
+    bool PatternFits(std::size_t position) const;
+    // Bit r is set when rotor r in slot 1 fits the fragment at this text position, where the pattern fits.
+    unsigned RotorsFitting(std::size_t position);
+
+    // Fragment positions that hold alphabet symbols.
+    const std::vector<std::size_t>& SymbolPositions() const { return symbols_; }
+
+private:
+    bool SameGrouping(std::size_t position, int rotor);
+
+    struct Mark {
+        std::uint32_t stamp = 0;
+        std::uint32_t at = 0;
+    };
+
+    const RotorTables& tables_;
+    std::u16string_view ciphertext_;
+    std::u16string_view fragment_;
+    std::vector<std::size_t> symbols_, outside_;
+    // exitPositions_[r][s]: rotor r's exit-row position of the fragment's s-th alphabet symbol.
+    std::vector<std::vector<std::uint8_t>> exitPositions_;
+    std::vector<Mark> exitMarks_, cipherMarks_;
+    std::uint32_t stamp_ = 0;
+};
+
+}  // namespace velista::analysis

@@ -1,0 +1,188 @@
+#include "MiddleMeeting.h"
+
+#include <Checked.h>
+
+#include <algorithm>
+
+namespace velista::analysis {
+
+namespace {
+
+constexpr int N = RotorTables::N;
+
+// v must lie in [0, 4N).
+inline int Mod(int v)
+{
+    return v % N;
+}
+
+// The k-th odometer digit (k from 1) of text position i.
+int Digit(std::size_t i, int k)
+{
+    for (int n = 1; n < k; ++n)
+        i /= static_cast<std::size_t>(N);
+    return static_cast<int>(i % static_cast<std::size_t>(N));
+}
+
+}  // namespace
+
+std::size_t MiddleMeeting::Slot(std::uint64_t key)
+{
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - TableBits));
+}
+
+MiddleMeeting::MiddleMeeting(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment,
+                             std::size_t position, bool backwardTable)
+    : tables_(tables)
+    , ciphertext_(ciphertext)
+    , position_(position)
+{
+    if (position > ciphertext.size() || ciphertext.size() - position < fragment.size())
+        ProgrammingError("fragment placed outside the ciphertext");
+    for (std::size_t j = 0; j < fragment.size(); ++j) {
+        if (tables.EntryPosition(0, fragment[j]) == RotorTables::Outside)
+            continue;
+        const std::size_t i = position + j;
+        Place place{fragment[j], ciphertext[i], i / static_cast<std::size_t>(N), {}};
+        for (int k = 1; k <= 4; ++k)
+            place.offset[k - 1] = static_cast<std::uint8_t>(Mod(Digit(i, k) - Digit(i, k + 1) + N));
+        // Places in one stretch with one ciphertext symbol share their slot-4 entry; such a place tells nothing new.
+        const bool repeats = std::any_of(chosen_.begin(), chosen_.end(), [&](std::size_t c) {
+            return places_[c].cipher == place.cipher && places_[c].stretch == place.stretch;
+        });
+        if (!repeats && chosen_.size() < MaxChosen)
+            chosen_.push_back(places_.size());
+        places_.push_back(place);
+    }
+    if (places_.empty())
+        ProgrammingError("a fragment without alphabet symbols cannot be searched");
+    if (!backwardTable)
+        return;
+    keys_.resize(std::size_t{1} << TableBits);
+    halves_.assign(std::size_t{1} << TableBits, Empty);
+    for (int r4 = 0; r4 < RotorCount; ++r4) {
+        const auto& m4Inverse = tables.ExitToEntry(r4);
+        for (int r5 = 0; r5 < RotorCount; ++r5) {
+            for (int d4 = 0; d4 < N; ++d4) {
+                std::uint64_t key = 0;
+                int first = 0;
+                for (std::size_t c = 0; c < chosen_.size(); ++c) {
+                    const Place& place = places_[chosen_[c]];
+                    const int q5 = tables.EntryPosition(r5, place.cipher);
+                    const int q4 = m4Inverse[static_cast<std::size_t>(Mod(q5 - d4 - place.offset[3] + 2 * N))];
+                    const int adjusted = Mod(q4 - place.offset[2] + N);
+                    if (c == 0)
+                        first = adjusted;
+                    else
+                        key |= static_cast<std::uint64_t>(Mod(adjusted - first + N)) << (8 * (c - 1));
+                }
+                std::size_t slot = Slot(key);
+                while (halves_[slot] != Empty)
+                    slot = (slot + 1) & (halves_.size() - 1);
+                keys_[slot] = key;
+                halves_[slot] = static_cast<std::uint32_t>(r4 | r5 << 4 | d4 << 8 | first << 16);
+            }
+        }
+    }
+}
+
+bool MiddleMeeting::Fits(int r1, int r2, int r3, int r4, int r5, const int (&d)[4]) const
+{
+    const auto& m2 = tables_.EntryToExit(r2);
+    const auto& m3 = tables_.EntryToExit(r3);
+    const auto& m4 = tables_.EntryToExit(r4);
+    for (const Place& place : places_) {
+        const int q2 = Mod(tables_.ExitPosition(r1, place.plain) + d[0] + place.offset[0]);
+        const int q3 = Mod(m2[static_cast<std::size_t>(q2)] + d[1] + place.offset[1]);
+        const int q4 = Mod(m3[static_cast<std::size_t>(q3)] + d[2] + place.offset[2]);
+        const int q5 = Mod(m4[static_cast<std::size_t>(q4)] + d[3] + place.offset[3]);
+        if (tables_.EntrySymbol(r5, q5) != place.cipher)
+            return false;
+    }
+    return true;
+}
+
+AttackSetting MiddleMeeting::SettingOf(int r1, int r2, int r3, int r4, int r5, const int (&d)[4]) const
+{
+    AttackSetting setting;
+    setting.rotors = {r1, r2, r3, r4, r5};
+    // The key of the class whose slot 1 turns 0 times: T_(k+1) = T_k - D_k.
+    setting.turns[0] = 0;
+    for (std::size_t k = 0; k < 4; ++k)
+        setting.turns[k + 1] = Mod(setting.turns[k] - d[k] + N);
+    setting.position = position_;
+    return setting;
+}
+
+void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, std::size_t keep,
+                           std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const
+{
+    CheckIndex(rotor1, 0, RotorCount - 1);
+    if (halves_.empty())
+        ProgrammingError("search without the backward table");
+    CheckIndex(d1First, 0, N);
+    CheckIndex(d1Last, d1First, N);
+    const std::size_t chosen = chosen_.size();
+    std::array<int, MaxChosen> exit1{}, q2{}, q3{};
+    for (std::size_t c = 0; c < chosen; ++c)
+        exit1[c] = tables_.ExitPosition(rotor1, places_[chosen_[c]].plain);
+    const std::size_t mask = halves_.size() - 1;
+    for (int d1 = d1First; d1 < d1Last; ++d1) {
+        if (stop.load(std::memory_order_relaxed))
+            return;
+        for (std::size_t c = 0; c < chosen; ++c)
+            q2[c] = Mod(exit1[c] + d1 + places_[chosen_[c]].offset[0]);
+        for (int r2 = 0; r2 < RotorCount; ++r2) {
+            const auto& m2 = tables_.EntryToExit(r2);
+            for (int d2 = 0; d2 < N; ++d2) {
+                for (std::size_t c = 0; c < chosen; ++c)
+                    q3[c] = Mod(m2[static_cast<std::size_t>(q2[c])] + d2 + places_[chosen_[c]].offset[1]);
+                for (int r3 = 0; r3 < RotorCount; ++r3) {
+                    const auto& m3 = tables_.EntryToExit(r3);
+                    const int first = m3[static_cast<std::size_t>(q3[0])];
+                    std::uint64_t key = 0;
+                    for (std::size_t c = 1; c < chosen; ++c)
+                        key |= static_cast<std::uint64_t>(Mod(m3[static_cast<std::size_t>(q3[c])] - first + N))
+                               << (8 * (c - 1));
+                    for (std::size_t slot = Slot(key); halves_[slot] != Empty; slot = (slot + 1) & mask) {
+                        if (keys_[slot] != key)
+                            continue;
+                        const std::uint32_t half = halves_[slot];
+                        const int r4 = static_cast<int>(half & 15), r5 = static_cast<int>(half >> 4 & 15);
+                        const int d4 = static_cast<int>(half >> 8 & 255);
+                        const int d3 = Mod(static_cast<int>(half >> 16) - first + N);
+                        const int d[4] = {d1, d2, d3, d4};
+                        ++examined;
+                        if (!Fits(rotor1, r2, r3, r4, r5, d))
+                            continue;
+                        if (found.size() < keep)
+                            found.push_back(SettingOf(rotor1, r2, r3, r4, r5, d));
+                        ++count;
+                    }
+                }
+            }
+        }
+        examined += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
+    }
+}
+
+bool MiddleMeeting::Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], std::size_t keep,
+                           std::vector<AttackSetting>& found, std::uint64_t& count) const
+{
+    if (!Fits(r1, r2, r3, r4, r5, d))
+        return false;
+    if (found.size() < keep)
+        found.push_back(SettingOf(r1, r2, r3, r4, r5, d));
+    ++count;
+    return true;
+}
+
+std::array<int, 4> MiddleMeeting::Offsets(std::size_t textPosition)
+{
+    std::array<int, 4> offsets{};
+    for (int k = 1; k <= 4; ++k)
+        offsets[static_cast<std::size_t>(k - 1)] = Mod(Digit(textPosition, k) - Digit(textPosition, k + 1) + N);
+    return offsets;
+}
+
+}  // namespace velista::analysis

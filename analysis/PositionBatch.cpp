@@ -1,0 +1,157 @@
+#include "PositionBatch.h"
+
+#include <Checked.h>
+
+#include <algorithm>
+#include <bit>
+
+namespace velista::analysis {
+
+namespace {
+
+constexpr int N = RotorTables::N;
+
+// v must lie in [-N, 2N). The sweep's inner loop is made of these: a remainder costs several times more.
+inline int Wrap(int v)
+{
+    v += (v >> 31) & N;
+    return v >= N ? v - N : v;
+}
+
+}  // namespace
+
+std::vector<std::size_t> PositionBatch::Choose(const RotorTables& tables, std::u16string_view fragment, int rotor1,
+                                               bool fromEnd)
+{
+    CheckIndex(rotor1, 0, RotorCount - 1);
+    std::vector<std::size_t> chosen;
+    std::vector<bool> taken(N);
+    for (std::size_t n = 0; n < fragment.size() && chosen.size() < MaxChosen; ++n) {
+        const std::size_t j = fromEnd ? fragment.size() - 1 - n : n;
+        const std::uint8_t exit = tables.ExitPosition(rotor1, fragment[j]);
+        if (exit == RotorTables::Outside)
+            continue;
+        // Places that share a slot-1 exit position share everything after it and tell nothing new.
+        const auto w = static_cast<std::size_t>((exit + j) % N);
+        if (taken[w])
+            continue;
+        taken[w] = true;
+        chosen.push_back(j);
+    }
+    if (chosen.empty())
+        ProgrammingError("a fragment without alphabet symbols cannot be searched");
+    std::sort(chosen.begin(), chosen.end());
+    return chosen;
+}
+
+bool PositionBatch::Serves(const std::vector<std::size_t>& chosen, std::size_t position)
+{
+    const auto n = static_cast<std::size_t>(N);
+    return (position + chosen.front()) / n == (position + chosen.back()) / n;
+}
+
+std::uint64_t PositionBatch::KeyOf(const int* values, std::size_t count)
+{
+    std::uint64_t key = 0;
+    for (std::size_t c = 1; c < count; ++c)
+        key |= static_cast<std::uint64_t>(Wrap(values[c] - values[0])) << (8 * (c - 1));
+    return key;
+}
+
+std::size_t PositionBatch::Slot(std::uint64_t key) const
+{
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - tableBits_));
+}
+
+PositionBatch::PositionBatch(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment,
+                             int rotor1, std::vector<std::size_t> chosen, const std::vector<std::size_t>& positions)
+    : tables_(tables)
+    , rotor1_(rotor1)
+    , chosen_(std::move(chosen))
+{
+    CheckIndex(rotor1, 0, RotorCount - 1);
+    if (chosen_.empty() || chosen_.size() > MaxChosen || positions.empty() || positions.size() > MaxPositions)
+        ProgrammingError("a batch needs 1 to 6 chosen places and 1 to 64 positions");
+    for (std::size_t j : chosen_)
+        exitPlusStep_.push_back(static_cast<int>((tables.ExitPosition(rotor1, fragment[j]) + j - chosen_[0]) % N));
+
+    const std::size_t halves = positions.size() * RotorCount * RotorCount * N;
+    tableBits_ = static_cast<int>(std::bit_width(2 * halves - 1));
+    entries_.assign(std::size_t{1} << tableBits_, Empty);
+    positionOf_.assign(entries_.size(), 0);
+    const std::size_t count = chosen_.size();
+    std::array<int, MaxChosen> z{};
+    for (std::size_t p = 0; p < positions.size(); ++p) {
+        const std::size_t position = positions[p];
+        if (!Serves(chosen_, position))
+            ProgrammingError("a batch position that its chosen places do not serve");
+        positions_.emplace_back(tables, ciphertext, fragment, position, false);
+        offsets_.push_back(MiddleMeeting::Offsets(position + chosen_[0]));
+        std::array<std::uint8_t, MaxChosen> q5[RotorCount]{};
+        for (int r5 = 0; r5 < RotorCount; ++r5) {
+            for (std::size_t c = 0; c < count; ++c)
+                q5[r5][c] = tables.EntryPosition(r5, ciphertext[position + chosen_[c]]);
+        }
+        for (int r4 = 0; r4 < RotorCount; ++r4) {
+            const auto& m4Inverse = tables.ExitToEntry(r4);
+            for (int r5 = 0; r5 < RotorCount; ++r5) {
+                for (int g = 0; g < N; ++g) {
+                    for (std::size_t c = 0; c < count; ++c)
+                        z[c] = m4Inverse[static_cast<std::size_t>((q5[r5][c] - g + N) % N)];
+                    const std::uint64_t key = KeyOf(z.data(), count);
+                    std::size_t slot = Slot(key);
+                    while (entries_[slot] != Empty)
+                        slot = (slot + 1) & (entries_.size() - 1);
+                    entries_[slot] = key << 24 | static_cast<std::uint64_t>(g << 16 | z[0] << 8 | r4 << 4 | r5);
+                    positionOf_[slot] = static_cast<std::uint8_t>(p);
+                }
+            }
+        }
+    }
+}
+
+void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, std::size_t keep,
+                          std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const
+{
+    CheckIndex(eFirst, 0, N);
+    CheckIndex(eLast, eFirst, N);
+    const std::size_t chosen = chosen_.size();
+    const std::size_t mask = entries_.size() - 1;
+    std::array<int, MaxChosen> q2{}, q3{}, y{};
+    for (int e = eFirst; e < eLast; ++e) {
+        if (stop.load(std::memory_order_relaxed))
+            return;
+        for (std::size_t c = 0; c < chosen; ++c)
+            q2[c] = Wrap(exitPlusStep_[c] + e);
+        for (int r2 = 0; r2 < RotorCount; ++r2) {
+            const auto& m2 = tables_.EntryToExit(r2);
+            for (int d2 = 0; d2 < N; ++d2) {
+                for (std::size_t c = 0; c < chosen; ++c)
+                    q3[c] = Wrap(m2[static_cast<std::size_t>(q2[c])] + d2);
+                for (int r3 = 0; r3 < RotorCount; ++r3) {
+                    const auto& m3 = tables_.EntryToExit(r3);
+                    for (std::size_t c = 0; c < chosen; ++c)
+                        y[c] = m3[static_cast<std::size_t>(q3[c])];
+                    const std::uint64_t key = KeyOf(y.data(), chosen);
+                    for (std::size_t slot = Slot(key); entries_[slot] != Empty; slot = (slot + 1) & mask) {
+                        const std::uint64_t entry = entries_[slot];
+                        if (entry >> 24 != key)
+                            continue;
+                        const std::size_t p = positionOf_[slot];
+                        const std::array<int, 4>& offset = offsets_[p];
+                        const int g = static_cast<int>(entry >> 16 & 255);
+                        const int h = (static_cast<int>(entry >> 8 & 255) - y[0] + N) % N;
+                        const int d[4] = {(e - offset[0] + N) % N, (d2 - offset[1] + N) % N, (h - offset[2] + N) % N,
+                                          (g - offset[3] + N) % N};
+                        ++examined;
+                        positions_[p].Verify(rotor1_, r2, r3, static_cast<int>(entry >> 4 & 15),
+                                             static_cast<int>(entry & 15), d, keep, found, count);
+                    }
+                }
+            }
+        }
+        examined += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
+    }
+}
+
+}  // namespace velista::analysis

@@ -1,0 +1,63 @@
+#pragma once
+// The search at a batch of fragment positions at once, for one slot-1 rotor: the backward halves of every position
+// go into one table, and one sweep of the forward halves looks them all up.
+//
+// The search meets in the middle at slot 4's entry (see MiddleMeeting). A few fragment places are chosen with
+// different slot-1 exit positions. While they lie in one stretch of 135, slot 1's exit position at place t is its
+// plain symbol's exit-row position plus (j_t - j_0) plus a number E that holds the key and the position, and the
+// odometer's other offsets are constants that join the key differences. So one sweep of the 1,822,500 forward
+// halves (E, rotor 2, D2 + offset, rotor 3) serves every position in the batch, each of which adds its 13,500
+// backward halves (rotor 4, rotor 5, D4 + offset) to the table.
+
+#include "AttackSetting.h"
+#include "MiddleMeeting.h"
+#include "RotorTables.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace velista::analysis {
+
+class PositionBatch {
+public:
+    static constexpr std::size_t MaxChosen = 6;
+    static constexpr std::size_t MaxPositions = 64;
+
+    // Up to six alphabet places of the fragment with different slot-1 exit positions under rotor1, from the
+    // fragment's start or, with fromEnd, from its end; in ascending order.
+    static std::vector<std::size_t> Choose(const RotorTables& tables, std::u16string_view fragment, int rotor1,
+                                           bool fromEnd);
+    // True when the chosen places lie in one stretch with the fragment at this position.
+    static bool Serves(const std::vector<std::size_t>& chosen, std::size_t position);
+
+    // Every position must be served by chosen and fit the fragment's pattern; at most MaxPositions of them.
+    PositionBatch(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment, int rotor1,
+                  std::vector<std::size_t> chosen, const std::vector<std::size_t>& positions);
+
+    // Every setting with E from eFirst to eLast - 1 that turns the fragment into the ciphertext at one of the
+    // positions. Keeps at most keep of them in found and counts them all in count; adds the partial settings
+    // computed to examined. Returns early, leaving the rest unsearched, once stop is set.
+    void Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, std::size_t keep,
+               std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const;
+
+private:
+    static constexpr std::uint64_t Empty = ~std::uint64_t{0};
+    static std::uint64_t KeyOf(const int* values, std::size_t count);
+    std::size_t Slot(std::uint64_t key) const;
+
+    const RotorTables& tables_;
+    int rotor1_;
+    std::vector<std::size_t> chosen_;
+    std::vector<int> exitPlusStep_;  // exit-row position + (j_t - j_0), per chosen place
+    std::vector<MiddleMeeting> positions_;
+    std::vector<std::array<int, 4>> offsets_;  // the odometer's offsets at each position's first chosen place
+    int tableBits_ = 0;
+    // Per slot: key << 24 | D4 + offset << 16 | slot-4 entry at the first chosen place << 8 | rotor 4 << 4 | rotor 5.
+    std::vector<std::uint64_t> entries_;
+    std::vector<std::uint8_t> positionOf_;
+};
+
+}  // namespace velista::analysis

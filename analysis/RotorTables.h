@@ -1,0 +1,41 @@
+#pragma once
+// The catalogue's rotors as position tables for the search: the one place that reads the machine's rows.
+
+#include <MachineTypes.h>
+#include <RotorCatalogue.h>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace velista::analysis {
+
+class RotorTables {
+public:
+    static constexpr int N = RowLength;
+    static constexpr std::uint8_t Outside = 255;
+
+    // Builds the catalogue from the stored wiring (without an event loop to yield to) and reads it.
+    RotorTables();
+    explicit RotorTables(const RotorCatalogue& catalogue);
+
+    // Character -> position in rotor r's exit row / entry row, or Outside.
+    std::uint8_t ExitPosition(int rotor, char16_t c) const { return exitPosition_[Index(rotor)][c]; }
+    std::uint8_t EntryPosition(int rotor, char16_t c) const { return entryPosition_[Index(rotor)][c]; }
+    // Entry position q -> exit position of the same symbol; and back.
+    const std::array<std::uint8_t, N>& EntryToExit(int rotor) const { return entryToExit_[Index(rotor)]; }
+    const std::array<std::uint8_t, N>& ExitToEntry(int rotor) const { return exitToEntry_[Index(rotor)]; }
+    Symbol EntrySymbol(int rotor, int position) const
+    {
+        return entryRow_[Index(rotor)][static_cast<std::size_t>(position)];
+    }
+
+private:
+    static std::size_t Index(int rotor) { return static_cast<std::size_t>(rotor); }
+
+    std::array<std::vector<std::uint8_t>, RotorCount> exitPosition_, entryPosition_;
+    std::array<std::array<std::uint8_t, N>, RotorCount> entryToExit_{}, exitToEntry_{};
+    std::array<std::array<Symbol, N>, RotorCount> entryRow_{};
+};
+
+}  // namespace velista::analysis

@@ -1,0 +1,261 @@
+// The known-plaintext attack against ciphertexts made by the machine's own whole-text path.
+
+#include <AttackSetting.h>
+#include <CipherMachine.h>
+#include <HeadlessWindow.h>
+#include <KnownPlaintextAttack.h>
+#include <RotorTables.h>
+
+#include "RowName.h"
+
+#include <gtest/gtest.h>
+
+#include <Alphabet.h>
+
+#include <random>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+namespace velista::analysis {
+namespace {
+
+const RotorTables& Tables()
+{
+    static const RotorTables tables;
+    return tables;
+}
+
+struct Secret {
+    std::u16string rotors, key;
+};
+
+Secret RandomSecret(std::mt19937& rng)
+{
+    Secret secret;
+    const std::u16string_view alphabet = Alphabet::Machine().Text();
+    for (int k = 0; k < 5; ++k) {
+        secret.rotors += static_cast<char16_t>(u'0' + rng() % 10);
+        secret.key += alphabet[rng() % alphabet.size()];
+    }
+    return secret;
+}
+
+// Text of alphabet symbols; with outside, about one character in eight is a line break, Ё, ! or a tab.
+std::u16string RandomText(std::mt19937& rng, std::size_t length, bool outside)
+{
+    static constexpr char16_t others[] = {u'\n', u'Ё', u'!', u'\t'};
+    const std::u16string_view alphabet = Alphabet::Machine().Text();
+    std::u16string text;
+    for (std::size_t i = 0; i < length; ++i)
+        text += outside && rng() % 8 == 0 ? others[rng() % 4] : alphabet[rng() % alphabet.size()];
+    return text;
+}
+
+// Installs the setting through the key field, as the program does, and enciphers the whole text at once.
+std::u16string Encipher(const Secret& secret, std::u16string text)
+{
+    HeadlessWindow window(secret.rotors, secret.key);
+    CipherMachine machine(window);
+    if (!machine.InstallRotors(window))
+        ADD_FAILURE() << "installation refused";
+    machine.Bank().EncipherText(text, window);
+    return text;
+}
+
+// The setting's key class holds the secret key: its slot-1 turn raised to the secret's.
+bool SameClass(const AttackSetting& found, const Secret& secret)
+{
+    if (found.RotorText() != secret.rotors)
+        return false;
+    const int p = Tables().EntryPosition(found.rotors[0], secret.key[0]);
+    return found.Key(Tables(), (RotorTables::N - p) % RotorTables::N) == secret.key;
+}
+
+struct AttackRow {
+    const char* name;
+    std::size_t textLength;
+    std::size_t position;
+    std::size_t fragmentLength;
+    bool positionKnown;
+    bool outside;
+    unsigned seed;
+};
+
+class AttackTest : public ::testing::TestWithParam<AttackRow> {};
+
+TEST_P(AttackTest, FindsTheSettingThatMadeTheCiphertext)
+{
+    const AttackRow& row = GetParam();
+    std::mt19937 rng(row.seed);
+    const Secret secret = RandomSecret(rng);
+    const std::u16string plain = RandomText(rng, row.textLength, row.outside);
+    const std::u16string cipher = Encipher(secret, plain);
+    const std::u16string fragment = plain.substr(row.position, row.fragmentLength);
+
+    KnownPlaintextAttack attack(Tables());
+    const AttackResult result =
+        attack.Run(cipher, fragment, row.positionKnown ? std::optional(row.position) : std::nullopt);
+    ASSERT_FALSE(result.cancelled);
+    ASSERT_EQ(result.found, 1u);
+    ASSERT_EQ(result.settings.size(), 1u);
+    EXPECT_TRUE(result.Unique());
+    EXPECT_EQ(result.settings[0].position, row.position);
+    EXPECT_TRUE(SameClass(result.settings[0], secret))
+        << "rotors " << std::string(result.settings[0].RotorText().begin(), result.settings[0].RotorText().end());
+    EXPECT_GT(result.candidatesExamined, 0u);
+
+    // Every key of the class reported deciphers the whole text.
+    const AttackSetting& found = result.settings[0];
+    for (int shift : {0, 1, 77, 134}) {
+        HeadlessWindow window(found.RotorText(), found.Key(Tables(), shift));
+        CipherMachine machine(window);
+        ASSERT_TRUE(machine.InstallRotors(window));
+        std::u16string text = cipher;
+        machine.Bank().DecipherText(text, window);
+        EXPECT_TRUE(text == plain) << "shift " << shift;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fragments, AttackTest,
+    ::testing::Values(
+        AttackRow{"KnownAtStart", 500, 0, 30, true, false, 1},
+        AttackRow{"KnownInside", 2000, 777, 30, true, false, 2},
+        AttackRow{"KnownAcrossSlot2Carry", 500, 120, 40, true, false, 3},
+        AttackRow{"KnownOverSeveralStretches", 1000, 200, 300, true, false, 4},
+        AttackRow{"KnownAcrossSlot3Carry", 18300, 18210, 30, true, false, 5},
+        AttackRow{"KnownWithOutsideCharacters", 600, 50, 40, true, true, 6},
+        AttackRow{"UnknownInside", 3000, 1111, 30, false, false, 7},
+        AttackRow{"UnknownAcrossSlot2Carry", 3000, 1340, 30, false, false, 8},
+        AttackRow{"UnknownWithOutsideCharacters", 3000, 2000, 40, false, true, 9},
+        AttackRow{"UnknownAtTheEnd", 1000, 970, 30, false, false, 10},
+        // Both ends of the fragment cross a multiple of 135, so no batch serves it and it is searched alone.
+        AttackRow{"KnownCrossingAtBothEnds", 1000, 132, 276, true, false, 11},
+        AttackRow{"UnknownCrossingAtBothEnds", 3000, 132, 276, false, false, 12}),
+    RowName<AttackRow>);
+
+struct StrangerRow {
+    const char* name;
+    bool positionKnown;
+    bool outside;
+};
+
+class StrangerTest : public ::testing::TestWithParam<StrangerRow> {};
+
+// A fragment of another text fits nowhere.
+TEST_P(StrangerTest, NothingFits)
+{
+    std::mt19937 rng(42);
+    const Secret secret = RandomSecret(rng);
+    const std::u16string cipher = Encipher(secret, RandomText(rng, 3000, GetParam().outside));
+    const std::u16string stranger = RandomText(rng, 40, false);
+    KnownPlaintextAttack attack(Tables());
+    const AttackResult result =
+        attack.Run(cipher, stranger, GetParam().positionKnown ? std::optional<std::size_t>(100) : std::nullopt);
+    EXPECT_FALSE(result.cancelled);
+    EXPECT_EQ(result.found, 0u);
+    EXPECT_TRUE(result.settings.empty());
+    EXPECT_FALSE(result.Unique());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fragments, StrangerTest,
+                         ::testing::Values(StrangerRow{"KnownPosition", true, false},
+                                           StrangerRow{"UnknownPosition", false, false},
+                                           StrangerRow{"UnknownPositionOutsideInCiphertext", false, true}),
+                         RowName<StrangerRow>);
+
+// The progress reports rise to 1 and end with the settings found.
+TEST(AttackProgressReports, RiseToTheEnd)
+{
+    std::mt19937 rng(3);
+    const Secret secret = RandomSecret(rng);
+    const std::u16string plain = RandomText(rng, 4000, false);
+    const std::u16string cipher = Encipher(secret, plain);
+    KnownPlaintextAttack attack(Tables());
+    std::vector<AttackProgress> reports;
+    attack.SetProgressCallback([&](const AttackProgress& progress) { reports.push_back(progress); },
+                               std::chrono::milliseconds(1));
+    const AttackResult result = attack.Run(cipher, plain.substr(1500, 30), std::nullopt);
+    ASSERT_FALSE(reports.empty());
+    for (std::size_t i = 1; i < reports.size(); ++i) {
+        EXPECT_GE(reports[i].fraction, reports[i - 1].fraction);
+        EXPECT_GE(reports[i].candidatesExamined, reports[i - 1].candidatesExamined);
+    }
+    EXPECT_DOUBLE_EQ(reports.back().fraction, 1.0);
+    EXPECT_EQ(reports.back().found, result.found);
+    EXPECT_EQ(reports.back().candidatesExamined, result.candidatesExamined);
+}
+
+TEST(AttackEdges, FragmentWithoutSymbolsIsUndecidable)
+{
+    KnownPlaintextAttack attack(Tables());
+    const AttackResult result = attack.Run(u"ab\n!cd\n!", u"\n!", std::nullopt);
+    EXPECT_TRUE(result.undecidable);
+    EXPECT_EQ(result.positionsTried, 2u);
+    EXPECT_FALSE(result.Unique());
+}
+
+TEST(AttackEdges, FragmentLongerThanCiphertextFitsNowhere)
+{
+    KnownPlaintextAttack attack(Tables());
+    for (auto position : {std::optional<std::size_t>(), std::optional<std::size_t>(0), std::optional<std::size_t>(9)}) {
+        const AttackResult result = attack.Run(u"abc", u"abcd", position);
+        EXPECT_EQ(result.found, 0u);
+        EXPECT_EQ(result.positionsTried, 0u);
+    }
+}
+
+enum class CancelBy { Cancel, StopToken };
+
+struct CancelRow {
+    const char* name;
+    CancelBy by;
+};
+
+class CancelTest : public ::testing::TestWithParam<CancelRow> {};
+
+// A 6-symbol fragment in 20,000 characters fits so many places that the whole search would take many minutes.
+TEST_P(CancelTest, StopsEarlyFlaggedCancelled)
+{
+    std::mt19937 rng(7);
+    const Secret secret = RandomSecret(rng);
+    const std::u16string plain = RandomText(rng, 20000, false);
+    const std::u16string cipher = Encipher(secret, plain);
+    KnownPlaintextAttack attack(Tables());
+    std::stop_source source;
+    int reports = 0;
+    double lastFraction = 0;
+    attack.SetProgressCallback(
+        [&](const AttackProgress& progress) {
+            EXPECT_GE(progress.fraction, lastFraction);
+            lastFraction = progress.fraction;
+            // Cancels once the search proper has begun.
+            if (++reports == 1 || progress.fraction <= 0.2)
+                return;
+            if (GetParam().by == CancelBy::Cancel)
+                attack.Cancel();
+            else
+                source.request_stop();
+        },
+        std::chrono::milliseconds(5));
+    const AttackResult result = attack.Run(cipher, plain.substr(5000, 6), std::nullopt, source.get_token());
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_FALSE(result.Unique());
+    EXPECT_LT(result.seconds, 20.0);
+    EXPECT_GE(reports, 2);
+
+    // The next run starts afresh and finishes.
+    attack.SetProgressCallback({});
+    const AttackResult next = attack.Run(cipher, plain.substr(5000, 40), 5000);
+    EXPECT_FALSE(next.cancelled);
+    EXPECT_EQ(next.found, 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, CancelTest,
+                         ::testing::Values(CancelRow{"FromProgressCallback", CancelBy::Cancel},
+                                           CancelRow{"ByStopToken", CancelBy::StopToken}),
+                         RowName<CancelRow>);
+
+}  // namespace
+}  // namespace velista::analysis
