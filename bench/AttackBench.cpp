@@ -3,14 +3,14 @@
 
 #include "SampleText.h"
 
-#include <CipherMachine.h>
-#include <HeadlessWindow.h>
 #include <KnownPlaintextAttack.h>
+#include <RotorBank.h>
 #include <RotorTables.h>
 #include <SymbolStatistics.h>
 #include <Windows1251.h>
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -35,10 +35,10 @@ Sample Enciphered(std::size_t size)
     Sample sample;
     sample.plain = Windows1251::Decode(bench::RussianText(size));
     sample.cipher = sample.plain;
-    HeadlessWindow window(u"73915", u"Ключ1");
-    CipherMachine machine(window);
-    machine.InstallRotors(window);
-    machine.Bank().EncipherText(sample.cipher, window);
+    RotorBank bank;
+    if (!bank.SetDirectly(RotorCatalogue::Shipped(), {7, 3, 9, 1, 5}, u"Ключ1"))
+        std::abort();
+    bank.EncipherText(sample.cipher);
     return sample;
 }
 

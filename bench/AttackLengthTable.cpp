@@ -5,8 +5,7 @@
 #include "SampleText.h"
 
 #include <Alphabet.h>
-#include <CipherMachine.h>
-#include <HeadlessWindow.h>
+#include <RotorBank.h>
 #include <KnownPlaintextAttack.h>
 #include <RotorTables.h>
 #include <Windows1251.h>
@@ -15,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -47,16 +48,17 @@ int main(int argc, char** argv)
         int unique = 0;
         double seconds = 0;
         for (int t = 0; t < trials; ++t) {
-            std::u16string rotors, key;
-            for (int k = 0; k < 5; ++k) {
-                rotors += static_cast<char16_t>(u'0' + random() % 10);
+            std::array<std::int16_t, SlotCount> rotors{};
+            std::u16string key;
+            for (auto& rotor : rotors) {
+                rotor = static_cast<std::int16_t>(random() % 10);
                 key += alphabet[random() % alphabet.size()];
             }
-            HeadlessWindow window(rotors, key);
-            CipherMachine machine(window);
-            machine.InstallRotors(window);
+            RotorBank bank;
+            if (!bank.SetDirectly(RotorCatalogue::Shipped(), rotors, key))
+                std::abort();
             std::u16string cipher = plain;
-            machine.Bank().EncipherText(cipher, window);
+            bank.EncipherText(cipher);
             const std::size_t position = random() % (plain.size() - row.length);
             const AttackResult result = attack.Run(cipher, std::u16string_view(plain).substr(position, row.length),
                                                    row.known ? std::optional(position) : std::nullopt);

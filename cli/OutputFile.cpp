@@ -166,8 +166,9 @@ void OutputFile::MakeTemporary(const struct stat* existing)
     mode_t mode = 0;
     if (existing != nullptr) {
         // Only root may give a file away; a user may still keep its group, if a member of it.
-        if (fchown(fd_, existing->st_uid, existing->st_gid) != 0)
-            (void)fchown(fd_, static_cast<uid_t>(-1), existing->st_gid);
+        // Keeping only the group may fail too; the file then stays the user's own, as cp leaves it.
+        if (fchown(fd_, existing->st_uid, existing->st_gid) != 0 && fchown(fd_, static_cast<uid_t>(-1), existing->st_gid) != 0)
+            errno = 0;
         mode = existing->st_mode & 07777;
     } else {
         const mode_t mask = umask(0);
