@@ -89,6 +89,16 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
     CLI::App* decrypt = app.add_subcommand("decrypt", "расшифровать шифротекст");
     describe(encrypt);
     describe(decrypt);
+    bool decryptTrace = false;
+    CLI::App* trace = app.add_subcommand(
+        "trace", "путь каждого символа через пять роторов: позиция, символ и четыре хода, по строке на позицию");
+    trace->group("Команды");
+    trace->set_help_flag("-h,--help", "показать эту справку и выйти");
+    trace->add_option("--rotors", rotors, "пять номеров роторов из десяти (0-9), например 01234")->type_name("01234");
+    trace->add_option("--key", key, "ключ: пять символов алфавита машины")->type_name("KEY");
+    trace->add_flag("--decrypt", decryptTrace, "путь при расшифровании, от пятого ротора к первому");
+    trace->add_option("INPUT", input, "исходный файл; без него или «-» - стандартный ввод")->type_name("");
+    trace->allow_extras();
 
     try {
         app.parse(argc, argv);
@@ -97,7 +107,7 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
     } catch (const CLI::CallForVersion& version) {
         return EarlyExit{0, std::string(version.what()) + "\n"};
     } catch (const CLI::RequiredError&) {
-        return Refuse("не задана команда: encrypt или decrypt");
+        return Refuse("не задана команда: encrypt, decrypt или trace");
     } catch (const CLI::ArgumentMismatch& mismatch) {
         // CLI11 names the option before the first colon.
         const std::string what = mismatch.what();
@@ -106,7 +116,7 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
         return Refuse(std::string("командная строка не разобрана: ") + error.what());
     }
 
-    CLI::App* chosen = encrypt->parsed() ? encrypt : decrypt;
+    CLI::App* chosen = encrypt->parsed() ? encrypt : trace->parsed() ? trace : decrypt;
     if (const auto extras = chosen->remaining(); !extras.empty()) {
         std::string list;
         for (const auto& extra : extras)
@@ -120,7 +130,8 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
         return Refuse(problem);
 
     BatchJob job;
-    job.direction = chosen == encrypt ? Direction::Encrypt : Direction::Decrypt;
+    job.direction = chosen == encrypt || (chosen == trace && !decryptTrace) ? Direction::Encrypt : Direction::Decrypt;
+    job.trace = chosen == trace;
     job.rotors.assign(rotors.begin(), rotors.end());
     job.key = *decodedKey;
     job.input = input;

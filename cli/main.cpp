@@ -2,6 +2,7 @@
 
 #include "BatchError.h"
 #include "CommandLine.h"
+#include "PathTrace.h"
 #include "StreamCipher.h"
 
 #include <cstdio>
@@ -15,7 +16,8 @@ int main(int argc, char** argv)
         return early->status;
     }
     try {
-        StreamCipher::Run(std::get<BatchJob>(parsed));
+        const BatchJob& job = std::get<BatchJob>(parsed);
+        job.trace ? PathTrace::Run(job) : StreamCipher::Run(job);
     } catch (const BatchError& error) {
         std::fprintf(stderr, "velista-cli: %s\n", error.what());
         return 1;
