@@ -125,11 +125,15 @@ void Form1::ShowPathWindow()
     if (!pathWindow_) {
         pathWindow_ = new SymbolPathWindow(this);
         pathWindow_->SetRunning(running_);
+        // The speeds, the pause and the step answer their keys in the path window too, where a student
+        // watching a run has the focus.
+        pathWindow_->addActions(speedGroup->actions());
+        pathWindow_->addActions({pauseAction, stepAction});
         // With no run going, the window follows installations and turns of the bank as the timer sees them.
         connect(Timer1, &QTimer::timeout, pathWindow_, [this] { UpdatePathWindowBank(); });
     }
-    UpdatePathWindowBank();
     pathWindow_->show();
+    UpdatePathWindowBank();
     pathWindow_->raise();
     pathWindow_->activateWindow();
 }
