@@ -90,12 +90,12 @@ void SymbolPathView::paintEvent(QPaintEvent*)
     // third of a cell between the slots.
     const qreal margin = 8;
     const qreal gaps = 6;
-    const qreal cell = std::min((w - 2 * margin) / (12 + gaps * 0.8), (h - 2 * margin) / (PathSnapshot::Rows + 3.2));
+    const qreal cell = std::min((w - 2 * margin) / (12 + gaps * 0.8), (h - 2 * margin) / (PathSnapshot::Rows + 3.6));
     const qreal gap = cell * 0.8;
     const qreal totalWidth = 12 * cell + gaps * gap;
     const qreal left = (w - totalWidth) / 2;
-    const qreal headerHeight = cell * 2.2;
-    const qreal top = (h - headerHeight - PathSnapshot::Rows * cell - cell) / 2 + headerHeight;
+    const qreal headerHeight = cell * 2.5;
+    const qreal top = std::max((h - headerHeight - PathSnapshot::Rows * cell - cell) / 2, cell * 0.5) + headerHeight;
     const qreal middleY = top + PathSnapshot::Reach * cell + cell / 2;
     // x of column c: 0 the left end box, 1 to 10 the slots' rows, 11 the right end box.
     const auto columnX = [&](int c) { return left + c * cell + (c + 1) / 2 * gap; };
@@ -105,8 +105,16 @@ void SymbolPathView::paintEvent(QPaintEvent*)
     symbolFont.setPixelSize(std::max(10, int(cell * 0.55)));
     symbolFont.setBold(true);
     QFont smallFont = font();
-    smallFont.setPixelSize(std::max(8, int(cell * 0.24)));
+    smallFont.setPixelSize(std::max(9, int(cell * 0.3)));
     smallFont.setBold(false);
+
+    painter.setFont(smallFont);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(margin, margin / 2, w - 2 * margin, cell * 0.45), Qt::AlignLeft | Qt::AlignVCenter,
+                     encipher ? QStringLiteral("Шифрование: слева направо. «от ключа» — на сколько шагов ротор "
+                                               "повернулся от положения ключа.")
+                              : QStringLiteral("Дешифрация: справа налево. «от ключа» — на сколько шагов ротор "
+                                               "повернулся от положения ключа."));
 
     // The slots: a heading with the counter and the turn from the key, and the two rows.
     for (int k = 1; k <= SlotCount; ++k) {
@@ -120,15 +128,16 @@ void SymbolPathView::paintEvent(QPaintEvent*)
                                 cell * 0.15, cell * 0.15);
         painter.setFont(symbolFont);
         painter.drawText(QRectF(heading.left(), heading.top(), heading.width(), cell * 0.8), Qt::AlignCenter,
-                         QStringLiteral("Ротор %1").arg(k));
+                         QStringLiteral("Гнездо %1").arg(k));
         painter.setFont(smallFont);
         const QString turn = shot.turnsFromKey[i] < 0 ? QStringLiteral("—") : QString::number(shot.turnsFromKey[i]);
         painter.drawText(QRectF(heading.left(), heading.top() + cell * 0.8, heading.width(), cell * 0.45),
-                         Qt::AlignCenter, QStringLiteral("поворот от ключа: %1").arg(turn));
-        painter.drawText(QRectF(heading.left(), heading.top() + cell * 1.2, heading.width(), cell * 0.45),
+                         Qt::AlignCenter, QStringLiteral("от ключа: %1").arg(turn));
+        painter.drawText(QRectF(heading.left(), heading.top() + cell * 1.25, heading.width(), cell * 0.45),
                          Qt::AlignCenter, QStringLiteral("счётчик: %1").arg(shot.counters[i]));
-        painter.drawText(QRectF(x, top - cell * 0.5, cell, cell * 0.45), Qt::AlignCenter, QStringLiteral("вход"));
-        painter.drawText(QRectF(x + cell, top - cell * 0.5, cell, cell * 0.45), Qt::AlignCenter,
+        painter.drawText(QRectF(x - gap * 0.3, top - cell * 0.5, cell + gap * 0.3, cell * 0.45), Qt::AlignCenter,
+                         QStringLiteral("вход"));
+        painter.drawText(QRectF(x + cell, top - cell * 0.5, cell + gap * 0.3, cell * 0.45), Qt::AlignCenter,
                          QStringLiteral("выход"));
         for (int row = PathSnapshot::Entry; row <= PathSnapshot::Exit; ++row) {
             const PathSnapshot::Column& column = shot.columns[i][std::size_t(row)];

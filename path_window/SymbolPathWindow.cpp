@@ -47,7 +47,7 @@ SymbolPathWindow::SymbolPathWindow(QWidget* parent)
     HopTable = new QTableWidget(4, 4, this);
     HopTable->setObjectName("hopTable");
     HopTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Ход"), QStringLiteral("Слот"), QStringLiteral("Позиция"), QStringLiteral("Символ")});
+        {QStringLiteral("Ход"), QStringLiteral("Гнездо"), QStringLiteral("Позиция"), QStringLiteral("Символ")});
     HopTable->verticalHeader()->hide();
     HopTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     HopTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -134,6 +134,9 @@ void SymbolPathWindow::ShowFieldPath()
 
 void SymbolPathWindow::ShowSnapshot(const PathSnapshot& snapshot, const QString& caption)
 {
+    // The timer asks again twenty times a second; what did not change is not drawn again.
+    if (PathView->Snapshot() == snapshot && Caption->text() == caption)
+        return;
     Caption->setText(caption);
     PathView->Show(snapshot);
     for (int row = 0; row < 4; ++row) {
