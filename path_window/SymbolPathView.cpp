@@ -91,7 +91,8 @@ void SymbolPathView::paintEvent(QPaintEvent*)
     const qreal margin = 8;
     const qreal gaps = 6;
     const qreal cell = std::min((w - 2 * margin) / (12 + gaps * 0.8), (h - 2 * margin) / (PathSnapshot::Rows + 3.6));
-    const qreal gap = cell * 0.8;
+    // Spare width goes into the gaps between the slots, where the hops are drawn.
+    const qreal gap = std::clamp((w - 2 * margin - 14 * cell) / gaps, cell * 0.8, cell * 2.0);
     const qreal totalWidth = 12 * cell + gaps * gap;
     const qreal left = (w - totalWidth) / 2;
     const qreal headerHeight = cell * 2.5;
@@ -126,7 +127,9 @@ void SymbolPathView::paintEvent(QPaintEvent*)
         painter.drawRoundedRect(QRectF(heading.left(), heading.top(), heading.width(),
                                        headerHeight + PathSnapshot::Rows * cell + cell * 0.25),
                                 cell * 0.15, cell * 0.15);
-        painter.setFont(symbolFont);
+        QFont headingFont = symbolFont;
+        headingFont.setPixelSize(std::max(10, int(cell * 0.42)));
+        painter.setFont(headingFont);
         painter.drawText(QRectF(heading.left(), heading.top(), heading.width(), cell * 0.8), Qt::AlignCenter,
                          QStringLiteral("Гнездо %1").arg(k));
         painter.setFont(smallFont);
