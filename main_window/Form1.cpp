@@ -22,7 +22,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
