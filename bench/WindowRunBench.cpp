@@ -1,6 +1,6 @@
 // How fast the window runs a text, in the real window on the offscreen platform: the whole run, and the
-// longest wait of the event loop between two passes while it works. Also the cost of one timer tick with
-// a long text in each area.
+// longest wait of the event loop between two passes while it works; also with the path window open,
+// which follows the run once a frame. Also the cost of one timer tick with a long text in each area.
 
 #include "SampleText.h"
 
@@ -10,6 +10,7 @@
 #include <NoRegistry.h>
 #include <RichTextBox.h>
 #include <SystemBeeper.h>
+#include <SymbolPathWindow.h>
 #include <SystemLauncher.h>
 #include <UserDialogs.h>
 #include <Windows1251.h>
@@ -68,11 +69,15 @@ QString Text(std::size_t size, bool lineBreaks)
 }
 
 // Times one run and the longest gap between two passes of the event loop during it.
-void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool encrypt = true)
+void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool encrypt = true,
+               bool pathWindow = false, RunSpeed speed = RunSpeed::Normal)
 {
     InstalledWindow installed;
     Form1& window = installed.window;
     window.show();
+    window.SetSpeed(speed);
+    if (pathWindow)
+        window.ShowPathWindow();
     (encrypt ? window.RichTextBox2 : window.RichTextBox1)->SetText(Text(size, lineBreaks));
 
     double longestGap = 0;
@@ -96,6 +101,8 @@ void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool 
         state.SetIterationTime(double(run.nsecsElapsed()) / 1e9);
     }
     state.counters["longest_gap_ms"] = longestGap;
+    if (pathWindow)
+        state.counters["path_window_visible"] = window.PathWindow()->isVisible() ? 1 : 0;
     state.counters["positions"] = double((encrypt ? window.RichTextBox1 : window.RichTextBox2)->SymbolCount());
 }
 
@@ -115,6 +122,10 @@ void EncryptOneMebibyte(benchmark::State& state) { WindowRun(state, 1 << 20, tru
 void DecryptOneMebibyte(benchmark::State& state) { WindowRun(state, 1 << 20, true, false); }
 void EncryptOneMebibyteOneLine(benchmark::State& state) { WindowRun(state, 1 << 20, false); }
 void EncryptTenKibibytes(benchmark::State& state) { WindowRun(state, 10 << 10, true); }
+void EncryptOneMebibyteWithPathWindow(benchmark::State& state)
+{
+    WindowRun(state, 1 << 20, true, true, true, RunSpeed::NoDelay);
+}
 
 }  // namespace
 
@@ -122,6 +133,7 @@ BENCHMARK(EncryptTenKibibytes)->UseManualTime()->Unit(benchmark::kMillisecond)->
 BENCHMARK(TimerTick)->Arg(0)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EncryptOneMebibyte)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(DecryptOneMebibyte)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(EncryptOneMebibyteWithPathWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(EncryptOneMebibyteOneLine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv)

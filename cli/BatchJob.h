@@ -13,6 +13,7 @@ struct BatchJob {
     std::u16string key;     // five alphabet symbols
     std::string input;      // "-" for standard input
     std::string output;     // "-" for standard output
+    bool trace = false;     // print each position's path through the bank rather than the result
 };
 
 }  // namespace velista::cli

@@ -25,6 +25,7 @@ const char* const Footer =
     "Пример:\n"
     "  velista-cli encrypt --rotors 73915 --key 'Ключ1' -o письмо.vls письмо.txt\n"
     "  velista-cli decrypt --rotors 73915 --key 'Ключ1' письмо.vls\n"
+    "  velista-cli trace --rotors 73915 --key 'Ключ1' письмо.txt\n"
     "Имя файла, начинающееся с «-», пишется после «--»: velista-cli encrypt ... -- -файл.txt";
 
 const char* const Licence =
@@ -102,7 +103,7 @@ std::string KeyProblem(const std::string& key, std::u16string& symbols)
 
 bool IsCommand(const std::string& word)
 {
-    return word == "encrypt" || word == "decrypt";
+    return word == "encrypt" || word == "decrypt" || word == "trace";
 }
 
 bool AsksForHelpOrVersion(const std::string& word)
@@ -119,8 +120,8 @@ std::string OrderProblem(const std::vector<std::string>& words, bool operands)
     const auto command = std::find_if(words.begin(), words.end(), IsCommand);
     if (command == words.end()) {
         if (words.empty() && !operands)
-            return "не задана команда: encrypt или decrypt";
-        return "не задана команда: первым аргументом должно быть encrypt или decrypt, а не "
+            return "не задана команда: encrypt, decrypt или trace";
+        return "не задана команда: первым аргументом должно быть encrypt, decrypt или trace, а не "
             + Quoted(words.empty() ? std::string("--") : words.front());
     }
     if (command == words.begin())
@@ -227,6 +228,11 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
     CLI::App* decrypt = app.add_subcommand("decrypt", "расшифровать шифротекст");
     describe(encrypt);
     describe(decrypt);
+    CLI::App* trace = app.add_subcommand(
+        "trace", "путь каждого символа через пять роторов: позиция, символ и четыре хода, по строке на позицию");
+    describe(trace);
+    bool decryptTrace = false;
+    trace->add_flag("--decrypt", decryptTrace, "путь при расшифровании, от пятого ротора к первому");
 
     std::vector<char*> arguments{argv[0]};
     for (auto& word : words)
@@ -238,7 +244,7 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
     } catch (const CLI::CallForVersion& version) {
         return EarlyExit{0, version.what()};
     } catch (const CLI::RequiredError&) {
-        return Refuse("не задана команда: encrypt или decrypt");
+        return Refuse("не задана команда: encrypt, decrypt или trace");
     } catch (const CLI::ArgumentMismatch& mismatch) {
         // CLI11 names the option before the first colon.
         const std::string what = mismatch.what();
@@ -247,7 +253,7 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
         return Refuse(std::string("командная строка не разобрана: ") + EscapeForTerminal(error.what()));
     }
 
-    CLI::App* chosen = encrypt->parsed() ? encrypt : decrypt;
+    CLI::App* chosen = encrypt->parsed() ? encrypt : trace->parsed() ? trace : decrypt;
     std::vector<std::string> inputs;
     if (chosen->get_option("INPUT")->count() > 0)
         inputs.push_back(input);
@@ -279,7 +285,8 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
         !problem.empty())
         return Refuse(problem);
 
-    job.direction = chosen == encrypt ? Direction::Encrypt : Direction::Decrypt;
+    job.direction = chosen == encrypt || (chosen == trace && !decryptTrace) ? Direction::Encrypt : Direction::Decrypt;
+    job.trace = chosen == trace;
     job.rotors.assign(rotorText.begin(), rotorText.end());
     job.input = inputs.empty() ? "-" : inputs.front();
     job.output = outputs.empty() ? "-" : outputs.front();

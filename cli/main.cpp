@@ -3,6 +3,7 @@
 #include "BatchError.h"
 #include "CommandLine.h"
 #include "InterruptCleanup.h"
+#include "PathTrace.h"
 #include "StandardStreams.h"
 #include "StreamCipher.h"
 
@@ -45,7 +46,7 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        StreamCipher::Run(job);
+        job.trace ? PathTrace::Run(job) : StreamCipher::Run(job);
     } catch (const BatchError& error) {
         std::fprintf(stderr, "velista-cli: %s\n", error.what());
         return 1;

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "CipherMachine.h"
+#include "EventLoopClock.h"
 #include "RotorWindows.h"
 #include "FilterKey.h"
 #include "FilteredField.h"
@@ -21,7 +22,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScopeGuard>
@@ -106,6 +106,8 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
     , dialogs_(dialogs)
     , lastDirectory_(programFolder)
     , informationWindows_(std::make_unique<InformationWindows>(programFolder, platform.registry, platform.launcher))
+    , ownClock_(std::make_unique<EventLoopClock>())
+    , clock_(ownClock_.get())
 {
     InstallFontSubstitutes();
     setObjectName("Form1");
@@ -181,6 +183,8 @@ void Form1::createMenus()
     qq->addAction(vbnAction);
     qq->addSeparator()->setObjectName("ggg");
     qq->addAction(exitAction);
+
+    createTeachingMenu();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral(" Помощь "));
     help->setObjectName("help");
@@ -554,21 +558,25 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
 {
     // Every slice is one edit; keeping them for undo would double the memory of a long text.
     working->document()->setUndoRedoEnabled(false);
-    RunPacer pacer(working->SymbolCount());
+    RunPacer pacer(working->SymbolCount(), speed_);
+    BeginWatchedRun();
     QElapsedTimer clock;
     clock.start();
     qint32 position = 0;
     while (!quitting_) {
-        const qint64 frameStart = clock.elapsed();
-        const qint64 sliceStart = clock.nsecsElapsed();
         const qint32 count = working->SymbolCount();
         if (position >= count)
             break;
-        const qint32 length = pacer.NextSlice(position, count, working->LineLengthAt(position));
+        // A pause may last while the text changes: it is read again afterwards.
+        if (WaitWhilePaused())
+            continue;
+        const qint64 frameStart = clock_->Now();
+        const qint64 sliceStart = clock.nsecsElapsed();
+        pacer.SetSpeed(speed_);
+        const qint32 length = TakeStep() ? 1 : pacer.NextSlice(position, count, working->LineLengthAt(position));
         QString slice = working->TextRange(position, length);
         const std::span<char16_t> symbols(reinterpret_cast<char16_t*>(slice.data()), std::size_t(slice.size()));
-        const std::size_t passed = direction == Direction::Encrypt ? EncipherText(machine_.Bank(), symbols, *this)
-                                                                   : DecipherText(machine_.Bank(), symbols, *this);
+        const std::size_t passed = TransformSlice(symbols, position, direction);
         for (std::size_t i = 0; i < passed; ++i)
             platform_.beeper.Beep();
         working->ReplaceRange(position, length, slice);
@@ -576,21 +584,22 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
         working->SetSelStart(position - 1);
         working->SetSelLength(1);
         pacer.SliceDone(length, double(clock.nsecsElapsed() - sliceStart) / 1e6);
-        FinishFrame(clock, frameStart, pacer.MinimumFrameMilliseconds());
+        FinishFrame(frameStart, pacer);
     }
+    EndWatchedRun();
     working->document()->setUndoRedoEnabled(true);
 }
 
-void Form1::FinishFrame(const QElapsedTimer& clock, qint64 frameStart, int milliseconds)
+void Form1::FinishFrame(qint64 frameStart, RunPacer& pacer)
 {
     Yield();
-    const qint64 remaining = frameStart + milliseconds - clock.elapsed();
-    if (remaining <= 0 || quitting_)
-        return;
-    // Waiting in an event loop keeps the window answering; Exit() ends this loop with the others.
-    QEventLoop frame;
-    QTimer::singleShot(int(remaining), &frame, &QEventLoop::quit);
-    frame.exec();
+    while (!quitting_ && !paused_ && !stepPending_) {
+        pacer.SetSpeed(speed_);
+        const qint64 end = frameStart + pacer.MinimumFrameMilliseconds();
+        if (clock_->Now() >= end)
+            return;
+        clock_->WaitUntil(end);
+    }
 }
 
 void Form1::shifr(RichTextBox* box) { box->FormatWholeText(DesignFamily, 10); }

@@ -4,13 +4,17 @@
 
 #include "MachineWindow.h"
 #include "Platform.h"
+#include "RunSpeed.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <cstddef>
 #include <memory>
+#include <span>
 
 class QAction;
+class QActionGroup;
 class QElapsedTimer;
 class QLabel;
 class QMenu;
@@ -23,6 +27,9 @@ class FilteredField;
 class InformationWindows;
 class RichTextBox;
 class RotorWindow;
+class RunClock;
+class RunPacer;
+class SymbolPathWindow;
 class StatusBar;
 class ThreeDButton;
 class ThreeDPanel;
@@ -90,6 +97,24 @@ public:
     // "Выход": every window closes and the program ends, also in the middle of an installation.
     void Exit();
 
+    // The menu " Обучение ": how fast a run goes, a pause, single steps and the path window.
+    RunSpeed Speed() const { return speed_; }
+    // Takes effect at once, also in the middle of a run.
+    void SetSpeed(RunSpeed speed);
+    bool Paused() const { return paused_; }
+    // "Пауза" / "Продолжить": pauses a run between two positions, or lets it go on.
+    void TogglePause();
+    // "Шаг": pauses the run if it goes, then makes exactly one position.
+    void Step();
+    // "Путь символа": opens the one path window, or brings it to the front.
+    void ShowPathWindow();
+    // The path window once it was opened, else nullptr.
+    SymbolPathWindow* PathWindow() const { return pathWindow_; }
+    // "Криптоанализ", disabled until the analysis window enables it and connects to it.
+    QAction* CryptanalysisAction() const { return cryptanalysisAction; }
+    // The clock a run keeps its pace by; it must outlive the window. Tests give one that they drive.
+    void SetRunClock(RunClock& clock) { clock_ = &clock; }
+
     // The controls, by their designed names.
     QTimer* Timer1 = nullptr;
     ThreeDPanel* SSPanel1 = nullptr;
@@ -129,6 +154,16 @@ public:
     QAction* aaaAction = nullptr;        // aaa
     QAction* hhhhAction = nullptr;       // hhhh
     QAction* aboutAction = nullptr;      // about
+    QMenu* teachingMenu = nullptr;
+    QActionGroup* speedGroup = nullptr;
+    QAction* oneSymbolAction = nullptr;       // "1 символ в секунду"
+    QAction* tenSymbolsAction = nullptr;      // "10 символов в секунду"
+    QAction* normalSpeedAction = nullptr;     // "Обычная скорость"
+    QAction* noDelayAction = nullptr;         // "Без задержек"
+    QAction* pauseAction = nullptr;           // "Пауза" / "Продолжить"
+    QAction* stepAction = nullptr;            // "Шаг"
+    QAction* pathAction = nullptr;            // "Путь символа"
+    QAction* cryptanalysisAction = nullptr;   // "Криптоанализ"
 
 private:
     void createActions();
@@ -152,8 +187,23 @@ private:
     void Run(Direction direction);
     void CopyText(const QString& text, RichTextBox* working);
     void TransformText(RichTextBox* working, Direction direction);
-    // Yields, then lets the events run until the frame that started at frameStart has lasted so long.
-    void FinishFrame(const QElapsedTimer& clock, qint64 frameStart, int milliseconds);
+    // Yields, then lets the events run until the frame that started at frameStart has lasted as long as
+    // the pacer asks at the present speed; a pause or a step ends the frame at once.
+    void FinishFrame(qint64 frameStart, RunPacer& pacer);
+
+    void createTeachingMenu();
+    // Around the loop of a run: the pause and the step can be used, the path window follows the run.
+    void BeginWatchedRun();
+    void EndWatchedRun();
+    // Waits while the run is paused and no step is asked for; true when it waited.
+    bool WaitWhilePaused();
+    // True, once, when a step was asked for.
+    bool TakeStep();
+    // Transforms a slice that starts at position; with the path window open, its last symbol's path is
+    // taken before the bank moves for it. Returns how many characters passed unchanged.
+    std::size_t TransformSlice(std::span<char16_t> slice, qint32 position, Direction direction);
+    // The path window's bank when no run goes: the installed bank, or none.
+    void UpdatePathWindowBank();
 
     // Reads a file into an area; a file that cannot be read leaves both areas as they are and says why.
     std::optional<QString> ReadFile(const QString& path);
@@ -167,6 +217,14 @@ private:
     QString lastDirectory_;
     std::unique_ptr<InformationWindows> informationWindows_;
     bool quitting_ = false;
+
+    RunSpeed speed_ = RunSpeed::Normal;
+    bool running_ = false;
+    bool paused_ = false;
+    bool stepPending_ = false;
+    std::unique_ptr<RunClock> ownClock_;
+    RunClock* clock_ = nullptr;
+    SymbolPathWindow* pathWindow_ = nullptr;  // a child window: goes with the main window
 };
 
 }  // namespace velista

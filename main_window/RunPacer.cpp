@@ -13,9 +13,25 @@ constexpr qint32 MeasuredSlice = 256;
 constexpr qint32 LongLineSlices = 4;
 }  // namespace
 
-RunPacer::RunPacer(qint32 count)
+RunPacer::RunPacer(qint32 count, RunSpeed speed)
     : pacedCount_(std::max(count, 0))
+    , speed_(speed)
 {
+}
+
+int RunPacer::MinimumFrameMilliseconds() const
+{
+    switch (speed_) {
+    case RunSpeed::OnePerSecond:
+        return 1000;
+    case RunSpeed::TenPerSecond:
+        return 100;
+    case RunSpeed::Normal:
+        return Paced() ? FrameMilliseconds : 0;
+    case RunSpeed::NoDelay:
+        break;
+    }
+    return 0;
 }
 
 qint32 RunPacer::SliceBudget() const
@@ -33,6 +49,8 @@ qint32 RunPacer::NextSlice(qint32 position, qint32 count, qint32 lineLength) con
     const qint32 left = count - position;
     if (left <= 0)
         return 0;
+    if (Slow())
+        return 1;
     qint32 budget = SliceBudget();
     if (lineLength >= LongLine)
         budget = std::max(budget, lineLength / LongLineSlices);

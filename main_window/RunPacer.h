@@ -2,6 +2,10 @@
 // How far a run gets between two looks at the window. A run is watched: a text of more than 30 positions
 // turns over at least 30 frames (about half a second), the first ones a few symbols at a time; after them
 // the run goes as fast as the text area allows, in slices short enough that the window keeps answering.
+// The two slow speeds make one position a frame, a second or a tenth of a second long; "Без задержек"
+// skips the slow start.
+
+#include "RunSpeed.h"
 
 #include <QtGlobal>
 
@@ -18,7 +22,11 @@ public:
     static constexpr qint32 LongLine = 32 * 1024;
 
     // count: the positions of the text when the run starts.
-    explicit RunPacer(qint32 count);
+    explicit RunPacer(qint32 count, RunSpeed speed = RunSpeed::Normal);
+
+    // Takes effect with the next slice, also in the middle of a run.
+    void SetSpeed(RunSpeed speed) { speed_ = speed; }
+    RunSpeed Speed() const { return speed_; }
 
     // How many positions the next slice transforms, from position of a text that now holds count, where
     // the line at position is lineLength long.
@@ -26,16 +34,21 @@ public:
     // The slice of that many positions took so long; the next frame follows.
     void SliceDone(qint32 positions, double milliseconds);
     // How long the present frame lasts at the least.
-    int MinimumFrameMilliseconds() const { return Paced() ? FrameMilliseconds : 0; }
+    int MinimumFrameMilliseconds() const;
 
 private:
     // A frame that costs more than a frame's time stretches the pace: after about half a second of
     // watching, the run goes on at full speed however few frames that was.
-    bool Paced() const { return frame_ < PacedFrames && pacedMilliseconds_ < PacedMilliseconds; }
+    bool Paced() const
+    {
+        return speed_ == RunSpeed::Normal && frame_ < PacedFrames && pacedMilliseconds_ < PacedMilliseconds;
+    }
+    bool Slow() const { return speed_ == RunSpeed::OnePerSecond || speed_ == RunSpeed::TenPerSecond; }
     // What a slice of SliceMilliseconds can do, as measured so far.
     qint32 SliceBudget() const;
 
     qint32 pacedCount_;
+    RunSpeed speed_;
     int frame_ = 0;
     double pacedMilliseconds_ = 0;
     double millisecondsPerPosition_ = -1;

@@ -4,6 +4,8 @@
 #include <HeadlessWindow.h>
 #include <LineBreakNormalizer.h>
 #include <Windows1251.h>
+#include <Alphabet.h>
+#include <RotorWindows.h>
 
 #include <gtest/gtest.h>
 
@@ -727,12 +729,129 @@ TEST_P(CliCompletion, OffersTheWordsThatFit)
 
 INSTANTIATE_TEST_SUITE_P(
     Words, CliCompletion,
-    ::testing::Values(CompletionCase{"Command", "velista-cli ''", {"encrypt", "decrypt", "--help", "--version"}},
+    ::testing::Values(CompletionCase{"Command", "velista-cli ''", {"encrypt", "decrypt", "trace", "--help", "--version"}},
+                      CompletionCase{"TraceOption", "velista-cli trace --d", {"--decrypt"}},
                       CompletionCase{"CommandStart", "velista-cli de", {"decrypt"}},
                       CompletionCase{"Option", "velista-cli encrypt --r", {"--rotors"}},
                       CompletionCase{"PlainTextForEncrypt", "velista-cli encrypt let", {"letter.txt"}},
                       CompletionCase{"CipherTextForDecrypt", "velista-cli decrypt --key abcde let", {"letter.vls"}},
                       CompletionCase{"AnyOutput", "velista-cli decrypt -o let", {"letter.txt", "letter.vls"}}),
     [](const auto& row) { return std::string(row.param.name); });
+
+
+// UTF-8 of one BMP character, written out here rather than taken from the tool.
+std::string Utf8(char16_t c)
+{
+    std::string out;
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// What trace must print, worked out with the bank's one-hop procedures and stepping after every position.
+std::string TraceThroughProcedures(const std::string& bytes, bool decrypt, std::u16string rotors, std::u16string key)
+{
+    HeadlessWindow window(std::move(rotors), std::move(key));
+    CipherMachine machine(window);
+    EXPECT_TRUE(machine.InstallRotors(window));
+    RotorBank& bank = machine.Bank();
+    std::string normalized;
+    LineBreakNormalizer<char>().Normalize(bytes, normalized);
+    std::string out;
+    std::size_t position = 0;
+    for (const char byte : normalized) {
+        const char16_t c = Windows1251::Decode(static_cast<unsigned char>(byte));
+        char code[16];
+        out += std::to_string(position) + "\t";
+        if (!Alphabet::Machine().Contains(c)) {
+            std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
+            out += code;
+            out += "\t-\n";
+        } else {
+            out += Utf8(c);
+            char16_t symbol = c;
+            for (int hop = 0; hop < 4; ++hop) {
+                const auto slot = static_cast<std::int16_t>(decrypt ? 5 - hop : 1 + hop);
+                const std::int16_t at = decrypt ? bank.FindInEntryRow(slot, symbol) : bank.FindInExitRow(slot, symbol);
+                symbol = decrypt ? bank.ExitOfPreviousSlot(slot, at) : bank.EntryOfNextSlot(slot, at);
+                out += "\t";
+                out += std::to_string(at);
+                out += "\t";
+                out += Utf8(symbol);
+            }
+            EXPECT_EQ(symbol, decrypt ? bank.DecipherSymbol(c) : bank.EncipherSymbol(c)) << "position " << position;
+            out += "\n";
+        }
+        Usl_Procr(bank, window);
+        ++position;
+    }
+    return out;
+}
+
+struct TraceCase {
+    const char* name;
+    std::string input;  // Windows-1251
+    bool decrypt;
+    std::string rotors;
+    std::u16string key;
+    friend void PrintTo(const TraceCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliTrace : public CliTest, public ::testing::WithParamInterface<TraceCase> {};
+
+// Every position's line equals what the one-hop procedures give with the bank stepped as in a run.
+TEST_P(CliTrace, EqualsTheOneHopProcedures)
+{
+    const TraceCase& row = GetParam();
+    WriteFile(Path("in.txt"), row.input);
+    std::string key;
+    for (const char16_t c : row.key)
+        key += Utf8(c);
+    std::vector<std::string> args = {"trace", "--rotors", row.rotors, "--key", key, Path("in.txt").string()};
+    if (row.decrypt)
+        args.insert(args.begin() + 1, "--decrypt");
+    const Result traced = Run(args);
+    ASSERT_EQ(traced.status, 0) << traced.err;
+    const std::u16string rotors(row.rotors.begin(), row.rotors.end());
+    EXPECT_EQ(traced.out, TraceThroughProcedures(row.input, row.decrypt, rotors, row.key));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CliTrace,
+    ::testing::Values(TraceCase{"Example", Windows1251::Encode(u"Привет, мир!"), false, "01234", u"Ключ1"},
+                      TraceCase{"ExampleDecrypt", Windows1251::Encode(u"сдр7(DЙFO:щ!"), true, "01234", u"Ключ1"},
+                      TraceCase{"LineBreaks", "a\nb\rc\r\n", false, "73915", u"abcde"},
+                      TraceCase{"RandomBytes", RandomText(4000, 5), false, "98765", u"Zz09a"},
+                      TraceCase{"RandomBytesDecrypt", RandomText(4000, 6), true, "00000", u"[ ]:."},
+                      TraceCase{"PastTwoCarries", std::string(300, 'x'), false, "55555", u"abcde"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// The example of the tool's help: rotors 01234, key «Ключ1», «Привет, мир!».
+TEST_F(CliTest, TraceOfTheExample)
+{
+    WriteFile(Path("in.txt"), Windows1251::Encode(u"Привет, мир!"));
+    const Result traced = Run({"trace", "--rotors", "01234", "--key", Key}, Path("in.txt").string());
+    ASSERT_EQ(traced.status, 0) << traced.err;
+    EXPECT_EQ(traced.out.substr(0, traced.out.find('\n')), "0\tП\t129\tД\t109\t:\t77\tW\t30\tс");
+    EXPECT_EQ(traced.out.substr(traced.out.rfind('\n', traced.out.size() - 2) + 1), "11\tU+0021\t-\n");
+    EXPECT_EQ(std::count(traced.out.begin(), traced.out.end(), '\n'), 12);
+}
+
+// A trace is much longer than its input: a full disk midway is reported, not passed over.
+TEST_F(CliTest, TraceReportsAFailedWrite)
+{
+    WriteFile(Path("in.txt"), RandomText(100'000, 7));
+    const Result failed = RunWithSmallFiles({"trace", "--rotors", "01234", "--key", "abcde", Path("in.txt").string()});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("velista-cli:"), std::string::npos) << failed.err;
+}
 
 }  // namespace

@@ -412,7 +412,18 @@ void Form1Test::menuTree_data()
                                          "vbn:Роторы\tF8",
                                          "-",
                                          "exit:Выход"};
-    QTest::newRow("help") << 1 << " Помощь "
+    QTest::newRow("teaching") << 1 << " Обучение "
+                              << QStringList{"oneSymbolAction:1 символ в секунду\tCtrl+1",
+                                             "tenSymbolsAction:10 символов в секунду\tCtrl+2",
+                                             "normalSpeedAction:Обычная скорость\tCtrl+3",
+                                             "noDelayAction:Без задержек\tCtrl+4",
+                                             "-",
+                                             "pauseAction:Пауза\tF5",
+                                             "stepAction:Шаг\tF6",
+                                             "-",
+                                             "pathAction:Путь символа\tF7",
+                                             "cryptanalysisAction:Криптоанализ\tF9"};
+    QTest::newRow("help") << 2 << " Помощь "
                           << QStringList{"aaa:Велиста", "hhhh:Помощь", "about:О программе..."};
 }
 
@@ -423,7 +434,7 @@ void Form1Test::menuTree()
     QFETCH(QStringList, entries);
 
     const QList<QAction*> menus = f->menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.size(), 3);
     QMenu* opened = menus[menu]->menu();
     QVERIFY(opened);
     QCOMPARE(opened->title(), title);

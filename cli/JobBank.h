@@ -1,0 +1,13 @@
+#pragma once
+// The bank a job works with: its rotors installed and turned to its key.
+
+#include "BatchJob.h"
+
+#include <RotorBank.h>
+
+namespace velista::cli {
+
+// The command line has checked the rotors and the key; a job it let through wrongly stops the tool.
+RotorBank JobBank(const BatchJob& job);
+
+}  // namespace velista::cli

@@ -1,0 +1,82 @@
+#include "PathTrace.h"
+
+#include "InputFile.h"
+#include "JobBank.h"
+#include "OutputFile.h"
+#include "StreamCipher.h"
+
+#include <Alphabet.h>
+#include <LineBreakNormalizer.h>
+#include <Windows1251.h>
+
+#include <cstdio>
+
+namespace velista::cli {
+
+namespace {
+
+void AppendUtf8(std::string& out, char16_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace
+
+void PathTrace::AppendLine(std::string& out, std::uint64_t position, char16_t character, bool inAlphabet,
+                           const SymbolPath& path)
+{
+    out += std::to_string(position);
+    out += '\t';
+    if (!inAlphabet) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X\t-\n", static_cast<unsigned>(character));
+        out += code;
+        return;
+    }
+    AppendUtf8(out, character);
+    for (const SymbolHop& hop : path.hops) {
+        out += '\t';
+        out += std::to_string(hop.position);
+        out += '\t';
+        AppendUtf8(out, hop.reached);
+    }
+    out += '\n';
+}
+
+void PathTrace::Run(const BatchJob& job)
+{
+    InputFile input(job.input);
+    RotorBank bank = JobBank(job);
+    const CipherDirection direction =
+        job.direction == Direction::Encrypt ? CipherDirection::Encipher : CipherDirection::Decipher;
+    OutputFile output(job.output);
+    LineBreakNormalizer<char> lineBreaks;
+    std::string piece(StreamCipher::PieceSize, '\0');
+    std::string text;
+    std::string lines;
+    std::uint64_t position = 0;
+    while (const std::size_t got = input.Read(piece)) {
+        text.clear();
+        lineBreaks.Normalize(std::string_view(piece.data(), got), text);
+        lines.clear();
+        for (const char byte : text) {
+            const char16_t character = Windows1251::Decode(static_cast<unsigned char>(byte));
+            const bool inAlphabet = Alphabet::Machine().Contains(character);
+            AppendLine(lines, position++, character, inAlphabet, inAlphabet ? bank.Path(character, direction) : SymbolPath{});
+            bank.Step();
+        }
+        output.Write(lines);
+    }
+    output.Commit();
+}
+
+}  // namespace velista::cli

@@ -1,0 +1,210 @@
+// The menu " Обучение " of the main window: the run's speed, the pause and single steps, and the path
+// window that follows the run.
+
+#include "Form1.h"
+
+#include "CipherMachine.h"
+#include "FilteredField.h"
+#include "RotorWindows.h"
+#include "RunClock.h"
+#include "RunPacer.h"
+#include "PathSnapshot.h"
+#include "SymbolPathWindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace velista {
+
+namespace {
+
+const QString PauseCaption = QStringLiteral("Пауза");
+const QString ResumeCaption = QStringLiteral("Продолжить");
+
+}  // namespace
+
+void Form1::createTeachingMenu()
+{
+    const auto entry = [this](const char* name, const QString& caption, const QKeySequence& shortcut) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        return action;
+    };
+    speedGroup = new QActionGroup(this);
+    speedGroup->setObjectName("speedGroup");
+    speedGroup->setExclusive(true);
+    const auto speed = [&](const char* name, const QString& caption, Qt::Key key, RunSpeed chosen) {
+        QAction* action = entry(name, caption, QKeySequence(Qt::CTRL | key));
+        action->setCheckable(true);
+        action->setChecked(chosen == speed_);
+        speedGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, chosen] { SetSpeed(chosen); });
+        return action;
+    };
+    oneSymbolAction = speed("oneSymbolAction", QStringLiteral("1 символ в секунду"), Qt::Key_1, RunSpeed::OnePerSecond);
+    tenSymbolsAction =
+        speed("tenSymbolsAction", QStringLiteral("10 символов в секунду"), Qt::Key_2, RunSpeed::TenPerSecond);
+    normalSpeedAction = speed("normalSpeedAction", QStringLiteral("Обычная скорость"), Qt::Key_3, RunSpeed::Normal);
+    noDelayAction = speed("noDelayAction", QStringLiteral("Без задержек"), Qt::Key_4, RunSpeed::NoDelay);
+
+    pauseAction = entry("pauseAction", PauseCaption, QKeySequence(Qt::Key_F5));
+    pauseAction->setEnabled(false);
+    connect(pauseAction, &QAction::triggered, this, &Form1::TogglePause);
+    stepAction = entry("stepAction", QStringLiteral("Шаг"), QKeySequence(Qt::Key_F6));
+    stepAction->setEnabled(false);
+    connect(stepAction, &QAction::triggered, this, &Form1::Step);
+    pathAction = entry("pathAction", QStringLiteral("Путь символа"), QKeySequence(Qt::Key_F7));
+    connect(pathAction, &QAction::triggered, this, &Form1::ShowPathWindow);
+    cryptanalysisAction = entry("cryptanalysisAction", QStringLiteral("Криптоанализ"), QKeySequence(Qt::Key_F9));
+    cryptanalysisAction->setEnabled(false);
+
+    teachingMenu = menuBar()->addMenu(QStringLiteral(" Обучение "));
+    teachingMenu->setObjectName("teaching");
+    teachingMenu->addActions(speedGroup->actions());
+    teachingMenu->addSeparator()->setObjectName("speedSeparator");
+    teachingMenu->addAction(pauseAction);
+    teachingMenu->addAction(stepAction);
+    teachingMenu->addSeparator()->setObjectName("stepSeparator");
+    teachingMenu->addAction(pathAction);
+    teachingMenu->addAction(cryptanalysisAction);
+
+    // A paused run waits without end: closing the last window must end that wait too.
+    connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { clock_->Wake(); });
+}
+
+void Form1::SetSpeed(RunSpeed speed)
+{
+    speed_ = speed;
+    for (QAction* action : {oneSymbolAction, tenSymbolsAction, normalSpeedAction, noDelayAction})
+        action->setChecked(false);
+    switch (speed) {
+    case RunSpeed::OnePerSecond:
+        oneSymbolAction->setChecked(true);
+        break;
+    case RunSpeed::TenPerSecond:
+        tenSymbolsAction->setChecked(true);
+        break;
+    case RunSpeed::Normal:
+        normalSpeedAction->setChecked(true);
+        break;
+    case RunSpeed::NoDelay:
+        noDelayAction->setChecked(true);
+        break;
+    }
+    clock_->Wake();
+}
+
+void Form1::TogglePause()
+{
+    if (!running_)
+        return;
+    paused_ = !paused_;
+    pauseAction->setText(paused_ ? ResumeCaption : PauseCaption);
+    clock_->Wake();
+}
+
+void Form1::Step()
+{
+    if (!running_)
+        return;
+    if (!paused_)
+        TogglePause();
+    stepPending_ = true;
+    clock_->Wake();
+}
+
+void Form1::ShowPathWindow()
+{
+    if (!pathWindow_) {
+        pathWindow_ = new SymbolPathWindow(this);
+        pathWindow_->SetRunning(running_);
+        // The speeds, the pause and the step answer their keys in the path window too, where a student
+        // watching a run has the focus.
+        pathWindow_->addActions(speedGroup->actions());
+        pathWindow_->addActions({pauseAction, stepAction});
+        // With no run going, the window follows installations and turns of the bank as the timer sees them.
+        connect(Timer1, &QTimer::timeout, pathWindow_, [this] { UpdatePathWindowBank(); });
+    }
+    pathWindow_->show();
+    UpdatePathWindowBank();
+    pathWindow_->raise();
+    pathWindow_->activateWindow();
+}
+
+void Form1::UpdatePathWindowBank()
+{
+    if (!pathWindow_ || !pathWindow_->isVisible())
+        return;
+    if (RotorsInstalled())
+        pathWindow_->SetBank(&machine_.Bank(), Text5->text().toStdU16String());
+    else
+        pathWindow_->SetBank(nullptr, {});
+}
+
+void Form1::BeginWatchedRun()
+{
+    running_ = true;
+    paused_ = false;
+    stepPending_ = false;
+    pauseAction->setText(PauseCaption);
+    pauseAction->setEnabled(true);
+    stepAction->setEnabled(true);
+    if (pathWindow_)
+        pathWindow_->SetRunning(true);
+}
+
+void Form1::EndWatchedRun()
+{
+    running_ = false;
+    paused_ = false;
+    stepPending_ = false;
+    pauseAction->setText(PauseCaption);
+    pauseAction->setEnabled(false);
+    stepAction->setEnabled(false);
+    if (pathWindow_)
+        pathWindow_->SetRunning(false);
+}
+
+bool Form1::WaitWhilePaused()
+{
+    if (!paused_ || stepPending_)
+        return false;
+    clock_->WaitUntil(RunClock::NoDeadline);
+    return true;
+}
+
+bool Form1::TakeStep()
+{
+    const bool step = stepPending_;
+    stepPending_ = false;
+    return step;
+}
+
+std::size_t Form1::TransformSlice(std::span<char16_t> slice, qint32 position, Direction direction)
+{
+    RotorBank& bank = machine_.Bank();
+    const auto transform = [&](std::span<char16_t> part) {
+        return direction == Direction::Encrypt ? EncipherText(bank, part, *this) : DecipherText(bank, part, *this);
+    };
+    if (!pathWindow_ || !pathWindow_->isVisible() || slice.empty())
+        return transform(slice);
+    // Once a slice, that is once a frame: the window shows the position the working area selects.
+    const std::size_t last = slice.size() - 1;
+    const std::size_t passed = transform(slice.first(last));
+    const PathSnapshot snapshot = PathSnapshot::Take(
+        bank, slice[last],
+        direction == Direction::Encrypt ? CipherDirection::Encipher : CipherDirection::Decipher,
+        Text5->text().toStdU16String());
+    const std::size_t passedLast = transform(slice.subspan(last));
+    pathWindow_->ShowRunPosition(position + qint64(last), snapshot);
+    return passed + passedLast;
+}
+
+}  // namespace velista

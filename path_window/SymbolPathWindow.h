@@ -1,0 +1,61 @@
+#pragma once
+// The window "Путь символа": how one symbol goes through the five rotors, drawn and as a table. During a
+// run it follows the position the run has made; with no run, it shows the path of a symbol typed into its
+// field through the bank as it stands, like the lamp board of a rotor machine.
+
+#include "PathSnapshot.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace velista {
+
+class RotorBank;
+class SymbolPathView;
+
+class SymbolPathWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int HopColumn = 0;
+    static constexpr int SlotColumn = 1;
+    static constexpr int PositionColumn = 2;
+    static constexpr int SymbolColumn = 3;
+
+    explicit SymbolPathWindow(QWidget* parent = nullptr);
+
+    // A run is going (the field is locked and the window follows the run) or not.
+    void SetRunning(bool running);
+    bool Running() const { return running_; }
+    // The run made the position that the snapshot shows.
+    void ShowRunPosition(qint64 position, const PathSnapshot& snapshot);
+
+    // The bank the field's symbol goes through when no run is going: the installed bank and its key, or
+    // nothing while the rotors are not installed. Draws again only what changed.
+    void SetBank(const RotorBank* bank, std::u16string_view key);
+
+    QLineEdit* SymbolField = nullptr;
+    QCheckBox* DecipherBox = nullptr;
+    QTableWidget* HopTable = nullptr;
+    SymbolPathView* PathView = nullptr;
+    QLabel* Caption = nullptr;
+
+private:
+    // The field's symbol through the bank as it stands.
+    void ShowFieldPath();
+    void ShowSnapshot(const PathSnapshot& snapshot, const QString& caption);
+    void ShowNothing(const QString& caption);
+
+    bool running_ = false;
+    const RotorBank* bank_ = nullptr;
+    std::u16string key_;
+};
+
+}  // namespace velista

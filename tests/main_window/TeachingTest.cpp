@@ -1,0 +1,544 @@
+// The menu " Обучение ": the slow speeds, the pause and single steps, a speed changed in the middle of a
+// run, and the path window against the machine. The run's time comes from a clock the test drives, so
+// nothing here waits for real time to pass.
+
+#include "EventLoopClock.h"
+#include "HeadlessWindow.h"
+#include "PathSnapshot.h"
+#include "RotorWindow.h"
+#include "RotorWindows.h"
+#include "RunClock.h"
+#include "SymbolPathView.h"
+#include "StatusBar.h"
+#include "SymbolPathWindow.h"
+#include "ThreeDButton.h"
+#include "ThreeDPanel.h"
+#include "WindowFixture.h"
+
+#include <Alphabet.h>
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <random>
+#include <vector>
+
+using namespace velista;
+using namespace velista::test;
+
+namespace {
+
+// Time passes only when the run waits for it: a wait until a time jumps there, unless the window wakes
+// the run first, as a new speed, a pause or a step does.
+struct ScriptedClock final : RunClock {
+    qint64 Now() const override { return now; }
+    void WaitUntil(qint64 time) override
+    {
+        woken = false;
+        if (time == NoDeadline && ++pausedWaits > 10000 && escape)
+            escape();  // a script that never resumes would hang the suite
+        if (onWait)
+            onWait(time);
+        QCoreApplication::processEvents();
+        if (time != NoDeadline && !woken)
+            now = std::max(now, time);
+    }
+    void Wake() override { woken = true; }
+
+    qint64 now = 0;
+    bool woken = false;
+    int pausedWaits = 0;
+    std::function<void(qint64)> onWait;
+    std::function<void()> escape;
+};
+
+// What the machine does with the text symbol by symbol: each position's path, the result, and the top
+// lines of the rotor windows after each step.
+struct Reference {
+    Reference(const QString& text, const QString& rotors, const QString& key, bool decrypt)
+    {
+        HeadlessWindow window(rotors.toStdU16String(), key.toStdU16String());
+        CipherMachine machine(window);
+        if (!machine.InstallRotors(window))
+            return;
+        RotorBank& bank = machine.Bank();
+        for (const QChar c : text) {
+            const Symbol s = c.unicode();
+            if (Alphabet::Machine().Contains(s)) {
+                paths.push_back(bank.Path(s, decrypt ? CipherDirection::Decipher : CipherDirection::Encipher));
+                result += QChar(decrypt ? bank.DecipherSymbol(s) : bank.EncipherSymbol(s));
+            } else {
+                paths.push_back(std::nullopt);
+                result += c;
+            }
+            Usl_Procr(bank, window);
+            QStringList lines;
+            for (int i = 0; i < 5; ++i)
+                lines << QString::fromStdU16String(window.RotorWindowTopLine(i).value_or(u""));
+            topLines.push_back(lines);
+        }
+    }
+
+    QString result;
+    std::vector<std::optional<SymbolPath>> paths;
+    std::vector<QStringList> topLines;
+};
+
+// The path window's table as one text, and what it must read for a path (or a character without one).
+QString TableText(const SymbolPathWindow* window)
+{
+    QStringList rows;
+    for (int row = 0; row < 4; ++row) {
+        QStringList cells;
+        for (int column = 0; column < 4; ++column)
+            cells << window->HopTable->item(row, column)->text();
+        rows << cells.join('|');
+    }
+    return rows.join('/');
+}
+
+QString TableOf(const std::optional<SymbolPath>& path)
+{
+    QStringList rows;
+    for (int hop = 0; hop < 4; ++hop) {
+        if (!path) {
+            rows << QStringLiteral("%1|—|—|—").arg(hop + 1);
+            continue;
+        }
+        const SymbolHop& made = path->hops[std::size_t(hop)];
+        rows << QStringLiteral("%1|%2|%3|%4").arg(hop + 1).arg(made.slot).arg(made.position).arg(QChar(made.reached));
+    }
+    return rows.join('/');
+}
+
+QString LongText()
+{
+    return QStringLiteral("Машина Велиста: (5 роторов) [пример], A-z. Ёж!\r\n").repeated(100);
+}
+
+}  // namespace
+
+class TeachingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void teachingMenu_data();
+    void teachingMenu();
+    void slowSpeedShowsEveryPosition_data();
+    void slowSpeedShowsEveryPosition();
+    void pauseAndStep_data();
+    void pauseAndStep();
+    void speedChangedMidRun_data();
+    void speedChangedMidRun();
+    void pausedWindowAnswers_data();
+    void pausedWindowAnswers();
+    void pathTableEqualsPathQuery_data();
+    void pathTableEqualsPathQuery();
+
+private:
+    void Install(const QString& rotors, const QString& key) { QVERIFY(w->Install(rotors, key)); }
+    RichTextBox* Working(bool decrypt) const { return decrypt ? f->RichTextBox2 : f->RichTextBox1; }
+    void Run(bool decrypt) { decrypt ? f->DecryptCipherText() : f->EncryptPlainText(); }
+    // The text goes into the source area of the run.
+    void SetSource(bool decrypt, const QString& text) { (decrypt ? f->RichTextBox1 : f->RichTextBox2)->SetText(text); }
+
+    std::unique_ptr<WindowFixture> w;
+    Form1* f = nullptr;
+    ScriptedClock clock;
+};
+
+void TeachingTest::init()
+{
+    w = std::make_unique<WindowFixture>();
+    f = &w->form;
+    clock = ScriptedClock();
+    clock.escape = [this] {
+        if (f->Paused())
+            f->TogglePause();
+    };
+    f->SetRunClock(clock);
+    QVERIFY(QTest::qWaitForWindowActive(f));
+}
+
+void TeachingTest::cleanup()
+{
+    f = nullptr;
+    w.reset();
+}
+
+void TeachingTest::teachingMenu_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("speed");
+
+    QTest::newRow("Ctrl+1: 1 символ в секунду") << QKeySequence(Qt::CTRL | Qt::Key_1) << int(RunSpeed::OnePerSecond);
+    QTest::newRow("Ctrl+2: 10 символов в секунду") << QKeySequence(Qt::CTRL | Qt::Key_2) << int(RunSpeed::TenPerSecond);
+    QTest::newRow("Ctrl+4: Без задержек") << QKeySequence(Qt::CTRL | Qt::Key_4) << int(RunSpeed::NoDelay);
+    QTest::newRow("Ctrl+3: Обычная скорость") << QKeySequence(Qt::CTRL | Qt::Key_3) << int(RunSpeed::Normal);
+}
+
+// The menu starts at today's pacing and its shortcuts choose one speed at a time; the entries of a run
+// and the analysis are off while no run goes.
+void TeachingTest::teachingMenu()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, speed);
+
+    QCOMPARE(f->Speed(), RunSpeed::Normal);
+    QVERIFY(f->normalSpeedAction->isChecked());
+    QVERIFY(!f->pauseAction->isEnabled() && !f->stepAction->isEnabled());
+    QVERIFY(!f->CryptanalysisAction()->isEnabled());
+
+    if (speed == int(RunSpeed::Normal))
+        f->SetSpeed(RunSpeed::NoDelay);
+    QTest::keySequence(f, keys);
+    QCOMPARE(int(f->Speed()), speed);
+    int checked = 0;
+    for (QAction* action : f->speedGroup->actions())
+        checked += action->isChecked() ? 1 : 0;
+    QCOMPARE(checked, 1);
+    QCOMPARE(f->speedGroup->checkedAction()->shortcut(), keys);
+}
+
+void TeachingTest::slowSpeedShowsEveryPosition_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("period");
+    QTest::addColumn<bool>("decrypt");
+
+    QTest::newRow("1 символ в секунду") << int(RunSpeed::OnePerSecond) << 1000 << false;
+    QTest::newRow("10 символов в секунду") << int(RunSpeed::TenPerSecond) << 100 << false;
+    QTest::newRow("10 символов в секунду, дешифрация") << int(RunSpeed::TenPerSecond) << 100 << true;
+}
+
+// One position a period: at the end of each, the working area selects the position just made, the rotor
+// windows show the bank after its step, and the path window shows that position's path.
+void TeachingTest::slowSpeedShowsEveryPosition()
+{
+    QFETCH(int, speed);
+    QFETCH(int, period);
+    QFETCH(bool, decrypt);
+
+    const QString text = QStringLiteral("Привет, мир!\r\nЁж (z)");
+    Install("73915", "Ключ1");
+    SetSource(decrypt, text);
+    f->SetSpeed(RunSpeed(speed));
+    f->ShowPathWindow();
+    const Reference expected(text, "73915", "Ключ1", decrypt);
+    int frame = 0;
+    clock.onWait = [&](qint64 deadline) {
+        QCOMPARE(deadline, qint64(frame + 1) * period);
+        QCOMPARE(Working(decrypt)->SelStart(), frame);
+        QCOMPARE(Working(decrypt)->SelLength(), 1);
+        QStringList lines;
+        for (RotorWindow* window : f->List2)
+            lines << window->Lines().value(0);
+        QCOMPARE(lines, expected.topLines.at(std::size_t(frame)));
+        QCOMPARE(TableText(f->PathWindow()), TableOf(expected.paths.at(std::size_t(frame))));
+        QVERIFY(f->PathWindow()->Caption->text().contains(QStringLiteral("позиция %1:").arg(frame)));
+        ++frame;
+    };
+    Run(decrypt);
+    QCOMPARE(frame, text.size());
+    QCOMPARE(clock.now, qint64(text.size()) * period);
+    QCOMPARE(Working(decrypt)->Text(), expected.result);
+}
+
+void TeachingTest::pauseAndStep_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("pauseAt");  // the selected position at which the pause is asked for
+    QTest::addColumn<bool>("byStep");   // F6 rather than F5 pauses the run
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<bool>("keys");     // F5 and F6 rather than the commands
+
+    QTest::newRow("1 символ в секунду: pause, three steps, resume") << int(RunSpeed::OnePerSecond) << 4 << false << 3
+                                                                     << false;
+    QTest::newRow("10 символов в секунду: F5, F6 twice, F5") << int(RunSpeed::TenPerSecond) << 2 << false << 2 << true;
+    QTest::newRow("a step pauses a running run") << int(RunSpeed::TenPerSecond) << 5 << true << 2 << false;
+    QTest::newRow("Обычная скорость: pause between slices, steps") << int(RunSpeed::Normal) << 3 << false << 3 << true;
+    QTest::newRow("Без задержек: pause after a slice, steps") << int(RunSpeed::NoDelay) << 0 << false << 4 << false;
+    QTest::newRow("pause, resume at once") << int(RunSpeed::OnePerSecond) << 7 << false << 0 << false;
+}
+
+// A pause stops the run between two positions; each step makes exactly one position and stays paused;
+// resuming finishes the run with the machine's result.
+void TeachingTest::pauseAndStep()
+{
+    QFETCH(int, speed);
+    QFETCH(int, pauseAt);
+    QFETCH(bool, byStep);
+    QFETCH(int, steps);
+    QFETCH(bool, keys);
+
+    // Without delays a first slice holds 2,048 positions: the text must be longer for a pause to fall in it.
+    const QString text = speed == int(RunSpeed::NoDelay) ? LongText() : LongText().left(300);
+    Install("01234", "Ключ1");
+    SetSource(false, text);
+    f->SetSpeed(RunSpeed(speed));
+    f->ShowPathWindow();
+    RichTextBox* working = Working(false);
+    const Reference expected(text, "01234", "Ключ1", false);
+    // The keys work in whichever of the two windows is active; here the path window is.
+    const auto press = [&](bool pause) {
+        if (keys)
+            QTest::keyClick(QApplication::activeWindow(), pause ? Qt::Key_F5 : Qt::Key_F6);
+        else
+            pause ? f->TogglePause() : f->Step();
+    };
+    bool asked = false;
+    QTimer watch;
+    watch.setInterval(0);
+    connect(&watch, &QTimer::timeout, [&] {
+        if (asked || f->SSPanel1->isEnabled() || working->SelLength() != 1 || working->SelStart() < pauseAt)
+            return;
+        asked = true;
+        press(!byStep);
+    });
+    watch.start();
+    std::vector<int> pausedAt;  // the selected position at each pause wait where it moved
+    bool resumed = false;
+    clock.onWait = [&](qint64 deadline) {
+        if (deadline != RunClock::NoDeadline || resumed)
+            return;
+        const int at = working->SelStart();
+        QVERIFY(f->Paused());
+        QCOMPARE(f->pauseAction->text(), QStringLiteral("Продолжить"));
+        QCOMPARE(TableText(f->PathWindow()), TableOf(expected.paths.at(std::size_t(at))));
+        pausedAt.push_back(at);
+        if (int(pausedAt.size()) <= steps) {
+            press(false);
+        } else {
+            resumed = true;
+            press(true);
+        }
+    };
+    Run(false);
+    watch.stop();
+
+    QCOMPARE(int(pausedAt.size()), steps + 1);
+    if (speed != int(RunSpeed::NoDelay) && speed != int(RunSpeed::Normal))
+        QCOMPARE(pausedAt.front(), pauseAt + (byStep ? 1 : 0));
+    for (std::size_t i = 1; i < pausedAt.size(); ++i)
+        QCOMPARE(pausedAt[i], pausedAt[i - 1] + 1);
+    QCOMPARE(working->Text(), expected.result);
+    QVERIFY(!f->Paused() && !f->pauseAction->isEnabled() && !f->stepAction->isEnabled());
+    QCOMPARE(f->pauseAction->text(), QStringLiteral("Пауза"));
+}
+
+void TeachingTest::speedChangedMidRun_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("decrypt");
+
+    QTest::newRow("1 символ в секунду, then Без задержек") << int(RunSpeed::OnePerSecond) << int(RunSpeed::NoDelay)
+                                                           << false;
+    QTest::newRow("1 символ в секунду, then 10") << int(RunSpeed::OnePerSecond) << int(RunSpeed::TenPerSecond) << true;
+    QTest::newRow("Обычная скорость, then 1 символ в секунду")
+        << int(RunSpeed::Normal) << int(RunSpeed::OnePerSecond) << false;
+    QTest::newRow("Без задержек, then 10 символов в секунду")
+        << int(RunSpeed::NoDelay) << int(RunSpeed::TenPerSecond) << true;
+    QTest::newRow("10 символов в секунду, then Обычная скорость")
+        << int(RunSpeed::TenPerSecond) << int(RunSpeed::Normal) << false;
+}
+
+// The new speed holds from the wait it was chosen in: that wait ends at once, and the result is the
+// machine's whatever the speeds.
+void TeachingTest::speedChangedMidRun()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(bool, decrypt);
+
+    const QString text = LongText();
+    Install("98765", "Zz09я");
+    SetSource(decrypt, text);
+    f->SetSpeed(RunSpeed(from));
+    RichTextBox* working = Working(decrypt);
+    const auto periodOf = [](int speed) {
+        return speed == int(RunSpeed::OnePerSecond) ? 1000 : speed == int(RunSpeed::TenPerSecond) ? 100 : 0;
+    };
+    bool changed = false;
+    qint64 changedAt = -1;
+    std::vector<std::pair<qint64, int>> afterChange;  // (deadline, selected position) of later waits
+    const auto change = [&] {
+        changed = true;
+        changedAt = clock.now;
+        f->SetSpeed(RunSpeed(to));
+    };
+    QTimer watch;
+    watch.setInterval(0);
+    connect(&watch, &QTimer::timeout, [&] {
+        if (!changed && !f->SSPanel1->isEnabled() && working->SelLength() == 1 && working->SelStart() >= 3 &&
+            periodOf(from) == 0)
+            change();
+    });
+    watch.start();
+    clock.onWait = [&](qint64 deadline) {
+        if (changed) {
+            afterChange.emplace_back(deadline, working->SelStart());
+            return;
+        }
+        if (working->SelStart() >= 3)
+            change();
+    };
+    Run(decrypt);
+    watch.stop();
+
+    QVERIFY(changed);
+    QCOMPARE(working->Text(), Reference(text, "98765", "Zz09я", decrypt).result);
+    const int period = periodOf(to);
+    if (period == 0) {
+        // No more waiting once the new speed holds, but for the slow start of today's pacing.
+        for (const auto& [deadline, position] : afterChange)
+            QVERIFY2(deadline - changedAt <= 16 * 40, qPrintable(QString::number(deadline)));
+        if (to == int(RunSpeed::NoDelay))
+            QVERIFY(afterChange.empty());
+        return;
+    }
+    // The wait the speed was chosen in ended without its time passing; each later wait is one period
+    // after the one before, one position on.
+    QVERIFY(afterChange.size() > 10);
+    for (std::size_t i = 1; i < afterChange.size(); ++i) {
+        QCOMPARE(afterChange[i].first - afterChange[i - 1].first, qint64(period));
+        QCOMPARE(afterChange[i].second, afterChange[i - 1].second + 1);
+    }
+    QVERIFY(afterChange.front().first <= changedAt + period);
+}
+
+void TeachingTest::pausedWindowAnswers_data()
+{
+    QTest::addColumn<QString>("action");
+
+    QTest::newRow("Shift+F3 empties the ciphertext, the run ends on resuming") << "new";
+    QTest::newRow("Выход ends the paused run at once") << "exit";
+    QTest::newRow("closing the window ends the paused run") << "close";
+}
+
+// While paused the window works as during a run, with the program's own clock: a pause that waits without
+// end still ends with the program.
+void TeachingTest::pausedWindowAnswers()
+{
+    QFETCH(QString, action);
+
+    EventLoopClock programClock;
+    f->SetRunClock(programClock);
+    Install("73915", "Ключ1");
+    SetSource(false, LongText());
+    f->SetSpeed(RunSpeed::TenPerSecond);
+    bool acted = false;
+    QTimer watch;
+    watch.setInterval(0);
+    connect(&watch, &QTimer::timeout, [&] {
+        if (f->SSPanel1->isEnabled() || f->RichTextBox1->SelLength() != 1)
+            return;
+        if (!f->Paused() && !acted) {
+            QTest::keyClick(f, Qt::Key_F5);
+            return;
+        }
+        if (acted || !f->Paused())
+            return;
+        acted = true;
+        QVERIFY(f->SSCommand9->isHidden() && f->SSCommand2->isHidden() && !f->SSPanel1->isEnabled());
+        if (action == "new") {
+            QTest::keySequence(f, QKeySequence(Qt::SHIFT | Qt::Key_F3));
+            QVERIFY(f->RichTextBox1->IsEmpty());
+            QTest::keyClick(f, Qt::Key_F5);
+        } else if (action == "exit") {
+            f->Exit();
+        } else {
+            f->close();
+        }
+    });
+    watch.start();
+    QTimer::singleShot(0, f, [&] {
+        f->EncryptPlainText();
+        QCoreApplication::exit(0);
+    });
+    QApplication::exec();
+    watch.stop();
+    f->SetRunClock(clock);
+
+    QVERIFY(acted);
+    if (action == "new") {
+        QVERIFY(f->RichTextBox1->IsEmpty());
+        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Шифрование выполнено"));
+        QVERIFY(f->SSPanel1->isEnabled());
+    } else {
+        QVERIFY(!f->isVisible());
+    }
+}
+
+void TeachingTest::pathTableEqualsPathQuery_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    for (unsigned seed = 1; seed <= 6; ++seed)
+        QTest::newRow(qPrintable(QStringLiteral("random bank %1").arg(seed))) << seed;
+}
+
+// With no run going, a typed symbol's table is the machine's path query for the bank as it stands, in
+// both directions; the drawing has the bank's counters and the turns from the key; the bank does not move.
+void TeachingTest::pathTableEqualsPathQuery()
+{
+    QFETCH(unsigned, seed);
+
+    std::mt19937 random(seed);
+    const std::u16string_view alphabet = Alphabet::Machine().Text();
+    QString rotors;
+    QString key;
+    for (int k = 0; k < 5; ++k) {
+        rotors += QChar(u'0' + char16_t(random() % 10));
+        key += QChar(alphabet[random() % alphabet.size()]);
+    }
+    Install(rotors, key);
+    RotorBank& bank = w->machine.Bank();
+    bank.Advance(std::int64_t(random() % 3'000'000));
+    f->ShowPathWindow();
+    SymbolPathWindow* window = f->PathWindow();
+    QVERIFY(window->isVisible());
+    std::array<std::int16_t, 5> counters{};
+    for (std::int16_t k = 1; k <= 5; ++k)
+        counters[std::size_t(k - 1)] = bank.StepCounter(k);
+
+    for (int i = 0; i < 40; ++i) {
+        const bool decipher = i % 2 == 1;
+        const QChar typed = i % 10 == 9 ? QChar(u'Ё') : QChar(alphabet[random() % alphabet.size()]);
+        window->DecipherBox->setChecked(decipher);
+        window->SymbolField->setText(typed);
+        const bool inAlphabet = Alphabet::Machine().Contains(typed.unicode());
+        const std::optional<SymbolPath> path =
+            inAlphabet ? std::optional(bank.Path(typed.unicode(),
+                                                 decipher ? CipherDirection::Decipher : CipherDirection::Encipher))
+                       : std::nullopt;
+        QCOMPARE(TableText(window), TableOf(path));
+        const PathSnapshot& shot = window->PathView->Snapshot().value();
+        QCOMPARE(shot.counters, counters);
+        // Stepped from the key only, each slot has turned from it as often as its counter says.
+        QCOMPARE(shot.turnsFromKey, counters);
+        if (path)
+            QCOMPARE(shot.path.output, path->output);
+    }
+    for (std::int16_t k = 1; k <= 5; ++k)
+        QCOMPARE(bank.StepCounter(k), counters[std::size_t(k - 1)]);
+
+    // A changed field: the bank no longer matches it, and the next tick says so.
+    f->Text5->setText(key.left(4));
+    w->Tick();
+    QCOMPARE(TableText(window), QStringLiteral("|||/|||/|||/|||"));
+    QVERIFY(window->Caption->text().startsWith(QStringLiteral("Роторы не установлены")));
+}
+
+QTEST_MAIN(TeachingTest)
+#include "TeachingTest.moc"
