@@ -54,11 +54,12 @@ void PathTrace::AppendLine(std::string& out, std::uint64_t position, char16_t ch
 
 void PathTrace::Run(const BatchJob& job)
 {
+    // The output first, as for the other commands: a wrong output is reported before any input is read.
+    OutputFile output(job.output);
     InputFile input(job.input);
     RotorBank bank = JobBank(job);
     const CipherDirection direction =
         job.direction == Direction::Encrypt ? CipherDirection::Encipher : CipherDirection::Decipher;
-    OutputFile output(job.output);
     LineBreakNormalizer<char> lineBreaks;
     std::string piece(StreamCipher::PieceSize, '\0');
     std::string text;
