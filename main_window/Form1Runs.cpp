@@ -1,0 +1,146 @@
+// The encryption and decryption runs: the source copied into the working area, then turned into the
+// result there slice by slice, paced to be watched.
+
+#include "Form1.h"
+
+#include "CipherMachine.h"
+#include "Fonts.h"
+#include "RichTextBox.h"
+#include "RotorWindows.h"
+#include "RunClock.h"
+#include "RunPacer.h"
+#include "StatusBar.h"
+#include "ThreeDButton.h"
+
+#include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+namespace velista {
+
+void Form1::EncryptPlainText() { Run(Direction::Encrypt); }
+
+void Form1::DecryptCipherText() { Run(Direction::Decrypt); }
+
+void Form1::Run(Direction direction)
+{
+    const bool encrypt = direction == Direction::Encrypt;
+    RichTextBox* source = encrypt ? RichTextBox2 : RichTextBox1;
+    RichTextBox* working = encrypt ? RichTextBox1 : RichTextBox2;
+    SSCommand9->hide();
+    SSCommand7->hide();
+    Timer1->stop();
+    Yield();
+    working->SetText(QString());
+    Yield();
+    CopyText(source->Text(), working);
+    shifr(working);
+    ShowOperation(encrypt ? QStringLiteral("Шифрование открытого текста") : QStringLiteral("Дешифрование шифротекста"));
+    bloc();
+    TransformText(working, direction);
+    if (quitting_)
+        return;
+    InstallRotors();
+    Yield();
+    SSCommand9->show();
+    Yield();
+    SSCommand7->show();
+    Timer1->start();
+    ShowOperation(encrypt ? QStringLiteral("Шифрование выполнено") : QStringLiteral("Дешифрование  выполнено."));
+    Rebloc();
+    // The hidden buttons passed the focus on, to «Новый текст» or nowhere, where the next Space would
+    // erase a text; the area that holds the result takes it.
+    working->setFocus();
+}
+
+// A long text is set in pieces of whole lines with a yield between them: setting 1 MiB at once keeps the
+// window from answering for 50 ms (measured). The text comes from an area, so its breaks are CR LF; a
+// piece ends after an LF, so no break is split, and a text without breaks is set in one piece. A command
+// that clears or replaces the working area between two pieces ends the copy: the run goes on over what
+// the area holds then, and no piece of the old source lands after it.
+void Form1::CopyText(const QString& text, RichTextBox* working)
+{
+    constexpr qsizetype Piece = 128 * 1024;
+    bool appending = false;
+    bool replaced = false;
+    // A change of formatting alone (shifr after a save) removes and adds as many characters as it keeps.
+    const QMetaObject::Connection watch =
+        connect(working->document(), &QTextDocument::contentsChange, this, [&](int, int removed, int added) {
+            if (!appending && removed != added)
+                replaced = true;
+        });
+    const auto unwatch = qScopeGuard([&] { disconnect(watch); });
+    qsizetype start = 0;
+    while (start < text.size() && !quitting_ && !replaced) {
+        const qsizetype lf = text.indexOf(u'\n', start + Piece);
+        const qsizetype end = lf < 0 ? text.size() : lf + 1;
+        appending = true;
+        // The first piece replaces whatever was typed into the area during the run's earlier yields.
+        const QString piece = text.mid(start, end - start);
+        start == 0 ? working->SetText(piece) : working->AppendText(piece);
+        appending = false;
+        start = end;
+        if (start < text.size())
+            Yield();
+    }
+}
+
+// Slice by slice rather than symbol by symbol: replacing one selected symbol in a text area costs 50 to
+// 100 µs and grows with the text (measured), hours for a book. Each slice is read from the working area
+// as it is now, transformed with the bank, written back in one edit, and shown with the current symbol
+// selected; the bank steps once for every position, whatever stands there.
+void Form1::TransformText(RichTextBox* working, Direction direction)
+{
+    // Every slice is one edit; keeping them for undo would double the memory of a long text.
+    working->document()->setUndoRedoEnabled(false);
+    RunPacer pacer(working->SymbolCount(), speed_);
+    BeginWatchedRun();
+    QElapsedTimer clock;
+    clock.start();
+    qint32 position = 0;
+    while (!quitting_) {
+        const qint32 count = working->SymbolCount();
+        if (position >= count)
+            break;
+        // A pause may last while the text changes: it is read again afterwards.
+        if (WaitWhilePaused())
+            continue;
+        const qint64 frameStart = clock_->Now();
+        const qint64 sliceStart = clock.nsecsElapsed();
+        pacer.SetSpeed(speed_);
+        const qint32 length = TakeStep() ? 1 : pacer.NextSlice(position, count, working->LineLengthAt(position));
+        QString slice = working->TextRange(position, length);
+        const std::span<char16_t> symbols(reinterpret_cast<char16_t*>(slice.data()), std::size_t(slice.size()));
+        const std::size_t passed = TransformSlice(symbols, position, direction);
+        for (std::size_t i = 0; i < passed; ++i)
+            platform_.beeper.Beep();
+        working->ReplaceRange(position, length, slice);
+        position += length;
+        working->SetSelStart(position - 1);
+        working->SetSelLength(1);
+        pacer.SliceDone(length, double(clock.nsecsElapsed() - sliceStart) / 1e6);
+        FinishFrame(frameStart, pacer);
+    }
+    EndWatchedRun();
+    working->document()->setUndoRedoEnabled(true);
+}
+
+void Form1::FinishFrame(qint64 frameStart, RunPacer& pacer)
+{
+    Yield();
+    while (!quitting_ && !paused_ && !stepPending_) {
+        pacer.SetSpeed(speed_);
+        const qint64 end = frameStart + pacer.MinimumFrameMilliseconds();
+        if (clock_->Now() >= end)
+            return;
+        clock_->WaitUntil(end);
+    }
+}
+
+void Form1::shifr(RichTextBox* box) { box->FormatWholeText(DesignFamily, 10); }
+
+}  // namespace velista
