@@ -33,7 +33,8 @@ foreach(file IN ITEMS
     share/doc/velista/copyright
     share/doc/velista/changelog.Debian.gz
     share/lintian/overrides/velista
-    share/velista/screenshots/main-window.png)
+    share/velista/screenshots/main-window.png
+    share/velista/screenshots/path-window.png)
   if(NOT EXISTS "${PREFIX}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()
