@@ -1,24 +1,8 @@
 #include "RotorTables.h"
 
-#include <EventLoop.h>
-#include <RotorWiringText.h>
-
 namespace velista::analysis {
 
 namespace {
-
-class NoLoop final : public EventLoop {
-public:
-    void Yield() override {}
-};
-
-RotorCatalogue StoredCatalogue()
-{
-    NoLoop loop;
-    RotorCatalogue catalogue;
-    catalogue.LoadCatalogue(RotorWiringText(), loop);
-    return catalogue;
-}
 
 std::vector<std::uint8_t> PositionsOf(const RotorRow& row)
 {
@@ -31,7 +15,7 @@ std::vector<std::uint8_t> PositionsOf(const RotorRow& row)
 }  // namespace
 
 RotorTables::RotorTables()
-    : RotorTables(StoredCatalogue())
+    : RotorTables(RotorCatalogue::Shipped())
 {
 }
 

@@ -38,7 +38,7 @@ Sample Enciphered(std::size_t size)
     HeadlessWindow window(u"73915", u"Ключ1");
     CipherMachine machine(window);
     machine.InstallRotors(window);
-    machine.Bank().EncipherText(sample.cipher, window);
+    machine.Bank().EncipherText(sample.cipher);
     return sample;
 }
 

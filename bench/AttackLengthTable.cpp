@@ -56,7 +56,7 @@ int main(int argc, char** argv)
             CipherMachine machine(window);
             machine.InstallRotors(window);
             std::u16string cipher = plain;
-            machine.Bank().EncipherText(cipher, window);
+            machine.Bank().EncipherText(cipher);
             const std::size_t position = random() % (plain.size() - row.length);
             const AttackResult result = attack.Run(cipher, std::u16string_view(plain).substr(position, row.length),
                                                    row.known ? std::optional(position) : std::nullopt);

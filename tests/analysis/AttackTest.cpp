@@ -59,7 +59,7 @@ std::u16string Encipher(const Secret& secret, std::u16string text)
     CipherMachine machine(window);
     if (!machine.InstallRotors(window))
         ADD_FAILURE() << "installation refused";
-    machine.Bank().EncipherText(text, window);
+    machine.Bank().EncipherText(text);
     return text;
 }
 
@@ -112,7 +112,7 @@ TEST_P(AttackTest, FindsTheSettingThatMadeTheCiphertext)
         CipherMachine machine(window);
         ASSERT_TRUE(machine.InstallRotors(window));
         std::u16string text = cipher;
-        machine.Bank().DecipherText(text, window);
+        machine.Bank().DecipherText(text);
         EXPECT_TRUE(text == plain) << "shift " << shift;
     }
 }

@@ -39,7 +39,7 @@ TEST_P(FragmentFilterTest, KeepsTheTruePositionAndRotor)
     CipherMachine machine(window);
     ASSERT_TRUE(machine.InstallRotors(window));
     std::u16string cipher = row.plain;
-    machine.Bank().EncipherText(cipher, window);
+    machine.Bank().EncipherText(cipher);
     FragmentFilter filter(Tables(), cipher, row.fragment);
     ASSERT_EQ(filter.PatternFits(row.position), row.patternFits);
     if (row.patternFits) {
