@@ -25,6 +25,7 @@ const char* const Footer =
     "Пример:\n"
     "  velista-cli encrypt --rotors 73915 --key 'Ключ1' -o письмо.vls письмо.txt\n"
     "  velista-cli decrypt --rotors 73915 --key 'Ключ1' письмо.vls\n"
+    "Роторы и ключ по известному фрагменту текста: velista-cli attack --help\n"
     "Имя файла, начинающееся с «-», пишется после «--»: velista-cli encrypt ... -- -файл.txt";
 
 const char* const Licence =
@@ -102,7 +103,7 @@ std::string KeyProblem(const std::string& key, std::u16string& symbols)
 
 bool IsCommand(const std::string& word)
 {
-    return word == "encrypt" || word == "decrypt";
+    return word == "encrypt" || word == "decrypt" || word == "attack";
 }
 
 bool AsksForHelpOrVersion(const std::string& word)
