@@ -134,7 +134,10 @@ std::variant<AttackJob, EarlyExit> AttackCommand::Parse(int argc, char** argv)
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (words[i] != "--known" && words[i] != "--at")
             continue;
-        if (i + 1 == words.size() || (words[i + 1].size() > 1 && words[i + 1].front() == '-'))
+        const auto option = [](const std::string& word) {
+            return word == "--known" || word == "--at" || word == "-h" || word == "--help";
+        };
+        if (i + 1 == words.size() || option(words[i + 1]))
             return Refuse("у параметра " + words[i] + " не указано значение");
         ++i;
     }
@@ -173,7 +176,7 @@ std::variant<AttackJob, EarlyExit> AttackCommand::Parse(int argc, char** argv)
         return EarlyExit{0, app.help()};
     } catch (const CLI::ParseError& error) {
         const std::string what = error.what();
-        if (what.rfind("The following arguments were not expected: ", 0) == 0)
+        if (what.rfind("The following argument", 0) == 0 && what.find(": ") != std::string::npos)
             return Refuse("неизвестный параметр " + Quoted(what.substr(what.find(": ") + 2))
                           + "; если это имя файла, напишите его после «--»");
         return Refuse("командная строка не разобрана: " + EscapeForTerminal(what));
