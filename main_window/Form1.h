@@ -18,6 +18,7 @@ class QTimer;
 
 namespace velista {
 
+class AnalysisWindow;
 class CipherMachine;
 class FilteredField;
 class InformationWindows;
@@ -90,6 +91,11 @@ public:
     // "Выход": every window closes and the program ends, also in the middle of an installation.
     void Exit();
 
+    // "Криптоанализ" (F9): opens the one analysis window, or brings it to the front.
+    void OpenAnalysis();
+    // The analysis window once it was opened, else nullptr.
+    AnalysisWindow* Analysis() const { return analysisWindow_; }
+
     // The controls, by their designed names.
     QTimer* Timer1 = nullptr;
     ThreeDPanel* SSPanel1 = nullptr;
@@ -139,6 +145,7 @@ private:
     void createStatusBar();
     void createTimer();
     void applyTabOrder();
+    void connectAnalysis();
     void placeWindow();
     void Form_Load();
 
@@ -167,6 +174,7 @@ private:
     QString lastDirectory_;
     std::unique_ptr<InformationWindows> informationWindows_;
     bool quitting_ = false;
+    AnalysisWindow* analysisWindow_ = nullptr;  // a child window: goes with the main window
 };
 
 }  // namespace velista

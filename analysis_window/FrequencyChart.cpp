@@ -1,0 +1,127 @@
+#include "FrequencyChart.h"
+
+#include "NumberText.h"
+
+#include <Alphabet.h>
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace velista {
+
+namespace {
+
+constexpr int Symbols = analysis::SymbolStatistics::Symbols;
+constexpr int LeftMargin = 44;  // room for the scale's label
+constexpr int Margin = 6;
+constexpr int BottomMargin = 18;
+
+}  // namespace
+
+FrequencyChart::FrequencyChart(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void FrequencyChart::SetStatistics(const analysis::SymbolStatistics& statistics)
+{
+    statistics_ = statistics;
+    update();
+}
+
+void FrequencyChart::SetScale(double highestShare)
+{
+    scale_ = highestShare;
+    update();
+}
+
+double FrequencyChart::Share(int symbol) const
+{
+    const std::uint64_t total = statistics_.SymbolCount();
+    return total == 0 ? 0 : static_cast<double>(statistics_.Count(symbol)) / static_cast<double>(total);
+}
+
+double FrequencyChart::HighestShare() const
+{
+    double highest = 0;
+    for (int s = 0; s < Symbols; ++s)
+        highest = std::max(highest, Share(s));
+    return highest;
+}
+
+QRect FrequencyChart::PlotArea() const
+{
+    return rect().adjusted(LeftMargin, Margin, -Margin, -BottomMargin);
+}
+
+int FrequencyChart::BarAt(QPoint point) const
+{
+    const QRect area = PlotArea();
+    if (!area.contains(point) || area.width() <= 0)
+        return -1;
+    return std::min(Symbols - 1, (point.x() - area.left()) * Symbols / area.width());
+}
+
+QSize FrequencyChart::sizeHint() const { return {LeftMargin + Margin + 3 * Symbols, 200}; }
+
+QSize FrequencyChart::minimumSizeHint() const { return {LeftMargin + Margin + Symbols, 100}; }
+
+void FrequencyChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().base());
+    const QRect area = PlotArea();
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    const double scale = scale_ > 0 ? scale_ : HighestShare();
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(QRect(0, area.top(), LeftMargin - 4, painter.fontMetrics().height()),
+                     Qt::AlignRight | Qt::AlignTop, NumberText::Decimal(scale * 100, 1) + QStringLiteral(" %"));
+    painter.drawText(QRect(0, area.bottom() - painter.fontMetrics().height(), LeftMargin - 4,
+                           painter.fontMetrics().height()),
+                     Qt::AlignRight | Qt::AlignBottom, QStringLiteral("0"));
+    // The first symbol of each group of the alphabet under the axis: where the letters of each kind begin.
+    const std::u16string_view alphabet = Alphabet::Machine().Text();
+    for (int s = 0; s < Symbols; s += 15) {
+        const int x = area.left() + s * area.width() / Symbols;
+        painter.drawText(QRect(x, area.bottom() + 2, 20, BottomMargin - 2), Qt::AlignLeft | Qt::AlignTop,
+                         QString(QChar(alphabet[static_cast<std::size_t>(s)])));
+    }
+    if (scale <= 0)
+        return;
+    const QColor bar = palette().color(QPalette::Highlight);
+    for (int s = 0; s < Symbols; ++s) {
+        const int left = area.left() + s * area.width() / Symbols;
+        const int right = area.left() + (s + 1) * area.width() / Symbols;
+        const int height = static_cast<int>(std::min(1.0, Share(s) / scale) * (area.height() - 1) + 0.5);
+        if (height > 0)
+            painter.fillRect(QRect(left, area.bottom() - height, std::max(1, right - left - 1), height), bar);
+    }
+}
+
+bool FrequencyChart::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int bar = BarAt(help->pos());
+    if (bar < 0) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const QChar symbol = Alphabet::Machine().Text()[static_cast<std::size_t>(bar)];
+    const QString shown = symbol == u' ' ? QStringLiteral("пробел") : QStringLiteral("«%1»").arg(symbol);
+    QToolTip::showText(help->globalPos(),
+                       QStringLiteral("%1: %2 раз, %3 %").arg(shown, NumberText::Whole(statistics_.Count(bar)),
+                                                              NumberText::Decimal(Share(bar) * 100, 2)),
+                       this);
+    return true;
+}
+
+}  // namespace velista
