@@ -77,7 +77,7 @@ AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLin
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateStatistics(), 1);
     layout->addWidget(CreateAttack(), 1);
-    resize(960, 760);
+    resize(1000, 800);
 
     refreshTimer_ = new QTimer(this);
     refreshTimer_->setObjectName("refreshTimer");
@@ -237,7 +237,8 @@ void AnalysisWindow::RefreshStatistics()
 void AnalysisWindow::ShowFigures(QLabel* label, const SymbolStatistics& statistics)
 {
     label->setText(QStringLiteral("Символов: %1, из них в алфавите машины: %2\n"
-                                  "Индекс совпадений: %3   (случайный текст: 1/135 ≈ %4; русский текст: %5)")
+                                  "Индекс совпадений: %3\n"
+                                  "для сравнения: случайный текст 1/135 ≈ %4, русский текст %5")
                        .arg(NumberText::Whole(statistics.Length()), NumberText::Whole(statistics.SymbolCount()),
                             statistics.SymbolCount() < 2 ? QStringLiteral("—")
                                                          : NumberText::Decimal(statistics.IndexOfCoincidence(), 4),

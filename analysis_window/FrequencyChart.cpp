@@ -9,6 +9,8 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace velista {
 
@@ -19,7 +21,26 @@ constexpr int LeftMargin = 44;  // room for the scale's label
 constexpr int Margin = 6;
 constexpr int BottomMargin = 18;
 
+// The alphabet in code order: ( ) , - . digits : A-Z [ ] a-z А-Я а-я, the order a reader knows. The machine's own
+// order (rotor 0's entry row) is scrambled.
+const std::array<char16_t, Symbols>& BarOrder()
+{
+    static const std::array<char16_t, Symbols> order = [] {
+        std::array<char16_t, Symbols> symbols{};
+        const std::u16string_view alphabet = Alphabet::Machine().Text();
+        std::copy(alphabet.begin(), alphabet.end(), symbols.begin());
+        std::sort(symbols.begin(), symbols.end());
+        return symbols;
+    }();
+    return order;
+}
+
 }  // namespace
+
+char16_t FrequencyChart::SymbolOfBar(int bar)
+{
+    return BarOrder().at(static_cast<std::size_t>(bar));
+}
 
 FrequencyChart::FrequencyChart(QWidget* parent)
     : QWidget(parent)
@@ -40,10 +61,10 @@ void FrequencyChart::SetScale(double highestShare)
     update();
 }
 
-double FrequencyChart::Share(int symbol) const
+double FrequencyChart::Share(int bar) const
 {
     const std::uint64_t total = statistics_.SymbolCount();
-    return total == 0 ? 0 : static_cast<double>(statistics_.Count(symbol)) / static_cast<double>(total);
+    return total == 0 ? 0 : static_cast<double>(statistics_.Count(SymbolOfBar(bar))) / static_cast<double>(total);
 }
 
 double FrequencyChart::HighestShare() const
@@ -67,7 +88,7 @@ int FrequencyChart::BarAt(QPoint point) const
     return std::min(Symbols - 1, (point.x() - area.left()) * Symbols / area.width());
 }
 
-QSize FrequencyChart::sizeHint() const { return {LeftMargin + Margin + 3 * Symbols, 200}; }
+QSize FrequencyChart::sizeHint() const { return {LeftMargin + Margin + 3 * Symbols, 180}; }
 
 QSize FrequencyChart::minimumSizeHint() const { return {LeftMargin + Margin + Symbols, 100}; }
 
@@ -85,12 +106,18 @@ void FrequencyChart::paintEvent(QPaintEvent*)
     painter.drawText(QRect(0, area.bottom() - painter.fontMetrics().height(), LeftMargin - 4,
                            painter.fontMetrics().height()),
                      Qt::AlignRight | Qt::AlignBottom, QStringLiteral("0"));
-    // The first symbol of each group of the alphabet under the axis: where the letters of each kind begin.
-    const std::u16string_view alphabet = Alphabet::Machine().Text();
-    for (int s = 0; s < Symbols; s += 15) {
+    // Under the axis, where each group begins: the digits, the Latin and the Russian capitals and small letters.
+    for (int s = 0; s < Symbols; ++s) {
+        static const std::pair<char16_t, const char16_t*> groups[] = {
+            {u'0', u"0–9"}, {u'A', u"A–Z"}, {u'a', u"a–z"}, {u'А', u"А–Я"}, {u'а', u"а–я"}};
+        const char16_t symbol = SymbolOfBar(s);
+        const auto group = std::find_if(std::begin(groups), std::end(groups),
+                                        [symbol](const auto& g) { return g.first == symbol; });
+        if (group == std::end(groups))
+            continue;
         const int x = area.left() + s * area.width() / Symbols;
-        painter.drawText(QRect(x, area.bottom() + 2, 20, BottomMargin - 2), Qt::AlignLeft | Qt::AlignTop,
-                         QString(QChar(alphabet[static_cast<std::size_t>(s)])));
+        painter.drawText(QRect(x, area.bottom() + 2, 40, BottomMargin - 2), Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromUtf16(group->second));
     }
     if (scale <= 0)
         return;
@@ -115,10 +142,10 @@ bool FrequencyChart::event(QEvent* event)
         event->ignore();
         return true;
     }
-    const QChar symbol = Alphabet::Machine().Text()[static_cast<std::size_t>(bar)];
+    const QChar symbol = SymbolOfBar(bar);
     const QString shown = symbol == u' ' ? QStringLiteral("пробел") : QStringLiteral("«%1»").arg(symbol);
     QToolTip::showText(help->globalPos(),
-                       QStringLiteral("%1: %2 раз, %3 %").arg(shown, NumberText::Whole(statistics_.Count(bar)),
+                       QStringLiteral("%1: %2 раз, %3 %").arg(shown, NumberText::Whole(statistics_.Count(SymbolOfBar(bar))),
                                                               NumberText::Decimal(Share(bar) * 100, 2)),
                        this);
     return true;

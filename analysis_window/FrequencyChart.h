@@ -1,5 +1,6 @@
 #pragma once
-// A bar chart of how often each of the machine's 135 symbols occurs in a text, in the alphabet's order.
+// A bar chart of how often each of the machine's 135 symbols occurs in a text: the punctuation and digits, then
+// the Latin and the Russian capitals and small letters, each group in its usual order.
 
 #include <SymbolStatistics.h>
 
@@ -21,8 +22,10 @@ public:
     void SetScale(double highestShare);
 
     const analysis::SymbolStatistics& Statistics() const { return statistics_; }
-    // Symbol i's share of the text's alphabet symbols, 0 when it has none.
-    double Share(int symbol) const;
+    // The symbol of bar i, 0 to 134.
+    static char16_t SymbolOfBar(int bar);
+    // Bar i's share of the text's alphabet symbols, 0 when it has none.
+    double Share(int bar) const;
     double HighestShare() const;
     // The bar under a point of the widget, or -1.
     int BarAt(QPoint point) const;

@@ -245,12 +245,18 @@ private slots:
             QCOMPARE(window->plainChart->Statistics().Count(counted.at(i).unicode()),
                      std::uint64_t(counted.at(i + 1).digitValue()));
         QCOMPARE(window->plainChart->Statistics().SymbolCount(), std::uint64_t(symbols));
+        // Each bar's height is its symbol's share of the alphabet symbols.
+        for (int bar = 0; bar < analysis::SymbolStatistics::Symbols; ++bar) {
+            const qsizetype at = counted.indexOf(QChar(FrequencyChart::SymbolOfBar(bar)));
+            const int count = at >= 0 && at % 2 == 0 ? counted.at(at + 1).digitValue() : 0;
+            QCOMPARE(window->plainChart->Share(bar), double(count) / symbols);
+        }
         const QString figures = window->plainFigures->text();
         QVERIFY2(figures.contains(QStringLiteral("Символов: %1, из них в алфавите машины: %2").arg(length).arg(symbols)),
                  qPrintable(figures));
         QVERIFY2(figures.contains(QStringLiteral("Индекс совпадений: ") + index), qPrintable(figures));
         QVERIFY(figures.contains(QStringLiteral("1/135 ≈ 0,0074")));
-        QVERIFY(figures.contains(QStringLiteral("русский текст: 0,0525")));
+        QVERIFY(figures.contains(QStringLiteral("русский текст 0,0525")));
         QCOMPARE(window->cipherChart->Statistics().Length(), std::uint64_t(0));
     }
 
