@@ -8,10 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <csignal>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
@@ -188,5 +195,49 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"CiphertextIsAFolder", "--known known.txt folder", 1, "не удаётся прочитать «folder»"},
         StatusRow{"Help", "--help", 0, ""}),
     [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(AttackCli, InterruptStopsALongSearchWithTheSignalsStatus)
+{
+    // Ten symbols at an unknown place in 60,000: minutes of search if left to run.
+    const std::string plain = PlainText(60000, 5);
+    WriteFile(Path("cipher.vls"), Transform(plain, Rotors, Key, true));
+    WriteFile(Path("known.txt"), plain.substr(40000, 10));
+    std::vector<std::string> args{VELISTA_CLI, "attack", "--known", Path("known.txt").string(),
+                                  Path("cipher.vls").string()};
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t all;
+    sigfillset(&all);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    // Long enough for the threads to be searching.
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, WNOHANG), 0) << "the search ended before the signal";
+    kill(pid, SIGINT);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    pid_t ended = 0;
+    while ((ended = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (ended == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        FAIL() << "still searching 10 s after SIGINT";
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGINT);
+}
 
 }  // namespace
