@@ -1,6 +1,8 @@
 #include "AttackSetting.h"
 
 #include <Checked.h>
+#include <RotorBank.h>
+#include <RotorCatalogue.h>
 
 namespace velista::analysis {
 
@@ -24,6 +26,23 @@ std::u16string AttackSetting::Key(const RotorTables& tables, int shift) const
         key += tables.EntrySymbol(rotors[k], (RotorTables::N - turn) % RotorTables::N);
     }
     return key;
+}
+
+bool AttackSetting::Deciphers(const RotorTables& tables, std::u16string_view ciphertext,
+                              std::u16string_view fragment) const
+{
+    if (position > ciphertext.size() || fragment.size() > ciphertext.size() - position)
+        return false;
+    std::array<std::int16_t, SlotCount> numbers{};
+    for (std::size_t k = 0; k < numbers.size(); ++k)
+        numbers[k] = static_cast<std::int16_t>(rotors[k]);
+    RotorBank bank;
+    if (!bank.SetDirectly(RotorCatalogue::Shipped(), numbers, Key(tables)))
+        return false;
+    bank.Advance(static_cast<std::int64_t>(position));
+    std::u16string text(ciphertext.substr(position, fragment.size()));
+    bank.DecipherText(text);
+    return text == fragment;
 }
 
 }  // namespace velista::analysis

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velista::analysis {
 
@@ -24,6 +25,10 @@ struct AttackSetting {
     // The five key symbols, as the key field takes them, for the turns raised by shift (0 to 134):
     // every shift gives a key that enciphers the same way.
     std::u16string Key(const RotorTables& tables, int shift = 0) const;
+
+    // Set through the core (RotorBank::SetDirectly with the rotors and Key()) and stepped to position, the machine
+    // turns the ciphertext there back into the fragment: the search's own tables checked by the machine itself.
+    bool Deciphers(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment) const;
 
     bool operator==(const AttackSetting&) const = default;
 };

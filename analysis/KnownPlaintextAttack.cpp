@@ -4,6 +4,8 @@
 #include "MiddleMeeting.h"
 #include "PositionBatch.h"
 
+#include <Checked.h>
+
 #include <algorithm>
 #include <condition_variable>
 #include <memory>
@@ -253,6 +255,11 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
         });
         if (result.settings.size() > keep_)
             result.settings.resize(keep_);
+        // The search works in its own position tables; the machine confirms each setting it reports.
+        for (const AttackSetting& setting : result.settings) {
+            if (!setting.Deciphers(tables_, ciphertext, fragment))
+                ProgrammingError("the attack reported a setting that the machine does not confirm");
+        }
     }
     result.found = found.load();
     result.candidatesExamined = examined.load();

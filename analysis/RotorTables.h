@@ -15,7 +15,7 @@ public:
     static constexpr int N = RowLength;
     static constexpr std::uint8_t Outside = 255;
 
-    // Builds the catalogue from the stored wiring (without an event loop to yield to) and reads it.
+    // Reads the catalogue built from the wiring the program ships.
     RotorTables();
     explicit RotorTables(const RotorCatalogue& catalogue);
 

@@ -26,6 +26,7 @@ const char* const Footer =
     "  velista-cli encrypt --rotors 73915 --key 'Ключ1' -o письмо.vls письмо.txt\n"
     "  velista-cli decrypt --rotors 73915 --key 'Ключ1' письмо.vls\n"
     "  velista-cli trace --rotors 73915 --key 'Ключ1' письмо.txt\n"
+    "Роторы и ключ по известному фрагменту текста: velista-cli attack --help\n"
     "Имя файла, начинающееся с «-», пишется после «--»: velista-cli encrypt ... -- -файл.txt";
 
 const char* const Licence =
@@ -103,7 +104,7 @@ std::string KeyProblem(const std::string& key, std::u16string& symbols)
 
 bool IsCommand(const std::string& word)
 {
-    return word == "encrypt" || word == "decrypt" || word == "trace";
+    return word == "encrypt" || word == "decrypt" || word == "trace" || word == "attack";
 }
 
 bool AsksForHelpOrVersion(const std::string& word)
@@ -120,8 +121,8 @@ std::string OrderProblem(const std::vector<std::string>& words, bool operands)
     const auto command = std::find_if(words.begin(), words.end(), IsCommand);
     if (command == words.end()) {
         if (words.empty() && !operands)
-            return "не задана команда: encrypt, decrypt или trace";
-        return "не задана команда: первым аргументом должно быть encrypt, decrypt или trace, а не "
+            return "не задана команда: encrypt, decrypt, trace или attack";
+        return "не задана команда: первым аргументом должно быть encrypt, decrypt, trace или attack, а не "
             + Quoted(words.empty() ? std::string("--") : words.front());
     }
     if (command == words.begin())
@@ -244,7 +245,7 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
     } catch (const CLI::CallForVersion& version) {
         return EarlyExit{0, version.what()};
     } catch (const CLI::RequiredError&) {
-        return Refuse("не задана команда: encrypt, decrypt или trace");
+        return Refuse("не задана команда: encrypt, decrypt, trace или attack");
     } catch (const CLI::ArgumentMismatch& mismatch) {
         // CLI11 names the option before the first colon.
         const std::string what = mismatch.what();

@@ -1,5 +1,6 @@
 // velista-cli: the cipher machine for batch work on files.
 
+#include "AttackCommand.h"
 #include "BatchError.h"
 #include "CommandLine.h"
 #include "InterruptCleanup.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const InterruptCleanup cleanup;
+    if (AttackCommand::Asked(argc, argv))
+        return AttackCommand::Main(argc, argv, streams);
 
     auto parsed = ParseCommandLine(argc, argv);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) {

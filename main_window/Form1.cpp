@@ -130,6 +130,7 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
     // The help windows open clear of the menu bar, so that its entries stay within reach.
     informationWindows_->KeepClearOf([this] { return QRect(menuBar()->mapToGlobal(QPoint(0, 0)), menuBar()->size()); });
     connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { quitting_ = true; });
+    connectAnalysis();
 
     Form_Load();
 }

@@ -22,6 +22,7 @@ class QTimer;
 
 namespace velista {
 
+class AnalysisWindow;
 class CipherMachine;
 class FilteredField;
 class InformationWindows;
@@ -114,6 +115,10 @@ public:
     QAction* CryptanalysisAction() const { return cryptanalysisAction; }
     // The clock a run keeps its pace by; it must outlive the window. Tests give one that they drive.
     void SetRunClock(RunClock& clock) { clock_ = &clock; }
+    // "Криптоанализ" (F9): opens the one analysis window, or brings it to the front.
+    void OpenAnalysis();
+    // The analysis window once it was opened, else nullptr.
+    AnalysisWindow* Analysis() const { return analysisWindow_; }
 
     // The controls, by their designed names.
     QTimer* Timer1 = nullptr;
@@ -174,6 +179,7 @@ private:
     void createStatusBar();
     void createTimer();
     void applyTabOrder();
+    void connectAnalysis();
     void placeWindow();
     void Form_Load();
 
@@ -225,6 +231,7 @@ private:
     std::unique_ptr<RunClock> ownClock_;
     RunClock* clock_ = nullptr;
     SymbolPathWindow* pathWindow_ = nullptr;  // a child window: goes with the main window
+    AnalysisWindow* analysisWindow_ = nullptr;  // a child window: goes with the main window
 };
 
 }  // namespace velista

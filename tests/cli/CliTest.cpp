@@ -729,13 +729,16 @@ TEST_P(CliCompletion, OffersTheWordsThatFit)
 
 INSTANTIATE_TEST_SUITE_P(
     Words, CliCompletion,
-    ::testing::Values(CompletionCase{"Command", "velista-cli ''", {"encrypt", "decrypt", "trace", "--help", "--version"}},
+    ::testing::Values(CompletionCase{"Command", "velista-cli ''", {"encrypt", "decrypt", "trace", "attack", "--help", "--version"}},
                       CompletionCase{"TraceOption", "velista-cli trace --d", {"--decrypt"}},
                       CompletionCase{"CommandStart", "velista-cli de", {"decrypt"}},
                       CompletionCase{"Option", "velista-cli encrypt --r", {"--rotors"}},
                       CompletionCase{"PlainTextForEncrypt", "velista-cli encrypt let", {"letter.txt"}},
                       CompletionCase{"CipherTextForDecrypt", "velista-cli decrypt --key abcde let", {"letter.vls"}},
-                      CompletionCase{"AnyOutput", "velista-cli decrypt -o let", {"letter.txt", "letter.vls"}}),
+                      CompletionCase{"AnyOutput", "velista-cli decrypt -o let", {"letter.txt", "letter.vls"}},
+                      CompletionCase{"AttackOption", "velista-cli attack --k", {"--known"}},
+                      CompletionCase{"AnyKnownFragment", "velista-cli attack --known let", {"letter.txt", "letter.vls"}},
+                      CompletionCase{"CipherTextForAttack", "velista-cli attack --known x let", {"letter.vls"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 

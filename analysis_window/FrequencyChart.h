@@ -1,0 +1,47 @@
+#pragma once
+// A bar chart of how often each of the machine's 135 symbols occurs in a text: the punctuation and digits, then
+// the Latin and the Russian capitals and small letters, each group in its usual order.
+
+#include <SymbolStatistics.h>
+
+#include <QWidget>
+
+#include <array>
+
+namespace velista {
+
+class FrequencyChart : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FrequencyChart(QWidget* parent = nullptr);
+
+    void SetStatistics(const analysis::SymbolStatistics& statistics);
+    // The share of all alphabet symbols that fills the chart's height; two charts side by side use the same
+    // scale, so that the flat ciphertext bars are seen against the tall plain-text ones.
+    void SetScale(double highestShare);
+
+    const analysis::SymbolStatistics& Statistics() const { return statistics_; }
+    // The symbol of bar i, 0 to 134.
+    static char16_t SymbolOfBar(int bar);
+    // Bar i's share of the text's alphabet symbols, 0 when it has none.
+    double Share(int bar) const;
+    double HighestShare() const;
+    // The bar under a point of the widget, or -1.
+    int BarAt(QPoint point) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QRect PlotArea() const;
+
+    analysis::SymbolStatistics statistics_;
+    double scale_ = 0;
+};
+
+}  // namespace velista

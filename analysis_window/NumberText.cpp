@@ -1,0 +1,61 @@
+#include "NumberText.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace velista {
+
+namespace {
+
+const QLocale& Russian()
+{
+    static const QLocale locale = [] {
+        QLocale russian(QLocale::Russian, QLocale::Russia);
+        russian.setNumberOptions(QLocale::DefaultNumberOptions);
+        return russian;
+    }();
+    return locale;
+}
+
+QString Superscript(int exponent)
+{
+    static const char16_t digits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString text;
+    for (const QChar c : QString::number(exponent))
+        text += c == u'-' ? QChar(u'⁻') : QChar(digits[c.unicode() - u'0']);
+    return text;
+}
+
+}  // namespace
+
+QString NumberText::Whole(std::uint64_t value)
+{
+    return Russian().toString(static_cast<qulonglong>(value));
+}
+
+QString NumberText::Decimal(double value, int decimals)
+{
+    return Russian().toString(value, 'f', decimals);
+}
+
+QString NumberText::Large(double value)
+{
+    if (value < 1e6)
+        return Whole(static_cast<std::uint64_t>(std::llround(value)));
+    int exponent = static_cast<int>(std::floor(std::log10(value)));
+    double mantissa = value / std::pow(10.0, exponent);
+    // 9.96e13 rounds to 10,0: written as 1,0·10¹⁴.
+    if (std::round(mantissa * 10) >= 100) {
+        mantissa /= 10;
+        ++exponent;
+    }
+    return Decimal(mantissa, 1) + QStringLiteral("·10") + Superscript(exponent);
+}
+
+QString NumberText::Seconds(double seconds)
+{
+    return Decimal(seconds, seconds < 10 ? 2 : 1) + QStringLiteral(" с");
+}
+
+}  // namespace velista

@@ -1,0 +1,30 @@
+#pragma once
+// velista-cli attack: the rotors and key that turn a known fragment of plain text into the ciphertext.
+
+#include "AttackJob.h"
+#include "CommandLine.h"
+
+#include <cstdio>
+#include <string>
+#include <variant>
+
+namespace velista::cli {
+
+class StandardStreams;
+
+class AttackCommand {
+public:
+    static constexpr int NothingFits = 3;
+
+    // The command line's first word is attack.
+    static bool Asked(int argc, char** argv);
+    // Reads the words after attack into a job, or says why it cannot.
+    static std::variant<AttackJob, EarlyExit> Parse(int argc, char** argv);
+    // Runs the whole command: 0 with settings found, 3 when none fits, 1 or 2 as the other commands.
+    static int Main(int argc, char** argv, const StandardStreams& streams);
+    // Prints one line ROTORS<TAB>KEY per setting on out and a summary on err; returns 0 or NothingFits, or
+    // UsageError for a fragment without a symbol of the alphabet. Throws BatchError when a file cannot be read.
+    static int Run(const AttackJob& job, std::FILE* out, std::FILE* err);
+};
+
+}  // namespace velista::cli

@@ -1,0 +1,294 @@
+// The window «Криптоанализ» opened from the main window: statistics against counts made by hand, and the attack
+// on ciphertexts enciphered through the core, with «Установить», «Отмена» and the messages a student reads.
+
+#include "WindowFixture.h"
+
+#include <AnalysisWindow.h>
+#include <FrequencyChart.h>
+#include <RotorBank.h>
+#include <RotorCatalogue.h>
+#include <ThreeDButton.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include <random>
+
+using namespace velista;
+using namespace velista::test;
+
+namespace {
+
+// The text through a bank set directly, as the main window's run would encipher or decipher it.
+QString Transform(const QString& text, const QString& rotors, const QString& key, bool encrypt)
+{
+    RotorBank bank;
+    std::array<std::int16_t, SlotCount> numbers{};
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = static_cast<std::int16_t>(rotors.at(qsizetype(i)).unicode() - u'0');
+    if (!bank.SetDirectly(RotorCatalogue::Shipped(), numbers, key.toStdU16String()))
+        qFatal("the bank refused the test's setting");
+    std::u16string symbols = text.toStdU16String();
+    encrypt ? bank.EncipherText(symbols) : bank.DecipherText(symbols);
+    return QString::fromStdU16String(symbols);
+}
+
+// Russian-looking text with a line break every 61 characters, as RichTextBox::Text() gives it (CR LF).
+QString PlainText(int length, unsigned seed)
+{
+    std::mt19937 random(seed);
+    const QString letters = QStringLiteral("абвгдеийклмнопрстуфхцчшщыьэюяАБВКМНПРСТ ,.");
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += i % 61 == 60 ? QStringLiteral("\r\n") : QString(letters.at(qsizetype(random() % letters.size())));
+    return text;
+}
+
+}  // namespace
+
+class AnalysisWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    // The window opened from the main window, the plain-text area holding plain and the ciphertext area its
+    // encryption with rotors 73915 and key «Ключ1».
+    AnalysisWindow* Open(WindowFixture& fixture, const QString& plain)
+    {
+        fixture.form.RichTextBox2->SetText(plain);
+        fixture.form.RichTextBox1->SetText(Transform(fixture.form.RichTextBox2->Text(), Rotors, Key, true));
+        fixture.form.OpenAnalysis();
+        return fixture.form.Analysis();
+    }
+
+    // Starts the search with the fragment and position and waits for its end.
+    static bool Search(AnalysisWindow* window, const QString& fragment, int position, int seconds = 60)
+    {
+        window->fragmentEdit->setPlainText(fragment);
+        window->positionBox->setValue(position);
+        QSignalSpy finished(window, &AnalysisWindow::SearchFinished);
+        QTest::mouseClick(window->findButton, Qt::LeftButton);
+        return finished.wait(seconds * 1000);
+    }
+
+    const QString Rotors = QStringLiteral("73915");
+    const QString Key = QStringLiteral("Ключ1");
+
+private slots:
+    void findsTheSettingAndInstallFillsTheFields_data()
+    {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("positionKnown");
+        QTest::newRow("known position") << 400 << 40 << true;
+        QTest::newRow("unknown position") << 1500 << 40 << false;
+        // 270 is a multiple of 135; the fragment also holds the CR LF after 4 * 61 characters.
+        QTest::newRow("across a stretch and a line break") << 250 << 60 << true;
+    }
+
+    void findsTheSettingAndInstallFillsTheFields()
+    {
+        QFETCH(int, at);
+        QFETCH(int, length);
+        QFETCH(bool, positionKnown);
+        WindowFixture fixture;
+        QVERIFY(fixture.Install(QStringLiteral("01234"), QStringLiteral("abcde")));
+        AnalysisWindow* window = Open(fixture, PlainText(3000, 3));
+        const QString plain = fixture.form.RichTextBox2->Text();
+        QVERIFY(Search(window, plain.mid(at, length), positionKnown ? at : -1));
+
+        QVERIFY2(window->resultLabel->text().contains(QStringLiteral("единственная")),
+                 qPrintable(window->resultLabel->text()));
+        QCOMPARE(window->resultTable->rowCount(), 1);
+        QCOMPARE(window->resultTable->item(0, 0)->text(), Rotors);
+        QCOMPARE(window->resultTable->item(0, 2)->text(), QString::number(at));
+        QCOMPARE(window->progressBar->value(), window->progressBar->maximum());
+        QVERIFY(window->installButton->isEnabled());
+
+        QTest::mouseClick(window->installButton, Qt::LeftButton);
+        QCOMPARE(fixture.form.Text4->text(), Rotors);
+        QCOMPARE(fixture.form.Text5->text(), window->resultTable->item(0, 1)->text());
+        // The fields' own change handlers ran: the installed rotors went stale and may be installed anew.
+        QVERIFY(!fixture.form.RotorsInstalled());
+        QVERIFY(fixture.form.SSCommand10->isEnabled());
+        // The key found deciphers the whole text.
+        QCOMPARE(Transform(fixture.form.RichTextBox1->Text(), fixture.form.Text4->text(), fixture.form.Text5->text(),
+                           false),
+                 plain);
+        QVERIFY(fixture.form.InstallRotors());
+    }
+
+    void messagesSayWhyNothingOrTooMuchFits_data()
+    {
+        QTest::addColumn<QString>("fragment");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("rows");  // -1: more than one
+        QTest::newRow("foreign fragment") << QStringLiteral("Совсем другой текст, которого здесь нет") << 100
+                                          << QStringLiteral("Ни одна настройка не подходит") << 0;
+        QTest::newRow("foreign fragment anywhere") << QStringLiteral("Совсем другой текст, которого здесь нет") << -1
+                                                   << QStringLiteral("ни на одной позиции") << 0;
+        QTest::newRow("no alphabet symbol") << QStringLiteral("!!!") << 10
+                                            << QStringLiteral("нет ни одного символа алфавита") << 0;
+        QTest::newRow("too short") << QString() << 700 << QStringLiteral("слишком короток") << -1;
+        QTest::newRow("beyond the end") << QStringLiteral("абв") << 3100
+                                        << QStringLiteral("выходит за конец шифротекста") << 0;
+        QTest::newRow("no fragment") << QString(QChar(0)) << 0 << QStringLiteral("Введите известный фрагмент") << 0;
+    }
+
+    void messagesSayWhyNothingOrTooMuchFits()
+    {
+        QFETCH(QString, fragment);
+        QFETCH(int, position);
+        QFETCH(QString, message);
+        QFETCH(int, rows);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(3000, 5));
+        if (fragment.isEmpty())  // five symbols of the text itself: hundreds of settings fit them
+            fragment = fixture.form.RichTextBox2->Text().mid(position, 5);
+        if (fragment == QString(QChar(0)))
+            fragment.clear();
+        window->fragmentEdit->setPlainText(fragment);
+        window->positionBox->setValue(position);
+        QSignalSpy finished(window, &AnalysisWindow::SearchFinished);
+        QTest::mouseClick(window->findButton, Qt::LeftButton);
+        // A refused input starts nothing; a search is waited for.
+        if (window->Searching())
+            QVERIFY(finished.wait(60000));
+        QVERIFY2(window->resultLabel->text().contains(message), qPrintable(window->resultLabel->text()));
+        if (rows >= 0) {
+            QCOMPARE(window->resultTable->rowCount(), rows);
+            QCOMPARE(window->installButton->isEnabled(), rows > 0);
+        } else {
+            QVERIFY(window->Result()->found > 1);
+            QVERIFY(window->resultTable->rowCount() > 1);
+            QVERIFY(window->resultTable->rowCount() <= 100);
+            // How many fit, in words.
+            QVERIFY2(window->resultLabel->text().contains(QStringLiteral("подходят ")),
+                     qPrintable(window->resultLabel->text()));
+            QVERIFY(window->resultLabel->text().contains(QStringLiteral("настро")));
+        }
+    }
+
+    void cancelStopsTheSearch()
+    {
+        WindowFixture fixture;
+        // Twelve symbols at an unknown place in 20,000: minutes of search if left to run.
+        AnalysisWindow* window = Open(fixture, PlainText(20000, 9));
+        window->fragmentEdit->setPlainText(fixture.form.RichTextBox2->Text().mid(15000, 12));
+        window->positionBox->setValue(-1);
+        QVERIFY(window->fragmentNote->text().contains(QStringLiteral("может занять")));
+        QSignalSpy finished(window, &AnalysisWindow::SearchFinished);
+        QTest::mouseClick(window->findButton, Qt::LeftButton);
+        QVERIFY(window->Searching());
+        QVERIFY(!window->findButton->isEnabled());
+        // The window answers while the search runs: its progress bar moves.
+        QTRY_VERIFY_WITH_TIMEOUT(window->progressBar->value() > 0, 20000);
+        QTest::mouseClick(window->cancelButton, Qt::LeftButton);
+        QVERIFY(finished.wait(10000));
+        QVERIFY(!window->Searching());
+        QVERIFY(window->Result()->cancelled);
+        QVERIFY(window->resultLabel->text().startsWith(QStringLiteral("Поиск отменён")));
+        QVERIFY(window->findButton->isEnabled());
+        QVERIFY(!window->cancelButton->isEnabled());
+    }
+
+    void closingDuringASearchStopsIt()
+    {
+        auto fixture = std::make_unique<WindowFixture>();
+        AnalysisWindow* window = Open(*fixture, PlainText(20000, 9));
+        window->fragmentEdit->setPlainText(fixture->form.RichTextBox2->Text().mid(15000, 12));
+        QTest::mouseClick(window->findButton, Qt::LeftButton);
+        QVERIFY(window->Searching());
+        // The main window and its child go while the threads work: the destructor must stop and join them.
+        fixture.reset();
+        QCoreApplication::processEvents();
+    }
+
+    void statisticsEqualCountsMadeByHand_data()
+    {
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("counted");  // symbol and its count, by hand
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("symbols");
+        QTest::addColumn<QString>("index");
+        // а ×2, б, Z: pairs 2·1 over 4·3 = 0,1667; the line break is two characters outside the alphabet.
+        QTest::newRow("letters and a line break") << QStringLiteral("ааб\nZ!") << QStringLiteral("а2б1Z1!0") << 7 << 4
+                                                  << QStringLiteral("0,1667");
+        // Spaces count; Ё is outside the alphabet. Space ×3, о ×3: (6 + 6) / (6·5) = 0,4.
+        QTest::newRow("spaces and Ё") << QStringLiteral("о о оЁ ") << QStringLiteral(" 3о3Ё0") << 7 << 6
+                                      << QStringLiteral("0,4000");
+        QTest::newRow("one symbol") << QStringLiteral("Ж") << QStringLiteral("Ж1") << 1 << 1 << QStringLiteral("—");
+    }
+
+    void statisticsEqualCountsMadeByHand()
+    {
+        QFETCH(QString, plain);
+        QFETCH(QString, counted);
+        QFETCH(int, length);
+        QFETCH(int, symbols);
+        QFETCH(QString, index);
+        WindowFixture fixture;
+        // A text of another length, so that the count below waits for the refresh.
+        fixture.form.RichTextBox2->SetText(QString(100, u'x'));
+        fixture.form.RichTextBox1->clear();
+        fixture.form.OpenAnalysis();
+        AnalysisWindow* window = fixture.form.Analysis();
+        // A change of the area reaches the window once the typing pauses.
+        fixture.form.RichTextBox2->SetText(plain);
+        QTRY_COMPARE(window->plainChart->Statistics().Length(), std::uint64_t(length));
+        for (qsizetype i = 0; i < counted.size(); i += 2)
+            QCOMPARE(window->plainChart->Statistics().Count(counted.at(i).unicode()),
+                     std::uint64_t(counted.at(i + 1).digitValue()));
+        QCOMPARE(window->plainChart->Statistics().SymbolCount(), std::uint64_t(symbols));
+        // Each bar's height is its symbol's share of the alphabet symbols.
+        for (int bar = 0; bar < analysis::SymbolStatistics::Symbols; ++bar) {
+            const qsizetype at = counted.indexOf(QChar(FrequencyChart::SymbolOfBar(bar)));
+            const int count = at >= 0 && at % 2 == 0 ? counted.at(at + 1).digitValue() : 0;
+            QCOMPARE(window->plainChart->Share(bar), double(count) / symbols);
+        }
+        const QString figures = window->plainFigures->text();
+        QVERIFY2(figures.contains(QStringLiteral("Символов: %1, из них в алфавите машины: %2").arg(length).arg(symbols)),
+                 qPrintable(figures));
+        QVERIFY2(figures.contains(QStringLiteral("Индекс совпадений: ") + index), qPrintable(figures));
+        QVERIFY(figures.contains(QStringLiteral("1/135 ≈ 0,0074")));
+        QVERIFY(figures.contains(QStringLiteral("русский текст 0,0525")));
+        QCOMPARE(window->cipherChart->Statistics().Length(), std::uint64_t(0));
+    }
+
+    void encryptionFlattensTheBars()
+    {
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(30000, 1));
+        const double plainHighest = window->plainChart->HighestShare();
+        const double cipherHighest = window->cipherChart->HighestShare();
+        // 42 symbols in the plain text against 135 in the ciphertext: the tallest bar at least twice as tall.
+        QVERIFY2(plainHighest > 2 * cipherHighest, qPrintable(QString::number(plainHighest / cipherHighest)));
+        QVERIFY(window->cipherFigures->text().contains(QStringLiteral("Индекс совпадений: 0,00")));
+    }
+
+    void oneWindowOpensFromF9()
+    {
+        WindowFixture fixture;
+        auto* action = fixture.form.findChild<QAction*>(QStringLiteral("cryptanalysisAction"));
+        QVERIFY(action);
+        QVERIFY(action->isEnabled());
+        QCOMPARE(action->shortcut(), QKeySequence(Qt::Key_F9));
+        action->trigger();
+        AnalysisWindow* first = fixture.form.Analysis();
+        QVERIFY(first && first->isVisible());
+        QVERIFY(!first->isModal());
+        QCOMPARE(first->windowTitle(), QStringLiteral("Криптоанализ"));
+        first->close();
+        action->trigger();
+        QCOMPARE(fixture.form.Analysis(), first);
+        QVERIFY(first->isVisible());
+    }
+};
+
+QTEST_MAIN(AnalysisWindowTest)
+#include "AnalysisWindowTest.moc"

@@ -1,0 +1,243 @@
+// Runs the built velista-cli attack on files enciphered through the core, as a student's batch job would.
+
+#include <LineBreakNormalizer.h>
+#include <Utf8.h>
+#include <RotorBank.h>
+#include <RotorCatalogue.h>
+#include <Windows1251.h>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace velista;
+using velista::cli::DecodeUtf8;
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Windows-1251 bytes through a bank set directly, line breaks made CR LF first, as the tool reads a file.
+std::string Transform(const std::string& bytes, const std::string& rotors, const std::u16string& key, bool encrypt)
+{
+    RotorBank bank;
+    std::array<std::int16_t, SlotCount> numbers{};
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = static_cast<std::int16_t>(rotors.at(i) - '0');
+    EXPECT_TRUE(bank.SetDirectly(RotorCatalogue::Shipped(), numbers, key));
+    std::string text;
+    LineBreakNormalizer<char>().Normalize(bytes, text);
+    const std::span<std::uint8_t> span(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
+    encrypt ? bank.EncipherBytes(span) : bank.DecipherBytes(span);
+    return text;
+}
+
+// Russian prose-like text: letters, spaces, a few commas, and an LF line break every 61 characters.
+std::string PlainText(std::size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    static const std::u16string letters = u"абвгдеийклмнопрстуфхцчшщыьэюяАБВКМНПРСТ ,.";
+    std::u16string text;
+    for (std::size_t i = 0; i < size; ++i)
+        text += i % 61 == 60 ? u'\n' : letters[random() % letters.size()];
+    return Windows1251::Encode(text);
+}
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+class AttackCli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "velista-attack-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path Path(const std::string& name) const { return dir_ / name; }
+
+    // The arguments are file names and options of this test: none needs quoting beyond single quotes.
+    Result Run(const std::string& arguments, const std::string& stdinFile = "/dev/null") const
+    {
+        const std::string command = "cd '" + dir_.string() + "' && '" VELISTA_CLI "' attack " + arguments + " <'"
+            + stdinFile + "' >'" + Path(".out").string() + "' 2>'" + Path(".err").string() + "'";
+        const int status = std::system(command.c_str());
+        Result result;
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = ReadFile(Path(".out"));
+        result.err = ReadFile(Path(".err"));
+        return result;
+    }
+
+    fs::path dir_;
+};
+
+const std::string Rotors = "73915";
+const std::u16string Key = u"Ключ1";
+
+struct FoundRow {
+    const char* name;
+    std::size_t at;          // where the fragment starts in the text with CR LF line breaks
+    std::size_t length;
+    bool givePosition;
+    bool fromStandardInput;  // the ciphertext comes on standard input
+};
+
+class AttackCliFinds : public AttackCli, public ::testing::WithParamInterface<FoundRow> {};
+
+TEST_P(AttackCliFinds, TheSettingThatDeciphersTheWholeText)
+{
+    const FoundRow& row = GetParam();
+    const std::string plain = PlainText(4000, 7);
+    WriteFile(Path("plain.txt"), plain);
+    WriteFile(Path("cipher.vls"), Transform(plain, Rotors, Key, true));
+    std::string normalized;
+    LineBreakNormalizer<char>().Normalize(plain, normalized);
+    // The fragment file keeps LF line breaks: the tool counts them as CR LF, as it counts the ciphertext's.
+    std::string fragment = normalized.substr(row.at, row.length);
+    std::string lf;
+    for (std::size_t i = 0; i < fragment.size(); ++i)
+        if (!(fragment[i] == '\r' && i + 1 < fragment.size() && fragment[i + 1] == '\n'))
+            lf += fragment[i];
+    WriteFile(Path("known.txt"), lf);
+
+    const std::string position = row.givePosition ? "--at " + std::to_string(row.at) + " " : "";
+    const Result result = row.fromStandardInput ? Run("--known known.txt " + position, Path("cipher.vls").string())
+                                                : Run("--known known.txt " + position + "cipher.vls");
+    ASSERT_EQ(result.status, 0) << result.err;
+    ASSERT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1) << result.out;
+    const std::size_t tab = result.out.find('\t');
+    ASSERT_EQ(result.out.substr(0, tab), Rotors);
+    // A key of the secret's class: it deciphers the whole file.
+    const std::string key = result.out.substr(tab + 1, result.out.size() - tab - 2);
+    std::u16string key16;
+    for (const char32_t c : DecodeUtf8(key).value_or(U""))
+        key16 += static_cast<char16_t>(c);
+    EXPECT_EQ(Transform(ReadFile(Path("cipher.vls")), Rotors, key16, false), normalized);
+    EXPECT_NE(result.err.find("единственная"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("позиции " + std::to_string(row.at)), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AttackCliFinds,
+    ::testing::Values(FoundRow{"KnownPosition", 300, 40, true, false},
+                      FoundRow{"UnknownPosition", 1234, 40, false, false},
+                      // 270 is a multiple of 135, and the fragment holds the CR LF after 3 * 61 characters.
+                      FoundRow{"AcrossAStretchAndALineBreak", 255, 60, true, false},
+                      FoundRow{"CiphertextOnStandardInput", 2000, 30, true, true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct StatusRow {
+    const char* name;
+    std::string arguments;
+    int status;
+    const char* message;  // part of what standard error must say
+};
+
+class AttackCliStatus : public AttackCli, public ::testing::WithParamInterface<StatusRow> {};
+
+TEST_P(AttackCliStatus, IsTheDocumentedOneWithItsReason)
+{
+    const std::string plain = PlainText(2000, 11);
+    WriteFile(Path("cipher.vls"), Transform(plain, Rotors, Key, true));
+    WriteFile(Path("known.txt"), plain.substr(500, 40));
+    WriteFile(Path("other.txt"), PlainText(40, 99));
+    WriteFile(Path("symbols.txt"), "!!!\n\n!!");
+    fs::create_directory(Path("folder"));
+    const Result result = Run(GetParam().arguments);
+    EXPECT_EQ(result.status, GetParam().status) << result.err;
+    EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
+    if (GetParam().status != 0) {
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AttackCliStatus,
+    ::testing::Values(
+        StatusRow{"ForeignFragmentFitsNowhere", "--known other.txt cipher.vls", 3, "ни одна настройка не подходит"},
+        StatusRow{"WrongPositionFitsNothing", "--known known.txt --at 501 cipher.vls", 3,
+                  "ни одна настройка не подходит на этой позиции"},
+        StatusRow{"PositionBeyondTheEnd", "--known known.txt --at 5000 cipher.vls", 3, "выходит за конец"},
+        StatusRow{"NoKnownFragment", "cipher.vls", 2, "не задан известный фрагмент"},
+        StatusRow{"KnownWithoutValue", "--known --at 5 cipher.vls", 2, "у параметра --known не указано значение"},
+        StatusRow{"NegativePosition", "--known known.txt --at -1 cipher.vls", 2, "позиция «-1» не подходит"},
+        StatusRow{"PositionNotANumber", "--known known.txt --at 5x cipher.vls", 2, "позиция «5x» не подходит"},
+        StatusRow{"TwoCiphertexts", "--known known.txt cipher.vls cipher.vls", 2, "указывается один"},
+        StatusRow{"BothOnStandardInput", "--known -", 2, "не могут оба"},
+        StatusRow{"UnknownOption", "--known known.txt --rotors 01234 cipher.vls", 2, "неизвестный параметр"},
+        StatusRow{"FragmentWithoutSymbols", "--known symbols.txt cipher.vls", 2, "нет ни одного символа алфавита"},
+        StatusRow{"MissingFragmentFile", "--known absent.txt cipher.vls", 1, "не удаётся прочитать «absent.txt»"},
+        StatusRow{"CiphertextIsAFolder", "--known known.txt folder", 1, "не удаётся прочитать «folder»"},
+        StatusRow{"Help", "--help", 0, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(AttackCli, InterruptStopsALongSearchWithTheSignalsStatus)
+{
+    // Ten symbols at an unknown place in 60,000: minutes of search if left to run.
+    const std::string plain = PlainText(60000, 5);
+    WriteFile(Path("cipher.vls"), Transform(plain, Rotors, Key, true));
+    WriteFile(Path("known.txt"), plain.substr(40000, 10));
+    std::vector<std::string> args{VELISTA_CLI, "attack", "--known", Path("known.txt").string(),
+                                  Path("cipher.vls").string()};
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t all;
+    sigfillset(&all);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    // Long enough for the threads to be searching.
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, WNOHANG), 0) << "the search ended before the signal";
+    kill(pid, SIGINT);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    pid_t ended = 0;
+    while ((ended = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (ended == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        FAIL() << "still searching 10 s after SIGINT";
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGINT);
+}
+
+}  // namespace
