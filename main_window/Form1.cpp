@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ApplicationEventLoop.h"
 #include "CipherMachine.h"
 #include "RotorWindows.h"
 #include "FilterKey.h"
@@ -16,6 +17,7 @@
 #include "ThreeDPanel.h"
 #include "Twips.h"
 #include "UserDialogs.h"
+#include "VelistaIdentity.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,7 +111,7 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
 {
     InstallFontSubstitutes();
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Велиста"));
+    setWindowTitle(QString::fromUtf8(identity::Title));
     setFont(DesignFont(8.25));
     setCentralWidget(new QWidget(this));
 
@@ -158,7 +160,7 @@ void Form1::createActions()
     connect(saveShifrAction, &QAction::triggered, this, &Form1::SaveCipherText);
     exitAction = MenuAction(this, "exit", QStringLiteral("Выход"));
     connect(exitAction, &QAction::triggered, this, &Form1::Exit);
-    aaaAction = MenuAction(this, "aaa", QStringLiteral("Велиста"));
+    aaaAction = MenuAction(this, "aaa", QString::fromUtf8(identity::Title));
     hhhhAction = MenuAction(this, "hhhh", QStringLiteral("Помощь"));
     aboutAction = MenuAction(this, "about", QStringLiteral("О программе..."));
     connect(aaaAction, &QAction::triggered, this, [this] { informationWindows_->ShowBrowser(); });
@@ -370,7 +372,7 @@ void Form1::ShowCriticalMessage(std::u16string_view text, std::u16string_view ti
                       QString::fromUtf16(title.data(), qsizetype(title.size())));
 }
 
-void Form1::Yield() { QCoreApplication::processEvents(); }
+void Form1::Yield() { ApplicationEventLoop::ProcessPendingEvents(); }
 
 bool Form1::RotorsInstalled() const { return machine_.RotorsInstalled(); }
 
