@@ -2,17 +2,13 @@
 
 #include "InformationOptions.h"
 
+#include "VelistaIdentity.h"
+
 #include <QCommandLineParser>
 
 namespace velista {
 
 namespace {
-
-const QString Version = QStringLiteral(VELISTA_VERSION);
-
-const QString Licence = QStringLiteral(
-    "Лицензия GPL-3.0-or-later: GNU GPL версии 3 или более поздней <https://gnu.org/licenses/gpl.html>.\n"
-    "Это свободная программа: её можно изменять и распространять. Никаких гарантий.\n");
 
 const QString Help = QStringLiteral(
     "Использование: velista [--help | --version]\n"
@@ -46,7 +42,7 @@ InformationOptions::InformationOptions(const QStringList& arguments)
     if (parser.isSet(help))
         text_ = Help;
     else if (parser.isSet(version))
-        text_ = QStringLiteral("velista ") + Version + QStringLiteral("\n") + Licence;
+        text_ = QStringLiteral("velista %1\n").arg(QString::fromUtf8(identity::Version)) + QString::fromUtf8(identity::Licence);
 }
 
 }  // namespace velista

@@ -5,29 +5,18 @@
 #include "Form1.h"
 #include "InformationOptions.h"
 #include "QtTranslation.h"
+#include "ProgramIcon.h"
 #include "QtUserDialogs.h"
 #include "SystemPlatform.h"
+#include "VelistaIdentity.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 namespace velista {
-
-namespace {
-
-QIcon ProgramIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 32, 48, 128})
-        icon.addFile(QStringLiteral(":/pictures/velista-%1.png").arg(size));
-    return icon;
-}
-
-}  // namespace
 
 // Records the program's folder, builds the machine and shows the main window; the program then lives on
 // the window's events.
@@ -65,10 +54,10 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     // The name is the class part of the window's WM_CLASS, a Latin-1 property: kept ASCII, as the
-    // desktop entry's StartupWMClass. The window's title stays «Велиста».
+    // desktop entry's StartupWMClass. The window's title stays the program's title.
     QApplication::setApplicationName(QStringLiteral("Velista"));
-    QApplication::setDesktopFileName(QStringLiteral(VELISTA_APPLICATION_ID));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setDesktopFileName(QString::fromLatin1(velista::identity::ApplicationId));
+    QApplication::setApplicationVersion(QString::fromLatin1(velista::identity::Version));
     QApplication::setWindowIcon(velista::ProgramIcon());
     return velista::Main(application);
 }

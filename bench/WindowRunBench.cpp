@@ -4,6 +4,7 @@
 
 #include "SampleText.h"
 
+#include <ApplicationEventLoop.h>
 #include <CipherMachine.h>
 #include <FilteredField.h>
 #include <Form1.h>
@@ -39,10 +40,6 @@ struct RussianKeyboard final : KeyboardState {
     std::string LayoutIdentifier() const override { return "00000419"; }
 };
 
-struct ApplicationLoop final : EventLoop {
-    void Yield() override { QCoreApplication::processEvents(); }
-};
-
 // The main window with the real beep and launcher, rotors 73915 and key "Ключ1" installed.
 struct InstalledWindow {
     InstalledWindow()
@@ -52,7 +49,7 @@ struct InstalledWindow {
         window.InstallRotors();
     }
 
-    ApplicationLoop loop;
+    ApplicationEventLoop loop;
     SystemBeeper beeper;
     RussianKeyboard keyboard;
     NoRegistry registry;

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Utf8.h"
+#include "VelistaIdentity.h"
 
 #include <Alphabet.h>
 #include <CLI/CLI.hpp>
@@ -28,11 +29,6 @@ const char* const Footer =
     "  velista-cli trace --rotors 73915 --key 'Ключ1' письмо.txt\n"
     "Роторы и ключ по известному фрагменту текста: velista-cli attack --help\n"
     "Имя файла, начинающееся с «-», пишется после «--»: velista-cli encrypt ... -- -файл.txt";
-
-const char* const Licence =
-    "Лицензия GPL-3.0-or-later: GNU GPL версии 3 или более поздней <https://gnu.org/licenses/gpl.html>.\n"
-    "Это свободная программа: её можно изменять и распространять.\n"
-    "Никаких гарантий в пределах, допускаемых законом.\n";
 
 EarlyExit Refuse(const std::string& why)
 {
@@ -194,7 +190,7 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
     SpeakRussian(app);
     app.option_defaults()->group("Параметры");
     app.set_help_flag("-h,--help", "показать эту справку и выйти");
-    app.set_version_flag("--version", std::string("velista-cli ") + VELISTA_VERSION + "\n" + Licence,
+    app.set_version_flag("--version", std::string("velista-cli ") + identity::Version + "\n" + identity::Licence,
                          "показать версию и лицензию и выйти");
     app.require_subcommand(1);
     app.footer(Footer);

@@ -3,6 +3,7 @@
 #include "ProgramIcon.h"
 #include "ProgramLauncher.h"
 #include "Twips.h"
+#include "VelistaIdentity.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -20,7 +21,7 @@ namespace velista {
 
 namespace {
 
-const QString ApplicationTitle = QStringLiteral(VELISTA_TITLE);
+const QString ApplicationTitle = QString::fromUtf8(identity::Title);
 constexpr char32_t CopyrightSign = 0x00A9;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text)
@@ -140,9 +141,9 @@ void frmAbout::Form_Load()
 {
     setWindowTitle(QStringLiteral("About ") + ApplicationTitle);
     lblVersion_->setText(QStringLiteral("Version %1.%2.%3")
-                             .arg(VELISTA_VERSION_MAJOR)
-                             .arg(VELISTA_VERSION_MINOR)
-                             .arg(VELISTA_VERSION_PATCH));
+                             .arg(identity::VersionMajor)
+                             .arg(identity::VersionMinor)
+                             .arg(identity::VersionPatch));
     lblTitle_->setText(ApplicationTitle);
 }
 

@@ -20,6 +20,7 @@
 #include "ThreeDPanel.h"
 #include "Twips.h"
 #include "UserDialogs.h"
+#include "VelistaIdentity.h"
 
 #include <QAction>
 #include <QApplication>
@@ -114,7 +115,7 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
 {
     InstallFontSubstitutes();
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Велиста"));
+    setWindowTitle(QString::fromUtf8(identity::Title));
     setFont(DesignFont(8.25));
     setCentralWidget(new QWidget(this));
 
@@ -164,7 +165,7 @@ void Form1::createActions()
     connect(saveShifrAction, &QAction::triggered, this, &Form1::SaveCipherText);
     exitAction = MenuAction(this, "exit", QStringLiteral("Выход"));
     connect(exitAction, &QAction::triggered, this, &Form1::Exit);
-    aaaAction = MenuAction(this, "aaa", QStringLiteral("Велиста"));
+    aaaAction = MenuAction(this, "aaa", QString::fromUtf8(identity::Title));
     hhhhAction = MenuAction(this, "hhhh", QStringLiteral("Помощь"));
     aboutAction = MenuAction(this, "about", QStringLiteral("О программе..."));
     connect(aaaAction, &QAction::triggered, this, [this] { informationWindows_->ShowBrowser(); });

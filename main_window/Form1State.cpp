@@ -3,6 +3,7 @@
 
 #include "Form1.h"
 
+#include "ApplicationEventLoop.h"
 #include "CipherMachine.h"
 #include "FilteredField.h"
 #include "InformationWindows.h"
@@ -58,7 +59,7 @@ void Form1::ShowCriticalMessage(std::u16string_view text, std::u16string_view ti
                       QString::fromUtf16(title.data(), qsizetype(title.size())));
 }
 
-void Form1::Yield() { QCoreApplication::processEvents(); }
+void Form1::Yield() { ApplicationEventLoop::ProcessPendingEvents(); }
 
 bool Form1::RotorsInstalled() const { return machine_.RotorsInstalled(); }
 

@@ -20,6 +20,8 @@
 namespace velista::analysis {
 namespace {
 
+using test::RowName;
+
 const RotorTables& Tables()
 {
     static const RotorTables tables;

@@ -13,6 +13,8 @@
 namespace velista::analysis {
 namespace {
 
+using test::RowName;
+
 struct CountRow {
     const char* name;
     std::u16string text;

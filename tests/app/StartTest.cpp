@@ -2,6 +2,7 @@
 // by the built program on a machine without a display.
 
 #include "QtTranslation.h"
+#include "VelistaIdentity.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -93,7 +94,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("expected");
         const QStringList help{"Использование: velista", "--help", "--version", "velista-cli --help", "man velista"};
-        const QStringList version{"velista " VELISTA_VERSION "\n", "GPL-3.0-or-later"};
+        const QStringList version{QStringLiteral("velista %1\n").arg(QString::fromUtf8(velista::identity::Version)),
+                                  "GPL-3.0-or-later"};
         QTest::newRow("--help") << QStringList{"--help"} << help;
         QTest::newRow("-h") << QStringList{"-h"} << help;
         QTest::newRow("--version") << QStringList{"--version"} << version;

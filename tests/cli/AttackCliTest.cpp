@@ -1,5 +1,7 @@
 // Runs the built velista-cli attack on files enciphered through the core, as a student's batch job would.
 
+#include "RowName.h"
+
 #include <LineBreakNormalizer.h>
 #include <Utf8.h>
 #include <RotorBank.h>
@@ -149,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // 270 is a multiple of 135, and the fragment holds the CR LF after 3 * 61 characters.
                       FoundRow{"AcrossAStretchAndALineBreak", 255, 60, true, false},
                       FoundRow{"CiphertextOnStandardInput", 2000, 30, true, true}),
-    [](const auto& row) { return std::string(row.param.name); });
+    velista::test::RowName<FoundRow>);
 
 struct StatusRow {
     const char* name;
@@ -194,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"MissingFragmentFile", "--known absent.txt cipher.vls", 1, "не удаётся прочитать «absent.txt»"},
         StatusRow{"CiphertextIsAFolder", "--known known.txt folder", 1, "не удаётся прочитать «folder»"},
         StatusRow{"Help", "--help", 0, ""}),
-    [](const auto& row) { return std::string(row.param.name); });
+    velista::test::RowName<StatusRow>);
 
 TEST_F(AttackCli, InterruptStopsALongSearchWithTheSignalsStatus)
 {

@@ -2,6 +2,7 @@
 
 #include <CipherMachine.h>
 #include <HeadlessWindow.h>
+#include <RowName.h>
 #include <LineBreakNormalizer.h>
 #include <Windows1251.h>
 #include <Alphabet.h>
@@ -30,6 +31,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace velista;
+using velista::test::RowName;
 
 struct Result {
     int status = -1;
@@ -245,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineBreakCase{"AcrossPieces", AcrossPieces(), AcrossPieces()},
                       LineBreakCase{"LfAcrossPieces", std::string(65536, 'z') + "\nq",
                                     std::string(65536, 'z') + "\r\nq"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<LineBreakCase>);
 
 TEST_F(CliTest, ReadsStandardInputAndWritesStandardOutput)
 {
@@ -323,7 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    "«01\\u009B34»"},
                       BadArguments{"NewlineInUnknownOption",
                                    {"encrypt", "--rotors", "01234", "--key", "abcde", "--a\nb"}, "«--a\\nb»"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<BadArguments>);
 
 TEST_F(CliTest, MissingInputIsReportedWithStatusOne)
 {
@@ -410,7 +412,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "  2  неверные аргументы", "velista-cli encrypt --rotors 73915 --key 'Ключ1' -o"}},
         HelpCase{"CommandHelp", {"decrypt", "--help"}, {"velista-cli decrypt", "--rotors", "--key", "-o", "Пример"}},
         HelpCase{"Version", {"--version"}, {"velista-cli 1.0.0\n", "GPL-3.0-or-later"}}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<HelpCase>);
 
 // The tool streams: memory stays flat however large the file.
 TEST_F(CliTest, MemoryDoesNotGrowWithTheInput)
@@ -457,7 +459,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AcceptedArguments{"DashFileAfterDoubleDash", {"--key", "abcde", "--", "-x.txt"}, u"abcde"},
                       AcceptedArguments{"StdinAfterDoubleDash", {"--key", "abcde", "--", "-"}, u"abcde"},
                       AcceptedArguments{"EqualsForm", {"--key=abcde", "-o", "-"}, u"abcde"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<AcceptedArguments>);
 
 // ---- The output file: links, owner and mode, checks before reading, signals, closed streams ----
 
@@ -508,7 +510,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LinkCase{"ToStandardOutput", {{"out.vls", "/dev/stdout"}}, ".stdout"},
                       LinkCase{"ToStandardOutputAppending", {{"out.vls", "/dev/stdout"}}, ".stdout", true},
                       LinkCase{"ToADescriptor", {{"out.vls", "/proc/self/fd/1"}}, ".stdout", true}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<LinkCase>);
 
 struct KeptFileCase {
     const char* name;
@@ -547,7 +549,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeptFileCase{"RootsOddMode", 0604, 0, 0},
                       // Changing the owner clears set-group-ID; it must come back.
                       KeptFileCase{"NobodysSetGroupId", 02750, 65534, 65534}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<KeptFileCase>);
 
 TEST_F(CliTest, ReplacesItsOwnInputInPlace)
 {
@@ -620,7 +622,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       true},
                       // The folder would let nobody replace root's file, but the file itself says no.
                       WrongOutputCase{"FileWithoutTheRightToWrite", "open/theirs.vls", "нет доступа", true}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<WrongOutputCase>);
 
 struct SignalCase {
     const char* name;
@@ -663,7 +665,7 @@ TEST_P(CliInterrupted, RemovesTheTemporaryFileAndExitsWithTheSignalsStatus)
 INSTANTIATE_TEST_SUITE_P(Signals, CliInterrupted,
                          ::testing::Values(SignalCase{"Interrupt", SIGINT, 130}, SignalCase{"Terminate", SIGTERM, 143},
                                            SignalCase{"HangUp", SIGHUP, 129}),
-                         [](const auto& row) { return std::string(row.param.name); });
+                         RowName<SignalCase>);
 
 struct ClosedStreamCase {
     const char* name;
@@ -700,7 +702,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ClosedStreamCase{"OutputWrittenToIt", 1, {"in.txt"}, 1, "стандартный вывод закрыт"},
                       ClosedStreamCase{"OutputNotNeeded", 1, {"-o", "out.vls", "in.txt"}, 0, ""},
                       ClosedStreamCase{"Error", 2, {"-o", "out.vls", "in.txt"}, 1, ""}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<ClosedStreamCase>);
 
 struct CompletionCase {
     const char* name;
@@ -739,7 +741,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CompletionCase{"AttackOption", "velista-cli attack --k", {"--known"}},
                       CompletionCase{"AnyKnownFragment", "velista-cli attack --known let", {"letter.txt", "letter.vls"}},
                       CompletionCase{"CipherTextForAttack", "velista-cli attack --known x let", {"letter.vls"}}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<CompletionCase>);
 
 
 // UTF-8 of one BMP character, written out here rather than taken from the tool.
@@ -835,7 +837,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TraceCase{"RandomBytes", RandomText(4000, 5), false, "98765", u"Zz09a"},
                       TraceCase{"RandomBytesDecrypt", RandomText(4000, 6), true, "00000", u"[ ]:."},
                       TraceCase{"PastTwoCarries", std::string(300, 'x'), false, "55555", u"abcde"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName<TraceCase>);
 
 // The example of the tool's help: rotors 01234, key «Ключ1», «Привет, мир!».
 TEST_F(CliTest, TraceOfTheExample)

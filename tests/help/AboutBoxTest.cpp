@@ -2,11 +2,13 @@
 
 #include "FakeLauncher.h"
 #include "NoRegistry.h"
+#include "VelistaIdentity.h"
 #include "frmAbout.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
+using velista::test::FakeLauncher;
 using velista::frmAbout;
 
 class AboutBoxTest : public QObject {
@@ -16,14 +18,14 @@ private slots:
     void init();
     void cleanup();
 
-    void Controls_data();
-    void Controls();
-    void Captions();
-    void EtchedSeparator();
-    void TabOrder();
-    void Keys_data();
-    void Keys();
-    void OkButtonCloses();
+    void controls_data();
+    void controls();
+    void captions();
+    void etchedSeparator();
+    void tabOrder();
+    void keys_data();
+    void keys();
+    void okButtonCloses();
 
 private:
     velista::NoRegistry registry_;
@@ -45,7 +47,7 @@ void AboutBoxTest::cleanup()
     delete about_.data();
 }
 
-void AboutBoxTest::Controls_data()
+void AboutBoxTest::controls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
@@ -63,11 +65,11 @@ void AboutBoxTest::Controls_data()
     QTest::newRow("lblDescription") << "lblDescription" << QRect(204, 26, 259, 16) << "Учебно-методическая программа";
     QTest::newRow("lblTitle") << "lblTitle" << QRect(204, 10, 259, 16) << "Велиста";
     QTest::newRow("lblVersion") << "lblVersion" << QRect(206, 52, 259, 15)
-                                << QStringLiteral("Version %1").arg(QStringLiteral(VELISTA_VERSION));
+                                << QStringLiteral("Version %1").arg(QString::fromUtf8(velista::identity::Version));
     QTest::newRow("lblDisclaimer") << "lblDisclaimer" << QRect(204, 78, 260, 43) << QString();
 }
 
-void AboutBoxTest::Controls()
+void AboutBoxTest::controls()
 {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
@@ -87,7 +89,7 @@ void AboutBoxTest::Controls()
         QVERIFY2(!shown.trimmed().isEmpty(), "the line is written");
 }
 
-void AboutBoxTest::Captions()
+void AboutBoxTest::captions()
 {
     QCOMPARE(about_->windowTitle(), QStringLiteral("About Велиста"));
     QCOMPARE(about_->size(), QSize(503, 237));
@@ -98,7 +100,7 @@ void AboutBoxTest::Captions()
 
 
 
-void AboutBoxTest::EtchedSeparator()
+void AboutBoxTest::etchedSeparator()
 {
     const QList<QFrame*> parts = about_->findChildren<QFrame*>(QStringLiteral("Line1"));
     QCOMPARE(parts.size(), 2);
@@ -116,7 +118,7 @@ void AboutBoxTest::EtchedSeparator()
     QCOMPARE(image.pixelColor(300, 165), QColor(Qt::white));
 }
 
-void AboutBoxTest::TabOrder()
+void AboutBoxTest::tabOrder()
 {
     QCOMPARE(about_->cmdOK()->nextInFocusChain(), about_->cmdSysInfo());
     for (QLabel* label : about_->findChildren<QLabel*>())
@@ -131,7 +133,7 @@ void AboutBoxTest::TabOrder()
     QCOMPARE(QApplication::focusWidget(), about_->cmdSysInfo());
 }
 
-void AboutBoxTest::Keys_data()
+void AboutBoxTest::keys_data()
 {
     QTest::addColumn<bool>("onSysInfo");
     QTest::addColumn<int>("key");
@@ -145,7 +147,7 @@ void AboutBoxTest::Keys_data()
     QTest::newRow("Enter on System Info runs it") << true << int(Qt::Key_Return) << false << 1;
 }
 
-void AboutBoxTest::Keys()
+void AboutBoxTest::keys()
 {
     QFETCH(bool, onSysInfo);
     QFETCH(int, key);
@@ -163,7 +165,7 @@ void AboutBoxTest::Keys()
     QCOMPARE(messages_, messages);
 }
 
-void AboutBoxTest::OkButtonCloses()
+void AboutBoxTest::okButtonCloses()
 {
     about_->cmdOK()->click();
     QTRY_VERIFY(about_.isNull());

@@ -8,6 +8,7 @@
 
 #include <stdexcept>
 
+using velista::test::FakeLauncher;
 using velista::SystemRegistry;
 using velista::frmAbout;
 
@@ -21,12 +22,12 @@ class GetKeyValueTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void ReadsValue_data();
-    void ReadsValue();
-    void ValueOfSizeZeroIsAnError();
+    void readsValue_data();
+    void readsValue();
+    void valueOfSizeZeroIsAnError();
 };
 
-void GetKeyValueTest::ReadsValue_data()
+void GetKeyValueTest::readsValue_data()
 {
     QTest::addColumn<bool>("keyPresent");
     QTest::addColumn<bool>("valuePresent");
@@ -68,7 +69,7 @@ void GetKeyValueTest::ReadsValue_data()
                                  << QString();
 }
 
-void GetKeyValueTest::ReadsValue()
+void GetKeyValueTest::readsValue()
 {
     QFETCH(bool, keyPresent);
     QFETCH(bool, valuePresent);
@@ -93,7 +94,7 @@ void GetKeyValueTest::ReadsValue()
     QVERIFY2(registry.open.empty(), "every key opened is closed again");
 }
 
-void GetKeyValueTest::ValueOfSizeZeroIsAnError()
+void GetKeyValueTest::valueOfSizeZeroIsAnError()
 {
     FakeRegistry registry;
     registry.SetValue(KeyPath, "PATH", {SystemRegistry::RegSz, QByteArray()});

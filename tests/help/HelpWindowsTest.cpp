@@ -11,6 +11,7 @@
 
 #include <QtTest>
 
+using velista::test::FakeLauncher;
 using velista::Form4;
 using velista::InformationWindows;
 using velista::PageBrowser;
@@ -48,22 +49,22 @@ private slots:
     void init();
     void cleanup();
 
-    void BrowserCaptionFollowsPageAfterLoading();
-    void HelpCaptionNeverChanges();
-    void PagePath_data();
-    void PagePath();
-    void MissingPageLeavesBrowserEmpty();
-    void Geometry_data();
-    void Geometry();
-    void BrowserExtent_data();
-    void BrowserExtent();
-    void TinyClientAreaGivesEmptyBrowser();
-    void OneWindowOfEachKind();
-    void ClosedWindowLoadsItsPageAgain();
-    void AboutBoxIsOneAndAnewAfterClosing();
-    void WindowsCarryProgramIcon();
-    void ShippedPagesHaveTitles_data();
-    void ShippedPagesHaveTitles();
+    void browserCaptionFollowsPageAfterLoading();
+    void helpCaptionNeverChanges();
+    void pagePath_data();
+    void pagePath();
+    void missingPageLeavesBrowserEmpty();
+    void geometry_data();
+    void geometry();
+    void browserExtent_data();
+    void browserExtent();
+    void tinyClientAreaGivesEmptyBrowser();
+    void oneWindowOfEachKind();
+    void closedWindowLoadsItsPageAgain();
+    void aboutBoxIsOneAndAnewAfterClosing();
+    void windowsCarryProgramIcon();
+    void shippedPagesHaveTitles_data();
+    void shippedPagesHaveTitles();
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;
@@ -82,7 +83,7 @@ void HelpWindowsTest::cleanup()
     folder_.reset();
 }
 
-void HelpWindowsTest::BrowserCaptionFollowsPageAfterLoading()
+void HelpWindowsTest::browserCaptionFollowsPageAfterLoading()
 {
     frmBrowser window(folder_->path());
     QCOMPARE(window.windowTitle(), QStringLiteral("Form2"));
@@ -96,7 +97,7 @@ void HelpWindowsTest::BrowserCaptionFollowsPageAfterLoading()
     QVERIFY(window.brwWebBrowser()->toPlainText().contains(QStringLiteral("Текст страницы")));
 }
 
-void HelpWindowsTest::HelpCaptionNeverChanges()
+void HelpWindowsTest::helpCaptionNeverChanges()
 {
     Form4 window(folder_->path());
     QCOMPARE(window.windowTitle(), QStringLiteral("Справка"));
@@ -109,7 +110,7 @@ void HelpWindowsTest::HelpCaptionNeverChanges()
     QCOMPARE(window.WebBrowser()->documentTitle(), QStringLiteral("Как пользоваться"));
 }
 
-void HelpWindowsTest::PagePath_data()
+void HelpWindowsTest::pagePath_data()
 {
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QString>("separators");
@@ -118,7 +119,7 @@ void HelpWindowsTest::PagePath_data()
     QTest::newRow("folder with a trailing separator gives two") << QStringLiteral("/") << QStringLiteral("//");
 }
 
-void HelpWindowsTest::PagePath()
+void HelpWindowsTest::pagePath()
 {
     QFETCH(QString, suffix);
     QFETCH(QString, separators);
@@ -134,7 +135,7 @@ void HelpWindowsTest::PagePath()
     QCOMPARE(window.windowTitle(), QStringLiteral("Как устроена машина"));
 }
 
-void HelpWindowsTest::MissingPageLeavesBrowserEmpty()
+void HelpWindowsTest::missingPageLeavesBrowserEmpty()
 {
     QTemporaryDir empty;
     frmBrowser window(empty.path());
@@ -149,7 +150,7 @@ void HelpWindowsTest::MissingPageLeavesBrowserEmpty()
     QCOMPARE(window.windowTitle(), MachinePage());
 }
 
-void HelpWindowsTest::Geometry_data()
+void HelpWindowsTest::geometry_data()
 {
     QTest::addColumn<bool>("machine");
     QTest::addColumn<QSize>("client");
@@ -161,7 +162,7 @@ void HelpWindowsTest::Geometry_data()
     QTest::newRow("Form4") << false << QSize(604, 253) << QRect(0, 0, 603, 252);
 }
 
-void HelpWindowsTest::Geometry()
+void HelpWindowsTest::geometry()
 {
     QFETCH(bool, machine);
     QFETCH(QSize, client);
@@ -186,7 +187,7 @@ void HelpWindowsTest::Geometry()
     QVERIFY(qAbs(window->geometry().center().y() - screen.center().y()) <= 1);
 }
 
-void HelpWindowsTest::BrowserExtent_data()
+void HelpWindowsTest::browserExtent_data()
 {
     QTest::addColumn<int>("client");
     QTest::addColumn<int>("extent");
@@ -197,7 +198,7 @@ void HelpWindowsTest::BrowserExtent_data()
     QTest::newRow("the width of frmBrowser") << 623 << 622;
 }
 
-void HelpWindowsTest::BrowserExtent()
+void HelpWindowsTest::browserExtent()
 {
     QFETCH(int, client);
     QFETCH(int, extent);
@@ -205,7 +206,7 @@ void HelpWindowsTest::BrowserExtent()
     QCOMPARE(PageWindow::BrowserExtent(client), extent);
 }
 
-void HelpWindowsTest::TinyClientAreaGivesEmptyBrowser()
+void HelpWindowsTest::tinyClientAreaGivesEmptyBrowser()
 {
     Form4 window(folder_->path());
     window.Load();
@@ -215,7 +216,7 @@ void HelpWindowsTest::TinyClientAreaGivesEmptyBrowser()
     QCOMPARE(window.WebBrowser()->size(), QSize(0, 0));
 }
 
-void HelpWindowsTest::OneWindowOfEachKind()
+void HelpWindowsTest::oneWindowOfEachKind()
 {
     velista::NoRegistry registry;
     FakeLauncher launcher;
@@ -240,7 +241,7 @@ void HelpWindowsTest::OneWindowOfEachKind()
              1);
 }
 
-void HelpWindowsTest::ClosedWindowLoadsItsPageAgain()
+void HelpWindowsTest::closedWindowLoadsItsPageAgain()
 {
     velista::NoRegistry registry;
     FakeLauncher launcher;
@@ -260,7 +261,7 @@ void HelpWindowsTest::ClosedWindowLoadsItsPageAgain()
     QVERIFY(windows.ShowHelp() != nullptr);
 }
 
-void HelpWindowsTest::AboutBoxIsOneAndAnewAfterClosing()
+void HelpWindowsTest::aboutBoxIsOneAndAnewAfterClosing()
 {
     velista::NoRegistry registry;
     FakeLauncher launcher;
@@ -278,7 +279,7 @@ void HelpWindowsTest::AboutBoxIsOneAndAnewAfterClosing()
     QVERIFY(again->isVisible());
 }
 
-void HelpWindowsTest::WindowsCarryProgramIcon()
+void HelpWindowsTest::windowsCarryProgramIcon()
 {
     velista::NoRegistry registry;
     FakeLauncher launcher;
@@ -290,7 +291,7 @@ void HelpWindowsTest::WindowsCarryProgramIcon()
     }
 }
 
-void HelpWindowsTest::ShippedPagesHaveTitles_data()
+void HelpWindowsTest::shippedPagesHaveTitles_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("title");
@@ -300,7 +301,7 @@ void HelpWindowsTest::ShippedPagesHaveTitles_data()
 }
 
 // The pages beside the built program open with their Russian text intact.
-void HelpWindowsTest::ShippedPagesHaveTitles()
+void HelpWindowsTest::shippedPagesHaveTitles()
 {
     QFETCH(QString, page);
     QFETCH(QString, title);

@@ -10,19 +10,20 @@
 #include <QtTest>
 #include <QtWidgets>
 
+using velista::test::FakeLauncher;
 using velista::PlaceClearOf;
 
 class PlaceClearOfTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void Placement_data();
-    void Placement();
-    void AuthorMark_data();
-    void AuthorMark();
+    void placement_data();
+    void placement();
+    void authorMark_data();
+    void authorMark();
 };
 
-void PlaceClearOfTest::Placement_data()
+void PlaceClearOfTest::placement_data()
 {
     QTest::addColumn<QSize>("client");
     QTest::addColumn<QMargins>("frame");
@@ -59,7 +60,7 @@ void PlaceClearOfTest::Placement_data()
         << QRect(62, 50, 900, 500);
 }
 
-void PlaceClearOfTest::Placement()
+void PlaceClearOfTest::placement()
 {
     QFETCH(QSize, client);
     QFETCH(QMargins, frame);
@@ -70,7 +71,7 @@ void PlaceClearOfTest::Placement()
     QCOMPARE(PlaceClearOf(client, frame, screen, keepClear), placed);
 }
 
-void PlaceClearOfTest::AuthorMark_data()
+void PlaceClearOfTest::authorMark_data()
 {
     QTest::addColumn<bool>("symbolFace");
 
@@ -79,7 +80,7 @@ void PlaceClearOfTest::AuthorMark_data()
     QTest::newRow("symbol-encoded face named Symbol") << true;
 }
 
-void PlaceClearOfTest::AuthorMark()
+void PlaceClearOfTest::authorMark()
 {
     QFETCH(bool, symbolFace);
 

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+using velista::test::FakeLauncher;
 using velista::SystemRegistry;
 using velista::frmAbout;
 
@@ -34,13 +35,13 @@ class StartSysInfoTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void StartsToolOrSaysUnavailable_data();
-    void StartsToolOrSaysUnavailable();
-    void NoRegistryEndsInMessage();
-    void ButtonRunsIt();
+    void startsToolOrSaysUnavailable_data();
+    void startsToolOrSaysUnavailable();
+    void noRegistryEndsInMessage();
+    void buttonRunsIt();
 };
 
-void StartSysInfoTest::StartsToolOrSaysUnavailable_data()
+void StartSysInfoTest::startsToolOrSaysUnavailable_data()
 {
     // A value of "-" is absent, "0" is present with size zero.
     QTest::addColumn<QString>("first");
@@ -76,7 +77,7 @@ void StartSysInfoTest::StartsToolOrSaysUnavailable_data()
         << "-" << "0" << QStringList{} << QStringList{} << QStringList{} << true << true;
 }
 
-void StartSysInfoTest::StartsToolOrSaysUnavailable()
+void StartSysInfoTest::startsToolOrSaysUnavailable()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
@@ -114,7 +115,7 @@ void StartSysInfoTest::StartsToolOrSaysUnavailable()
     QVERIFY(registry.open.empty());
 }
 
-void StartSysInfoTest::NoRegistryEndsInMessage()
+void StartSysInfoTest::noRegistryEndsInMessage()
 {
     velista::NoRegistry registry;
     FakeLauncher launcher;
@@ -127,7 +128,7 @@ void StartSysInfoTest::NoRegistryEndsInMessage()
     QVERIFY(launcher.starts.isEmpty());
 }
 
-void StartSysInfoTest::ButtonRunsIt()
+void StartSysInfoTest::buttonRunsIt()
 {
     velista::NoRegistry registry;
     FakeLauncher launcher;

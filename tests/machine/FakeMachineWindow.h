@@ -1,10 +1,12 @@
 #pragma once
-// A stand-in for the main window that records what the machine does to it, a counting beeper, and
-// helpers shared by the machine tests.
+// A stand-in for the main window that records what the machine does to it, and helpers shared by the
+// machine tests.
 
 #include "Alphabet.h"
 #include "Beeper.h"
 #include "CipherMachine.h"
+#include "CountingBeeper.h"
+#include "RowName.h"
 #include "RotorWindows.h"
 #include "Windows1251.h"
 
@@ -48,11 +50,6 @@ private:
     static std::size_t At(int window) { return static_cast<std::size_t>(window); }
 };
 
-struct CountingBeeper : Beeper {
-    void Beep() override { ++beeps; }
-    int beeps = 0;
-};
-
 // A machine that works against a fake window.
 class MachineTest : public ::testing::Test {
 protected:
@@ -61,13 +58,6 @@ protected:
 };
 template <typename Param>
 class MachineTestWithParam : public MachineTest, public ::testing::WithParamInterface<Param> {};
-
-// The rows of parameterised tests are named, and printed, by their name.
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& info) { return info.param.name; }
-template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 // A rotor window line: three spaces, the symbol, three spaces.
 inline std::u16string WindowLine(char16_t symbol) { return u"   " + std::u16string(1, symbol) + u"   "; }

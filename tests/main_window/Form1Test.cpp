@@ -944,7 +944,6 @@ void Form1Test::lockedDuringRun_data()
     QTest::addColumn<bool>("locked");
 
     QTest::newRow("bloc") << "b" << true;
-    QTest::newRow("bloc twice") << "bb" << true;
     QTest::newRow("Rebloc after bloc") << "br" << false;
     QTest::newRow("Rebloc twice after bloc twice") << "bbrr" << false;
     QTest::newRow("Rebloc alone") << "r" << false;

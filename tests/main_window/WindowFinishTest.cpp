@@ -61,18 +61,18 @@ class WindowFinishTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void TabLeavesTextArea_data();
-    void TabLeavesTextArea();
-    void RefusedKeyFlashes_data();
-    void RefusedKeyFlashes();
-    void NoSelectionAfterInstallation();
-    void RotorWindowContrast_data();
-    void RotorWindowContrast();
-    void HelpWindowClearOfMenuBar_data();
-    void HelpWindowClearOfMenuBar();
+    void tabLeavesTextArea_data();
+    void tabLeavesTextArea();
+    void refusedKeyFlashes_data();
+    void refusedKeyFlashes();
+    void noSelectionAfterInstallation();
+    void rotorWindowContrast_data();
+    void rotorWindowContrast();
+    void helpWindowClearOfMenuBar_data();
+    void helpWindowClearOfMenuBar();
 };
 
-void WindowFinishTest::TabLeavesTextArea_data()
+void WindowFinishTest::tabLeavesTextArea_data()
 {
     QTest::addColumn<QString>("area");
     QTest::addColumn<int>("key");
@@ -93,7 +93,7 @@ void WindowFinishTest::TabLeavesTextArea_data()
                                                      << "SSCommand8";
 }
 
-void WindowFinishTest::TabLeavesTextArea()
+void WindowFinishTest::tabLeavesTextArea()
 {
     QFETCH(QString, area);
     QFETCH(int, key);
@@ -113,7 +113,7 @@ void WindowFinishTest::TabLeavesTextArea()
     QCOMPARE(QApplication::focusWidget()->objectName(), next);
 }
 
-void WindowFinishTest::RefusedKeyFlashes_data()
+void WindowFinishTest::refusedKeyFlashes_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
@@ -127,7 +127,7 @@ void WindowFinishTest::RefusedKeyFlashes_data()
     QTest::newRow("admitted key symbols") << "Text5" << "a(" << "a(" << false;
 }
 
-void WindowFinishTest::RefusedKeyFlashes()
+void WindowFinishTest::refusedKeyFlashes()
 {
     QFETCH(QString, field);
     QFETCH(QString, typed);
@@ -155,7 +155,7 @@ void WindowFinishTest::RefusedKeyFlashes()
     QCOMPARE(edit->text(), kept);
 }
 
-void WindowFinishTest::NoSelectionAfterInstallation()
+void WindowFinishTest::noSelectionAfterInstallation()
 {
     WindowFixture f;
     QApplication::setActiveWindow(&f.form);
@@ -176,14 +176,14 @@ void WindowFinishTest::NoSelectionAfterInstallation()
     QCOMPARE(f.form.Text5->text(), QStringLiteral("АБВГД"));
 }
 
-void WindowFinishTest::RotorWindowContrast_data()
+void WindowFinishTest::rotorWindowContrast_data()
 {
     QTest::addColumn<int>("index");
     for (int i = 0; i < 5; ++i)
         QTest::newRow(qPrintable(QStringLiteral("List2(%1)").arg(i))) << i;
 }
 
-void WindowFinishTest::RotorWindowContrast()
+void WindowFinishTest::rotorWindowContrast()
 {
     QFETCH(int, index);
 
@@ -214,7 +214,7 @@ void WindowFinishTest::RotorWindowContrast()
     QVERIFY(darkest.red() > 0);
 }
 
-void WindowFinishTest::HelpWindowClearOfMenuBar_data()
+void WindowFinishTest::helpWindowClearOfMenuBar_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QRect>("screen");
@@ -229,7 +229,7 @@ void WindowFinishTest::HelpWindowClearOfMenuBar_data()
     QTest::newRow("About box on the small screen: centred") << "О программе..." << SmallScreen << true;
 }
 
-void WindowFinishTest::HelpWindowClearOfMenuBar()
+void WindowFinishTest::helpWindowClearOfMenuBar()
 {
     QFETCH(QString, entry);
     QFETCH(QRect, screen);

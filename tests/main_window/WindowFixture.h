@@ -2,11 +2,15 @@
 // The main window with stand-ins for the platform, for the suites that drive its commands, and the
 // formats of its text areas, and the program's files.
 
+#include "ApplicationEventLoop.h"
 #include "CipherMachine.h"
-#include "Fakes.h"
+#include "CountingBeeper.h"
+#include "FakeKeyboard.h"
+#include "FakeLauncher.h"
 #include "FilteredField.h"
 #include "Form1.h"
 #include "NoRegistry.h"
+#include "RecordingDialogs.h"
 #include "RichTextBox.h"
 #include "Windows1251.h"
 
@@ -35,7 +39,7 @@ struct WindowFixture {
     }
     void Tick() { QMetaObject::invokeMethod(form.Timer1, "timeout"); }
 
-    ProcessEventsLoop loop;
+    ApplicationEventLoop loop;
     CountingBeeper beeper;
     FakeKeyboard keyboard;
     NoRegistry registry;

@@ -1,6 +1,7 @@
 // Reading a keyboard layout identifier as the number of its leading decimal digits.
 
 #include "LayoutIdentifier.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IdentifierRow{"FarBeyondSigned16Bit", "99999999", std::nullopt, false},
                       IdentifierRow{"RussianAfterManyZeros", "0000000000000000000000419", 419, true},
                       IdentifierRow{"ManyDigits", "4190000000000000000000000000", std::nullopt, false}),
-    [](const ::testing::TestParamInfo<IdentifierRow>& row) { return std::string(row.param.name); });
+    RowName<IdentifierRow>);
 
 }  // namespace
 }  // namespace velista::test

@@ -1,6 +1,7 @@
 // The Windows identifier given to an XKB layout: only the plain Russian layout reads as Russian.
 
 #include "LayoutIdentifier.h"
+#include "RowName.h"
 #include "X11KeyboardState.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, XkbLayoutTest,
                                            XkbRow{"Ukrainian", "ua", "", false},
                                            XkbRow{"UnknownLayout", "xx", "", false},
                                            XkbRow{"NoLayout", "", "", false}),
-                         [](const ::testing::TestParamInfo<XkbRow>& row) { return std::string(row.param.name); });
+                         RowName<XkbRow>);
 
 }  // namespace
 }  // namespace velista::test

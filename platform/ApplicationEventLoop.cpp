@@ -4,6 +4,6 @@
 
 namespace velista {
 
-void ApplicationEventLoop::Yield() { QCoreApplication::processEvents(); }
+void ApplicationEventLoop::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
 }  // namespace velista

@@ -1,12 +1,15 @@
 #pragma once
-// A launcher that knows a chosen set of files and programs and records every start it was asked for.
+// A launcher that knows a chosen set of files and programs (none unless the test adds them) and records
+// every check and every start it was asked for.
 
 #include "ProgramLauncher.h"
 
 #include <QSet>
 #include <QStringList>
 
-class FakeLauncher final : public velista::ProgramLauncher {
+namespace velista::test {
+
+class FakeLauncher final : public ProgramLauncher {
 public:
     bool FileExists(const QString& path) const override
     {
@@ -25,3 +28,5 @@ public:
     mutable QStringList checked;
     QStringList starts;
 };
+
+}  // namespace velista::test

@@ -1,0 +1,16 @@
+#pragma once
+// The application's event loop: the one place the program yields to let the pending events run.
+
+#include "EventLoop.h"
+
+namespace velista {
+
+class ApplicationEventLoop final : public EventLoop {
+public:
+    // Lets the pending user-interface events be handled once; the window yields through it too.
+    static void ProcessPendingEvents();
+
+    void Yield() override { ProcessPendingEvents(); }
+};
+
+}  // namespace velista

@@ -1,0 +1,13 @@
+#pragma once
+// A beeper that counts its beeps instead of sounding them.
+
+#include "Beeper.h"
+
+namespace velista::test {
+
+struct CountingBeeper final : Beeper {
+    void Beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+}  // namespace velista::test
