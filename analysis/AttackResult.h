@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an attack reports: the settings that fit, how much it examined, how long it took, whether it was cancelled.
 

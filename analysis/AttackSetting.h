@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One setting that the attack found: the five rotors, the turns of a key of its class, and where the fragment stands.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quick test of a fragment position: characters outside the alphabet in place, and a slot-1 rotor under which
 // equal slot-1 exit positions meet equal ciphertext symbols and different ones different symbols.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The known-plaintext attack: every setting (rotors, key class, position) that turns a fragment of plain text
 // into the ciphertext, searched on every core, with progress reports and cancellation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search at one fragment position: slots 1 to 3 worked forwards from the plain text and slots 5 and 4
 // backwards from the ciphertext, meeting at slot 4's entry.

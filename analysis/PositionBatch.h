@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search at a batch of fragment positions at once, for one slot-1 rotor: the backward halves of every position
 // go into one table, and one sweep of the forward halves looks them all up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue's rotors as position tables for the search: the one place that reads the machine's rows.
 

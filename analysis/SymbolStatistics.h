@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How often each alphabet symbol occurs in a text, and the index of coincidence, with the reference values.
 

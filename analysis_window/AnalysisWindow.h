@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window «Криптоанализ»: the symbol frequencies of the two text areas side by side, and the known-plaintext
 // attack on the ciphertext area, run in the background, whose result the rotor and key fields can take.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bar chart of how often each of the machine's 135 symbols occurs in a text: the punctuation and digits, then
 // the Latin and the Russian capitals and small letters, each group in its usual order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers as the window writes them for a Russian reader: digit groups, decimal commas, powers of ten.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // velista --help and --version: answered on the terminal before any window or display is needed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (file dialogs, message-box buttons, the text areas' context menu) in Russian.
 

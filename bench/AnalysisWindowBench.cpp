@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the window «Криптоанализ» shows the statistics of the two text areas, in the real main window on the
 // offscreen platform: reading both areas, counting, and painting both charts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the known-plaintext attack finds the rotors and the key class, and how fast the symbol statistics count.
 // Each iteration attacks a fragment at another place of the text, so the times are averages over fragments.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how many settings fit fragments of each length, at a known and at an unknown position in 10 KiB of
 // Russian prose, over random settings and places: the table of fragment length against settings found.
 // Usage: velista_attack_lengths [TRIALS [known|unknown]]; without the second argument both kinds of rows.

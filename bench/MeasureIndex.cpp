@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the index of coincidence of UTF-8 text files over the machine's alphabet: the reference value for
 // Russian text. Usage: velista_measure_index FILE...
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Russian prose for measuring: words of the alphabet, punctuation, Ё now and then, lines of about 70 characters.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the machine enciphers and deciphers whole texts, in symbols per second, beside a tuned
 // scalar loop over the same bank.
 

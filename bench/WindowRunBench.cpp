@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the window runs a text, in the real window on the offscreen platform: the whole run, and the
 // longest wait of the event loop between two passes while it works; also with the path window open,
 // which follows the run once a frame. Also the cost of one timer tick with a long text in each area.

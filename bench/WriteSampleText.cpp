@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the benchmark's Russian sample text, in Windows-1251, for timing the command-line tool.
 
 #include "SampleText.h"

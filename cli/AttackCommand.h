@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // velista-cli attack: the rotors and key that turn a known fragment of plain text into the ciphertext.
 

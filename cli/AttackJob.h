@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of the tool's attack: the file of the known fragment, its position if known, and the ciphertext's file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of the command-line tool: which way, with which rotors and key, from where to where.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // On SIGINT, SIGTERM or SIGHUP removes the temporary file being written and exits with 128 + the signal.
 

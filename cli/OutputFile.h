@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the result goes: standard output, or a file that is replaced only once the result is complete.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // velista-cli trace: the path of every position of the input through the bank, one line a position.
 //

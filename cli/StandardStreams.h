@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Standard input, output and error as the tool was started with them: a closed one is noted and its
 // descriptor taken by /dev/null, so that no file the tool opens can take its place.

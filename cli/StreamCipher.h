@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a job over a file of any size: the input is read piece by piece, its line breaks become CR LF,
 // and each piece is enciphered or deciphered and written before the next is read.

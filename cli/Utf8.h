@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8 as the terminal types it: strict decoding, the composition the key needs, and safe echoing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velista-cli: the cipher machine for batch work on files.
 
 #include "AttackCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why a file operation failed, in Russian, for a system error number; shared by the window and the tool.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window that shows how to use the program: the page "Справка.htm" under the caption "Справка".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help windows and the About box of the main window's help menu: each is opened on first use,
 // brought to the front while it is open, and opened anew after it was closed.

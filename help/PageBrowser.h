@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The browser of a help window: shows a local HTML page, names it, and tells when loading has ended.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A help window: a fixed frame around one browser that shows a page from the program's folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where an information window opens: centred on the screen, unless there it would cover the main
 // window's menu bar; then on the same screen, clear of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: names the program, its version and purpose, warns that the cipher is weak, and can
 // start the system-information tool, which it finds in the system registry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window that shows how the machine works: the page "Велиста_М.htm", captioned with the page's title.
 

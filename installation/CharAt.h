@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one-symbol accessor of the wiring and the fields; it yields to the event loop on every call.
 

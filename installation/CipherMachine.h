@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole machine: the stored wiring, the rotor catalogue, the bank, and whether the bank matches
 // the rotor and key fields.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The event loop that long machine work yields to, so that the window stays responsive.
 

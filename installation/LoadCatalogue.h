@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Building the catalogue symbol by symbol, as the installation does, yielding to the event loop.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the machine needs of the window that shows it: the rotor windows, the rotor and key fields,
 // the run buttons, a message box and the event loop.

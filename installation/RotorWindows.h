@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bank shown in the rotor windows: turning and stepping that repaint the slots they move, and whole
 // texts that repaint the slots that turned.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 135 symbols that the machine enciphers, in the order of rotor 0's entry row.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Range-checked indexes and arithmetic: a violation is a programming error and stops the program.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The character filter of the rotor field, the key field and the runs, with the three sets they allow.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fixed array indexed from First to Last, as the machine counts (rows from 0, slots from 1), every index checked.
 

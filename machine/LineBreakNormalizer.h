@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns every line break of a text read in pieces (LF, CR LF or a lone CR) into CR LF, as the program's
 // files hold them, optionally converting each character on the way.

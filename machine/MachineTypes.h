@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The machine's basic quantities: what a symbol is, how long a row is, how many slots and rotors there are.
 

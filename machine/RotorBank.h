@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five installed rotors and their step counters: setting, turning, odometer stepping, the path of a
 // symbol and whole texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One slot of the bank: a copy of a catalogue rotor and how far it has turned since it was copied.
 // Turning moves an offset rather than the 270 symbols of the rows.

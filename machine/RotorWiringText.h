@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twenty stored wiring texts: text r is rotor r's entry row, text r + 10 its exit row.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The way one symbol goes through the bank as it stands: four hops between neighbouring slots.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fast path of the runs: whole texts enciphered or deciphered in place, one bank step per position.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a whole-text transform reports: how many characters passed unchanged and which slots turned.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1251, the code page of the program's files: every byte is one character and comes back as itself.
 

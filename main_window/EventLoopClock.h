@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run clock of the program: wall time, and waits in an event loop of their own.
 

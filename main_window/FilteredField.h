@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line field that takes only the characters of its allowed set, with the system beep for every
 // other one, whether typed, pasted or dropped, and a short flash of the field, as the bell is often off.

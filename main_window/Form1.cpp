@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window, built table by table: its actions and menus, text areas, tool strip, rotor panel,
 // status bar, tab order and place on the screen.
 

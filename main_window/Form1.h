@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: tool strip, the plain-text and ciphertext areas, the rotor panel with the rotor
 // windows and the rotor and key fields, the menu and the status bar; the window the machine works in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's part in the window «Криптоанализ»: the entry "Криптоанализ" (F9) opens it.
 
 #include "Form1.h"

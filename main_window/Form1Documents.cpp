@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document commands of the tool strip and the menu " Файл ": open, save and clear the plain text and
 // the ciphertext.
 

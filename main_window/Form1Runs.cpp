@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encryption and decryption runs: the source copied into the working area, then turned into the
 // result there slice by slice, paced to be watched.
 

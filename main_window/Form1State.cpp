@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's state: what the machine does to it, the status writers, the timer rule of the run
 // buttons, the rotor and key fields and their installation, the rotor panel switch and «Выход».
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu " Обучение " of the main window: the run's speed, the pause and single steps, and the path
 // window that follows the run.
 

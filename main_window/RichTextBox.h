@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text area that counts every line break as the two symbols CR LF, as the program's files hold them,
 // in every position, count and text it reports; with the selection operations the runs work through.

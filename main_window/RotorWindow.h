@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One rotor window: the lines of a slot's entry row, row 0 on top, shown disabled as the machine turns it.
 // A light widget of its own: a list widget costs about 100 µs to refill, and a run refills a window at every step.

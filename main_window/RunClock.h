@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time a run keeps its pace by, and the waits between its frames, during which the window answers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How far a run gets between two looks at the window. A run is watched: a text of more than 30 positions
 // turns over at least 30 frames (about half a second), the first ones a few symbols at a time; after them

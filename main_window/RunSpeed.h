@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How fast a run goes, as the menu " Обучение " chooses it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The status bar of five inset panels: rotor state, operation, Caps Lock, Num Lock and the keyboard layout.
 // It keeps the two lock indicators itself.

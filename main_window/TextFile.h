@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's text files: Windows-1251, one byte per character, CR LF line breaks, no header.
 

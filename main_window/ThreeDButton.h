@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A command button with a picture, a caption or both: a small picture stands left of the caption, a
 // picture as large as the button is its face behind the caption.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A raised panel that holds other controls, with an optional caption line across its middle.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The modal boxes and file dialogs the main window shows, behind an interface so that tests answer them
 // instead of a user.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack before it packs: stops with a clear message when the locale cannot hold the help pages'
 # Cyrillic file names, instead of libarchive's "Can't lstat" in the middle of the package.
 

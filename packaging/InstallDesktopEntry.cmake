@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the menu entry with Exec naming the program by its full path under the install prefix.
 # Run by `cmake --install` (and by cpack) with VELISTA_DESKTOP_ENTRY set to the entry's source.
 

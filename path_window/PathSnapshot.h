@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the path window draws of one symbol's way through the bank, taken while the bank stood as it did
 // for that symbol: the hops, and each slot's rows around the positions the hops use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing of the path window: five slots side by side, each with its entry and exit row around the
 // positions the path uses, and the four hops in four colours; decryption runs right to left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Путь символа": how one symbol goes through the five rotors, drawn and as a table. During a
 // run it follows the position the run has made; with no run, it shows the path of a symbol typed into its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard where the platform tells no more than the input method's locale (Wayland, macOS, offscreen).
 

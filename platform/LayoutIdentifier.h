@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the layout panel reads a keyboard layout identifier: as a decimal number made of its leading digits.
 

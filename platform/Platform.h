@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services the windows use, gathered so that tests can hand in stand-ins.
 

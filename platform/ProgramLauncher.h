@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting another program, and testing whether a file exists, as the About box does for the
 // system-information tool.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Read-only access to the system registry through its single-byte interface, as the About box looks up
 // the system-information tool.

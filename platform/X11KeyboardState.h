@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard as the X server reports it: the lock indicators and the active XKB layout group.
 

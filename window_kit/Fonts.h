@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's design fonts. "MS Sans Serif" exists on few systems; it is mapped to a close sans-serif
 // face so that the window keeps its designed proportions everywhere.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window geometry is given in twips; the windows are laid out in device-independent pixels, 15 twips each,
 // so that they follow the screen's scaling.

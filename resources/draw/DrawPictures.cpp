@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's pictures (button pictures, window icons, the About picture)
 // and writes them as PNG files into the folder given on the command line.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The known-plaintext attack against ciphertexts made by the machine's own whole-text path.
 
 #include <AttackSetting.h>

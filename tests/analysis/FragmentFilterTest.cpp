@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick test of fragment positions: characters outside the alphabet in place, and the slot-1 rotors under which
 // equal slot-1 exit positions meet equal ciphertext symbols.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Symbol counts and the index of coincidence against counts made by hand.
 
 #include <SymbolStatistics.h>

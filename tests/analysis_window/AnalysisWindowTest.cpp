@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window «Криптоанализ» opened from the main window: statistics against counts made by hand, and the attack
 // on ciphertexts enciphered through the core, with «Установить», «Отмена» and the messages a student reads.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start: Qt's texts in Russian under a Russian locale only, and --help / --version answered
 // by the built program on a machine without a display.
 

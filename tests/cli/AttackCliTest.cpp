@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built velista-cli attack on files enciphered through the core, as a student's batch job would.
 
 #include "RowName.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built velista-cli on files, as a user's batch job would.
 
 #include <CipherMachine.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the tool on the stored plain text and compares with the stored cipher text, byte for byte, and back.
 # Called with CLI (the tool), DATA (tests/cli/data) and WORK (a scratch folder).
 file(MAKE_DIRECTORY ${WORK})

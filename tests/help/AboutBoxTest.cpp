@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: its controls, texts and version, the etched separator, and the keys that close it.
 
 #include "FakeLauncher.h"

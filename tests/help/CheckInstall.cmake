@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty prefix and checks that the program, its help pages, the tool, the
 # desktop entry, the icons, the manual pages and the package's documents are where they belong, and that the program started through bin/ finds
 # the folder of its pages.

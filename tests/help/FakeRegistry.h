@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A registry held in memory that behaves like the system's single-byte calls and records what was asked.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GetKeyValue: reading one registry value as text, as the About box looks for the system-information tool.
 
 #include "FakeRegistry.h"

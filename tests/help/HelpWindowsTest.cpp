@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two help windows and the owner that opens them: captions, geometry, the page path, one window of
 // each kind, and a fresh load after closing.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes SymbolEncoded.ttf: a tiny face named Symbol with only a symbol-encoded character map, as the
 Symbol font of Windows has. Its code 0xA9 is a heart and 0xD3 the copyright sign, as in the Symbol
 encoding. The About box test loads it to stand in for Symbol. Needs python3-fonttools:

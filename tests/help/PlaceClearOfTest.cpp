@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where an information window opens: centred, or where centred it would cover the menu bar, clear of it
 // on the same screen; and the About box's copyright sign, drawn by a face that has it even where the
 // face standing in for Symbol is symbol-encoded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the folder in which the program looks for its help pages, to test it through a symbolic link.
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // StartSysInfo: the About box finds the system-information tool through two registry entries, or says
 // that it is unavailable.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title, version and desktop id that the build writes once: the packaging files that must repeat them
 // as text agree with it, and both programs print it on --version.
 

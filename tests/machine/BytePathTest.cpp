@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1251 byte path against the UTF-16 path: the same text, the same result, the same bank after.
 
 #include "FakeMachineWindow.h"

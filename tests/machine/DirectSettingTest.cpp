@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting the bank directly from rotor numbers and a key leaves it exactly as the installation does.
 
 #include "FakeMachineWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1251, the code page of the program's files, and the line breaks of text read in pieces.
 
 #include "FakeMachineWindow.h"

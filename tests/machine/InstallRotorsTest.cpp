@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installing the rotors named in the rotor field and turning each slot until its key symbol is on top.
 
 #include "FakeMachineWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed answers of the machine, worked out once by hand and with the command-line tool: a misreading
 // shared by the fast path, the symbol path and the tool would pass every comparison among them.
 

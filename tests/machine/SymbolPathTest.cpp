@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four hops of a symbol through the bank, and the odometer stepping of the bank.
 
 #include "FakeMachineWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-text operations of the bank against a run made symbol by symbol, as the program's runs do:
 // transform the symbol when it belongs to the alphabet, then step the bank.
 

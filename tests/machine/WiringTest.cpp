@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alphabet, the twenty wiring texts, the catalogue built from them, CharAt and the character filter.
 
 #include "CharAt.h"

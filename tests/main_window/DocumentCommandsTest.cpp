@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document commands of the main window: the file dialogs they ask and the folder they start in,
 // cancelled dialogs, files that cannot be read or written, the bytes of a file through an area and back,
 // the two "new" commands and the shortcuts that reach the commands while their buttons are hidden.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's rotor and key fields with their filters and change handlers, installing the rotors
 // through the button, the polling timer's rule, the locked state during a run and the rotor panel switch.
 

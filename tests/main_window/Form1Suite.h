@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window's suites share: the window in its fixture, the status texts, typing into a field,
 // installing through the fields and the button, and the checks of an installed bank.

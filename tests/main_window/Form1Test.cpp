@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the offscreen platform as designed: its controls, tab order, fonts and colours,
 // first texts, fixed size, menus and shortcuts, status panels and lock indicators.
 

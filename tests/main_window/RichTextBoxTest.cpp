@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text area counts every line break as CR LF: in its text, its symbol count and the positions by which
 // the runs select and replace one symbol at a time.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encryption and decryption runs in the main window: the result against the machine stepped symbol by
 // symbol and against the command-line tool, the window's state around a run, the format of the areas,
 // and changes made to the texts while a run works.

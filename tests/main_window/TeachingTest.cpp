@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu " Обучение ": the slow speeds, the pause and single steps, a speed changed in the middle of a
 // run, and the path window against the machine. The run's time comes from a clock the test drives, so
 // nothing here waits for real time to pass.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard use and first steps of the main window: Tab leaves the text areas, a refused key flashes its
 // field, an installation leaves the key field unselected, the rotor windows are legible, and the help
 // windows open clear of the menu bar on the main window's screen.

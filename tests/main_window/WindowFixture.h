@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window with stand-ins for the platform, for the suites that drive its commands, and the
 // formats of its text areas, and the program's files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a keyboard layout identifier as the number of its leading decimal digits.
 
 #include "LayoutIdentifier.h"

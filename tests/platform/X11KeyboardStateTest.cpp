@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows identifier given to an XKB layout: only the plain Russian layout reads as Russian.
 
 #include "LayoutIdentifier.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A launcher that knows a chosen set of files and programs (none unless the test adds them) and records
 // every check and every start it was asked for.

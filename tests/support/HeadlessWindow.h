@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A test double of the machine window where nobody watches: fixed rotor and key fields, rotor windows
 // that keep only their top line (key setting reads it back). Tests install banks through it.

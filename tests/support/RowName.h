@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names the rows of a data-driven GoogleTest suite, and prints them, by their name field.
 
