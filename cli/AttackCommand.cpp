@@ -120,18 +120,7 @@ bool AttackCommand::Asked(int argc, char** argv)
 
 std::variant<AttackJob, EarlyExit> AttackCommand::Parse(int argc, char** argv)
 {
-    std::vector<std::string> words;
-    std::vector<std::string> operands;
-    bool afterDashes = false;
-    for (int i = 2; i < argc; ++i) {
-        const std::string word = argv[i];
-        if (afterDashes)
-            operands.push_back(word);
-        else if (word == "--")
-            afterDashes = true;
-        else
-            words.push_back(word);
-    }
+    auto [words, operands, afterDashes] = SplitAtDashes(argc, argv, 2);
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (words[i] != "--known" && words[i] != "--at")
             continue;
@@ -264,16 +253,8 @@ int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err)
 int AttackCommand::Main(int argc, char** argv, const StandardStreams& streams)
 {
     auto parsed = Parse(argc, argv);
-    if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
-        if (early->status == 0 && streams.WasClosed(1)) {
-            std::fputs("velista-cli: стандартный вывод закрыт, справку некуда вывести\n", stderr);
-            return 1;
-        }
-        std::fputs(early->text.c_str(), early->status == 0 ? stdout : stderr);
-        if (std::fflush(stdout) != 0)
-            return 1;
-        return early->status;
-    }
+    if (const auto* early = std::get_if<EarlyExit>(&parsed))
+        return ReportEarlyExit(*early, streams);
     const AttackJob& job = std::get<AttackJob>(parsed);
     if ((job.input == "-" || job.known == "-") && streams.WasClosed(0)) {
         std::fputs("velista-cli: стандартный ввод закрыт: укажите файлы фрагмента и шифротекста\n", stderr);

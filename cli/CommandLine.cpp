@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include "StandardStreams.h"
 #include "Utf8.h"
 #include "VelistaIdentity.h"
 
 #include <Alphabet.h>
 #include <CLI/CLI.hpp>
+
+#include <cstdio>
 
 #include <algorithm>
 #include <vector>
@@ -164,22 +167,36 @@ std::string RepeatProblem(const std::vector<std::string>& values, const char* op
 
 }  // namespace
 
+SplitArguments SplitAtDashes(int argc, char** argv, int first)
+{
+    SplitArguments split;
+    for (int i = first; i < argc; ++i) {
+        std::string word = argv[i];
+        if (split.dashes)
+            split.operands.push_back(std::move(word));
+        else if (word == "--")
+            split.dashes = true;
+        else
+            split.words.push_back(std::move(word));
+    }
+    return split;
+}
+
+int ReportEarlyExit(const EarlyExit& early, const StandardStreams& streams)
+{
+    if (early.status == 0 && streams.WasClosed(1)) {
+        std::fputs("velista-cli: стандартный вывод закрыт, справку некуда вывести\n", stderr);
+        return 1;
+    }
+    std::fputs(early.text.c_str(), early.status == 0 ? stdout : stderr);
+    if (std::fflush(stdout) != 0)
+        return 1;
+    return early.status;
+}
+
 std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
 {
-    // Everything after the first "--" is a file name, even one that begins with "-". CLI11 keeps a "--"
-    // given to a command among its extra arguments, so the words are split here.
-    std::vector<std::string> words;
-    std::vector<std::string> operands;
-    bool afterDashes = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
-        if (afterDashes)
-            operands.push_back(word);
-        else if (word == "--")
-            afterDashes = true;
-        else
-            words.push_back(word);
-    }
+    auto [words, operands, afterDashes] = SplitAtDashes(argc, argv, 1);
     if (const std::string problem = OrderProblem(words, afterDashes); !problem.empty())
         return Refuse(problem);
     if (const std::string problem = MissingValue(words); !problem.empty())

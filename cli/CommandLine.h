@@ -6,6 +6,7 @@
 
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace velista::cli {
 
@@ -18,5 +19,19 @@ struct EarlyExit {
 inline constexpr int UsageError = 2;
 
 std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv);
+
+// The arguments from argv[first] on, split at the first "--": everything after it is a file name, even
+// one that begins with "-". CLI11 keeps a "--" given to a command among its extra arguments.
+struct SplitArguments {
+    std::vector<std::string> words;     // before "--"
+    std::vector<std::string> operands;  // after it
+    bool dashes = false;                // "--" was given
+};
+SplitArguments SplitAtDashes(int argc, char** argv, int first);
+
+class StandardStreams;
+// Prints help, the version or the refusal and gives the exit status; help to a closed standard output
+// is refused.
+int ReportEarlyExit(const EarlyExit& early, const StandardStreams& streams);
 
 }  // namespace velista::cli

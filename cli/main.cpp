@@ -29,16 +29,8 @@ int main(int argc, char** argv)
         return AttackCommand::Main(argc, argv, streams);
 
     auto parsed = ParseCommandLine(argc, argv);
-    if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
-        if (early->status == 0 && streams.WasClosed(1)) {
-            std::fputs("velista-cli: стандартный вывод закрыт, справку некуда вывести\n", stderr);
-            return 1;
-        }
-        std::fputs(early->text.c_str(), early->status == 0 ? stdout : stderr);
-        if (std::fflush(stdout) != 0)
-            return 1;
-        return early->status;
-    }
+    if (const auto* early = std::get_if<EarlyExit>(&parsed))
+        return ReportEarlyExit(*early, streams);
     const BatchJob& job = std::get<BatchJob>(parsed);
     if (job.input == "-" && streams.WasClosed(0)) {
         std::fputs("velista-cli: стандартный ввод закрыт: укажите исходный файл или передайте текст на ввод\n",
