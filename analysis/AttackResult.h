@@ -2,7 +2,7 @@
 #pragma once
 // What an attack reports: the settings that fit, how much it examined, how long it took, whether it was cancelled.
 
-#include "AttackSetting.h"
+#include "analysis/AttackSetting.h"
 
 #include <cstdint>
 #include <vector>

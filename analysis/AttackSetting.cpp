@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AttackSetting.h"
+#include "analysis/AttackSetting.h"
 
-#include <Checked.h>
-#include <RotorBank.h>
-#include <RotorCatalogue.h>
+#include "machine/Checked.h"
+#include "machine/RotorBank.h"
+#include "machine/RotorCatalogue.h"
 
 namespace velista::analysis {
 

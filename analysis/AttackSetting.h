@@ -2,7 +2,7 @@
 #pragma once
 // One setting that the attack found: the five rotors, the turns of a key of its class, and where the fragment stands.
 
-#include "RotorTables.h"
+#include "analysis/RotorTables.h"
 
 #include <array>
 #include <cstddef>

@@ -8,7 +8,7 @@
 // exit-row position plus i mod 135 plus a constant of the key, so which fragment positions share an exit position
 // depends on the slot-1 rotor alone, not on the key. Each thread needs its own filter: it keeps scratch marks.
 
-#include "RotorTables.h"
+#include "analysis/RotorTables.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KnownPlaintextAttack.h"
+#include "analysis/KnownPlaintextAttack.h"
 
-#include "FragmentFilter.h"
-#include "MiddleMeeting.h"
-#include "PositionBatch.h"
+#include "analysis/FragmentFilter.h"
+#include "analysis/MiddleMeeting.h"
+#include "analysis/PositionBatch.h"
 
-#include <Checked.h>
+#include "machine/Checked.h"
 
 #include <algorithm>
 #include <condition_variable>

@@ -3,9 +3,9 @@
 // The known-plaintext attack: every setting (rotors, key class, position) that turns a fragment of plain text
 // into the ciphertext, searched on every core, with progress reports and cancellation.
 
-#include "AttackProgress.h"
-#include "AttackResult.h"
-#include "RotorTables.h"
+#include "analysis/AttackProgress.h"
+#include "analysis/AttackResult.h"
+#include "analysis/RotorTables.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MiddleMeeting.h"
+#include "analysis/MiddleMeeting.h"
 
-#include <Checked.h>
+#include "machine/Checked.h"
 
 #include <algorithm>
 

@@ -12,8 +12,8 @@
 // positions, which do not depend on D3; each forward half (rotors 1 to 3, D1, D2: 1,822,500 choices) is looked up
 // there, and each hit fixes D3 and is checked against the whole fragment.
 
-#include "AttackSetting.h"
-#include "RotorTables.h"
+#include "analysis/AttackSetting.h"
+#include "analysis/RotorTables.h"
 
 #include <array>
 #include <atomic>

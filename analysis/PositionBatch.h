@@ -10,9 +10,9 @@
 // halves (E, rotor 2, D2 + offset, rotor 3) serves every position in the batch, each of which adds its 13,500
 // backward halves (rotor 4, rotor 5, D4 + offset) to the table.
 
-#include "AttackSetting.h"
-#include "MiddleMeeting.h"
-#include "RotorTables.h"
+#include "analysis/AttackSetting.h"
+#include "analysis/MiddleMeeting.h"
+#include "analysis/RotorTables.h"
 
 #include <atomic>
 #include <cstddef>

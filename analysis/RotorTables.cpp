@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RotorTables.h"
+#include "analysis/RotorTables.h"
 
 
 namespace velista::analysis {

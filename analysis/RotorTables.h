@@ -2,8 +2,8 @@
 #pragma once
 // The catalogue's rotors as position tables for the search: the one place that reads the machine's rows.
 
-#include <MachineTypes.h>
-#include <RotorCatalogue.h>
+#include "machine/MachineTypes.h"
+#include "machine/RotorCatalogue.h"
 
 #include <array>
 #include <cstdint>

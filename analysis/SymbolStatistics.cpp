@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SymbolStatistics.h"
+#include "analysis/SymbolStatistics.h"
 
-#include <Alphabet.h>
-#include <Checked.h>
+#include "machine/Alphabet.h"
+#include "machine/Checked.h"
 
 #include <algorithm>
 

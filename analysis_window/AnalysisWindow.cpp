@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AnalysisWindow.h"
+#include "analysis_window/AnalysisWindow.h"
 
-#include "FrequencyChart.h"
-#include "NumberText.h"
+#include "analysis_window/FrequencyChart.h"
+#include "analysis_window/NumberText.h"
 
-#include <Alphabet.h>
-#include <KnownPlaintextAttack.h>
-#include <SymbolStatistics.h>
+#include "analysis/KnownPlaintextAttack.h"
+#include "analysis/SymbolStatistics.h"
+#include "machine/Alphabet.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

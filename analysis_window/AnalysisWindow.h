@@ -3,9 +3,9 @@
 // The window «Криптоанализ»: the symbol frequencies of the two text areas side by side, and the known-plaintext
 // attack on the ciphertext area, run in the background, whose result the rotor and key fields can take.
 
-#include <AttackResult.h>
-#include <RotorTables.h>
-#include <SymbolStatistics.h>
+#include "analysis/AttackResult.h"
+#include "analysis/RotorTables.h"
+#include "analysis/SymbolStatistics.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FrequencyChart.h"
+#include "analysis_window/FrequencyChart.h"
 
-#include "NumberText.h"
+#include "analysis_window/NumberText.h"
 
-#include <Alphabet.h>
+#include "machine/Alphabet.h"
 
 #include <QHelpEvent>
 #include <QPainter>

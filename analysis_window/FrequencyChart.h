@@ -3,7 +3,7 @@
 // A bar chart of how often each of the machine's 135 symbols occurs in a text: the punctuation and digits, then
 // the Latin and the Russian capitals and small letters, each group in its usual order.
 
-#include <SymbolStatistics.h>
+#include "analysis/SymbolStatistics.h"
 
 #include <QWidget>
 

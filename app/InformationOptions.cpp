@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velista --help and --version.
 
-#include "InformationOptions.h"
+#include "app/InformationOptions.h"
 
 #include "VelistaIdentity.h"
 

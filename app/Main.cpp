@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velista: the program's start.
 
-#include "ApplicationEventLoop.h"
-#include "CipherMachine.h"
-#include "Form1.h"
-#include "InformationOptions.h"
-#include "QtTranslation.h"
-#include "ProgramIcon.h"
-#include "QtUserDialogs.h"
-#include "SystemPlatform.h"
 #include "VelistaIdentity.h"
+#include "app/InformationOptions.h"
+#include "app/QtTranslation.h"
+#include "installation/CipherMachine.h"
+#include "main_window/Form1.h"
+#include "main_window/QtUserDialogs.h"
+#include "platform/ApplicationEventLoop.h"
+#include "platform/SystemPlatform.h"
+#include "window_kit/ProgramIcon.h"
 
 #include <QApplication>
 

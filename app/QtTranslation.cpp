@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in Russian.
 
-#include "QtTranslation.h"
+#include "app/QtTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -2,17 +2,17 @@
 // How fast the window «Криптоанализ» shows the statistics of the two text areas, in the real main window on the
 // offscreen platform: reading both areas, counting, and painting both charts.
 
-#include "SampleText.h"
+#include "bench/SampleText.h"
 
-#include <AnalysisWindow.h>
-#include <CipherMachine.h>
-#include <Form1.h>
-#include <NoRegistry.h>
-#include <RichTextBox.h>
-#include <SystemBeeper.h>
-#include <SystemLauncher.h>
-#include <UserDialogs.h>
-#include <Windows1251.h>
+#include "analysis_window/AnalysisWindow.h"
+#include "installation/CipherMachine.h"
+#include "machine/Windows1251.h"
+#include "main_window/Form1.h"
+#include "main_window/RichTextBox.h"
+#include "main_window/UserDialogs.h"
+#include "platform/NoRegistry.h"
+#include "platform/SystemBeeper.h"
+#include "platform/SystemLauncher.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

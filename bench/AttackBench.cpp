@@ -2,13 +2,13 @@
 // How fast the known-plaintext attack finds the rotors and the key class, and how fast the symbol statistics count.
 // Each iteration attacks a fragment at another place of the text, so the times are averages over fragments.
 
-#include "SampleText.h"
+#include "bench/SampleText.h"
 
-#include <KnownPlaintextAttack.h>
-#include <RotorBank.h>
-#include <RotorTables.h>
-#include <SymbolStatistics.h>
-#include <Windows1251.h>
+#include "analysis/KnownPlaintextAttack.h"
+#include "analysis/RotorTables.h"
+#include "analysis/SymbolStatistics.h"
+#include "machine/RotorBank.h"
+#include "machine/Windows1251.h"
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>

@@ -3,13 +3,13 @@
 // Russian prose, over random settings and places: the table of fragment length against settings found.
 // Usage: velista_attack_lengths [TRIALS [known|unknown]]; without the second argument both kinds of rows.
 
-#include "SampleText.h"
+#include "bench/SampleText.h"
 
-#include <Alphabet.h>
-#include <RotorBank.h>
-#include <KnownPlaintextAttack.h>
-#include <RotorTables.h>
-#include <Windows1251.h>
+#include "analysis/KnownPlaintextAttack.h"
+#include "analysis/RotorTables.h"
+#include "machine/Alphabet.h"
+#include "machine/RotorBank.h"
+#include "machine/Windows1251.h"
 
 #include <algorithm>
 #include <cstdio>

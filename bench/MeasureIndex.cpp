@@ -2,7 +2,7 @@
 // Measures the index of coincidence of UTF-8 text files over the machine's alphabet: the reference value for
 // Russian text. Usage: velista_measure_index FILE...
 
-#include <SymbolStatistics.h>
+#include "analysis/SymbolStatistics.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SampleText.h"
+#include "bench/SampleText.h"
 
-#include <Windows1251.h>
+#include "machine/Windows1251.h"
 
 #include <array>
 #include <random>

@@ -2,11 +2,11 @@
 // How fast the machine enciphers and deciphers whole texts, in symbols per second, beside a tuned
 // scalar loop over the same bank.
 
-#include "SampleText.h"
+#include "bench/SampleText.h"
 
-#include <Alphabet.h>
-#include <RotorBank.h>
-#include <Windows1251.h>
+#include "machine/Alphabet.h"
+#include "machine/RotorBank.h"
+#include "machine/Windows1251.h"
 #include <benchmark/benchmark.h>
 
 #include <array>

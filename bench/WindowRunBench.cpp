@@ -3,19 +3,19 @@
 // longest wait of the event loop between two passes while it works; also with the path window open,
 // which follows the run once a frame. Also the cost of one timer tick with a long text in each area.
 
-#include "SampleText.h"
+#include "bench/SampleText.h"
 
-#include <ApplicationEventLoop.h>
-#include <CipherMachine.h>
-#include <FilteredField.h>
-#include <Form1.h>
-#include <NoRegistry.h>
-#include <RichTextBox.h>
-#include <SystemBeeper.h>
-#include <SymbolPathWindow.h>
-#include <SystemLauncher.h>
-#include <UserDialogs.h>
-#include <Windows1251.h>
+#include "installation/CipherMachine.h"
+#include "machine/Windows1251.h"
+#include "main_window/FilteredField.h"
+#include "main_window/Form1.h"
+#include "main_window/RichTextBox.h"
+#include "main_window/UserDialogs.h"
+#include "path_window/SymbolPathWindow.h"
+#include "platform/ApplicationEventLoop.h"
+#include "platform/NoRegistry.h"
+#include "platform/SystemBeeper.h"
+#include "platform/SystemLauncher.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the benchmark's Russian sample text, in Windows-1251, for timing the command-line tool.
 
-#include "SampleText.h"
+#include "bench/SampleText.h"
 
 #include <cstdio>
 #include <cstdlib>

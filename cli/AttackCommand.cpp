@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AttackCommand.h"
+#include "cli/AttackCommand.h"
 
-#include "BatchError.h"
-#include "FileErrorReason.h"
-#include "StandardStreams.h"
-#include "Utf8.h"
+#include "cli/BatchError.h"
+#include "cli/StandardStreams.h"
+#include "cli/Utf8.h"
+#include "files/FileErrorReason.h"
 
-#include <Alphabet.h>
+#include "machine/Alphabet.h"
 #include <CLI/CLI.hpp>
-#include <KnownPlaintextAttack.h>
-#include <LineBreakNormalizer.h>
-#include <RotorTables.h>
-#include <Windows1251.h>
+#include "analysis/KnownPlaintextAttack.h"
+#include "analysis/RotorTables.h"
+#include "machine/LineBreakNormalizer.h"
+#include "machine/Windows1251.h"
 
 #include <algorithm>
 #include <cerrno>

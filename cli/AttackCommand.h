@@ -2,8 +2,8 @@
 #pragma once
 // velista-cli attack: the rotors and key that turn a known fragment of plain text into the ciphertext.
 
-#include "AttackJob.h"
-#include "CommandLine.h"
+#include "cli/AttackJob.h"
+#include "cli/CommandLine.h"
 
 #include <cstdio>
 #include <string>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BatchError.h"
+#include "cli/BatchError.h"
 
-#include "FileErrorReason.h"
-#include "Utf8.h"
+#include "cli/Utf8.h"
+#include "files/FileErrorReason.h"
 
 namespace velista::cli {
 

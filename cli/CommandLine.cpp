@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "StandardStreams.h"
-#include "Utf8.h"
 #include "VelistaIdentity.h"
+#include "cli/StandardStreams.h"
+#include "cli/Utf8.h"
 
-#include <Alphabet.h>
+#include "machine/Alphabet.h"
 #include <CLI/CLI.hpp>
 
 #include <cstdio>

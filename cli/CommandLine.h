@@ -2,7 +2,7 @@
 #pragma once
 // Reads the tool's command line into a job, or says why it cannot.
 
-#include "BatchJob.h"
+#include "cli/BatchJob.h"
 
 #include <string>
 #include <variant>

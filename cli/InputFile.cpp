@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InputFile.h"
+#include "cli/InputFile.h"
 
-#include "BatchError.h"
+#include "cli/BatchError.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InterruptCleanup.h"
+#include "cli/InterruptCleanup.h"
 
-#include <Checked.h>
+#include "machine/Checked.h"
 
 #include <climits>
 #include <cstring>

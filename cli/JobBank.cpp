@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "JobBank.h"
+#include "cli/JobBank.h"
 
-#include <Checked.h>
+#include "machine/Checked.h"
 
 #include <array>
 #include <cstdint>

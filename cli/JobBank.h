@@ -2,9 +2,9 @@
 #pragma once
 // The bank a job works with: its rotors installed and turned to its key.
 
-#include "BatchJob.h"
+#include "cli/BatchJob.h"
 
-#include <RotorBank.h>
+#include "machine/RotorBank.h"
 
 namespace velista::cli {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OutputFile.h"
+#include "cli/OutputFile.h"
 
-#include "BatchError.h"
-#include "InterruptCleanup.h"
-#include "Utf8.h"
+#include "cli/BatchError.h"
+#include "cli/InterruptCleanup.h"
+#include "cli/Utf8.h"
 
 #include <cerrno>
 #include <climits>

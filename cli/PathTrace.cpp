@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PathTrace.h"
+#include "cli/PathTrace.h"
 
-#include "InputFile.h"
-#include "JobBank.h"
-#include "OutputFile.h"
-#include "StreamCipher.h"
+#include "cli/InputFile.h"
+#include "cli/JobBank.h"
+#include "cli/OutputFile.h"
+#include "cli/StreamCipher.h"
 
-#include <Alphabet.h>
-#include <LineBreakNormalizer.h>
-#include <Windows1251.h>
+#include "machine/Alphabet.h"
+#include "machine/LineBreakNormalizer.h"
+#include "machine/Windows1251.h"
 
 #include <cstdio>
 

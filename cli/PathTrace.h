@@ -8,9 +8,9 @@
 // Any other character gives its position, U+ and its code in at least four upper-case hex digits, and "-".
 // The bank steps after every position, as in a run.
 
-#include "BatchJob.h"
+#include "cli/BatchJob.h"
 
-#include <SymbolPath.h>
+#include "machine/SymbolPath.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StandardStreams.h"
+#include "cli/StandardStreams.h"
 
-#include <Checked.h>
+#include "machine/Checked.h"
 
 #include <cerrno>
 #include <fcntl.h>

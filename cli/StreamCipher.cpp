@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StreamCipher.h"
+#include "cli/StreamCipher.h"
 
-#include "InputFile.h"
-#include "JobBank.h"
-#include "OutputFile.h"
+#include "cli/InputFile.h"
+#include "cli/JobBank.h"
+#include "cli/OutputFile.h"
 
-#include <LineBreakNormalizer.h>
-#include <RotorBank.h>
+#include "machine/LineBreakNormalizer.h"
+#include "machine/RotorBank.h"
 
 #include <cstdint>
 #include <span>

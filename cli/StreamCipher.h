@@ -3,7 +3,7 @@
 // Runs a job over a file of any size: the input is read piece by piece, its line breaks become CR LF,
 // and each piece is enciphered or deciphered and written before the next is read.
 
-#include "BatchJob.h"
+#include "cli/BatchJob.h"
 
 #include <cstddef>
 

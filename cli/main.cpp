@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // velista-cli: the cipher machine for batch work on files.
 
-#include "AttackCommand.h"
-#include "BatchError.h"
-#include "CommandLine.h"
-#include "InterruptCleanup.h"
-#include "PathTrace.h"
-#include "StandardStreams.h"
-#include "StreamCipher.h"
+#include "cli/AttackCommand.h"
+#include "cli/BatchError.h"
+#include "cli/CommandLine.h"
+#include "cli/InterruptCleanup.h"
+#include "cli/PathTrace.h"
+#include "cli/StandardStreams.h"
+#include "cli/StreamCipher.h"
 
 #include <cstdio>
 

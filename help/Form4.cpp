@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form4.h"
+#include "help/Form4.h"
 
 namespace velista {
 

@@ -2,7 +2,7 @@
 #pragma once
 // The window that shows how to use the program: the page "Справка.htm" under the caption "Справка".
 
-#include "PageWindow.h"
+#include "help/PageWindow.h"
 
 namespace velista {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InformationWindows.h"
+#include "help/InformationWindows.h"
 
-#include "Form4.h"
-#include "frmAbout.h"
-#include "frmBrowser.h"
+#include "help/Form4.h"
+#include "help/frmAbout.h"
+#include "help/frmBrowser.h"
 
-#include "PlaceClearOf.h"
+#include "help/PlaceClearOf.h"
 
 namespace velista {
 

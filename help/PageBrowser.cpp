@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PageBrowser.h"
+#include "help/PageBrowser.h"
 
 #include <QFileInfo>
 #include <QUrl>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PageWindow.h"
+#include "help/PageWindow.h"
 
-#include "PageBrowser.h"
-#include "PlaceClearOf.h"
-#include "ProgramIcon.h"
-#include "Twips.h"
+#include "help/PageBrowser.h"
+#include "help/PlaceClearOf.h"
+#include "window_kit/ProgramIcon.h"
+#include "window_kit/Twips.h"
 
 #include <algorithm>
 

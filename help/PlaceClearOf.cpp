@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlaceClearOf.h"
+#include "help/PlaceClearOf.h"
 
 #include <QGuiApplication>
 #include <QScreen>

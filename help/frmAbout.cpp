@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmAbout.h"
+#include "help/frmAbout.h"
 
-#include "ProgramIcon.h"
-#include "ProgramLauncher.h"
-#include "Twips.h"
 #include "VelistaIdentity.h"
+#include "platform/ProgramLauncher.h"
+#include "window_kit/ProgramIcon.h"
+#include "window_kit/Twips.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

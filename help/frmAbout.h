@@ -3,7 +3,7 @@
 // The About box: names the program, its version and purpose, warns that the cipher is weak, and can
 // start the system-information tool, which it finds in the system registry.
 
-#include "SystemRegistry.h"
+#include "platform/SystemRegistry.h"
 
 #include <QDialog>
 

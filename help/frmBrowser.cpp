@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmBrowser.h"
+#include "help/frmBrowser.h"
 
-#include "PageBrowser.h"
+#include "help/PageBrowser.h"
 
 namespace velista {
 

@@ -2,7 +2,7 @@
 #pragma once
 // The window that shows how the machine works: the page "Велиста_М.htm", captioned with the page's title.
 
-#include "PageWindow.h"
+#include "help/PageWindow.h"
 
 namespace velista {
 

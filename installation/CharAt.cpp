@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CharAt.h"
+#include "installation/CharAt.h"
 
-#include "Checked.h"
+#include "machine/Checked.h"
 
 namespace velista {
 

@@ -2,8 +2,8 @@
 #pragma once
 // The one-symbol accessor of the wiring and the fields; it yields to the event loop on every call.
 
-#include "EventLoop.h"
-#include "MachineTypes.h"
+#include "installation/EventLoop.h"
+#include "machine/MachineTypes.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CipherMachine.h"
+#include "installation/CipherMachine.h"
 
-#include "Alphabet.h"
-#include "CharAt.h"
-#include "RotorWindows.h"
+#include "installation/CharAt.h"
+#include "installation/RotorWindows.h"
+#include "machine/Alphabet.h"
 
 #include <string>
 

@@ -3,12 +3,12 @@
 // The whole machine: the stored wiring, the rotor catalogue, the bank, and whether the bank matches
 // the rotor and key fields.
 
-#include "EventLoop.h"
-#include "LoadCatalogue.h"
-#include "MachineWindow.h"
-#include "RotorBank.h"
-#include "RotorCatalogue.h"
-#include "RotorWiringText.h"
+#include "installation/EventLoop.h"
+#include "installation/LoadCatalogue.h"
+#include "installation/MachineWindow.h"
+#include "machine/RotorBank.h"
+#include "machine/RotorCatalogue.h"
+#include "machine/RotorWiringText.h"
 
 #include <string_view>
 

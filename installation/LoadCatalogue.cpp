@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LoadCatalogue.h"
+#include "installation/LoadCatalogue.h"
 
-#include "CharAt.h"
+#include "installation/CharAt.h"
 
 namespace velista {
 

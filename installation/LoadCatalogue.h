@@ -2,9 +2,9 @@
 #pragma once
 // Building the catalogue symbol by symbol, as the installation does, yielding to the event loop.
 
-#include "EventLoop.h"
-#include "RotorCatalogue.h"
-#include "RotorWiringText.h"
+#include "installation/EventLoop.h"
+#include "machine/RotorCatalogue.h"
+#include "machine/RotorWiringText.h"
 
 namespace velista {
 

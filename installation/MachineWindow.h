@@ -3,7 +3,7 @@
 // What the machine needs of the window that shows it: the rotor windows, the rotor and key fields,
 // the run buttons, a message box and the event loop.
 
-#include "EventLoop.h"
+#include "installation/EventLoop.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RotorWindows.h"
+#include "installation/RotorWindows.h"
 
 #include <string>
 

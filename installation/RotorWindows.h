@@ -3,8 +3,8 @@
 // The bank shown in the rotor windows: turning and stepping that repaint the slots they move, and whole
 // texts that repaint the slots that turned.
 
-#include "MachineWindow.h"
-#include "RotorBank.h"
+#include "installation/MachineWindow.h"
+#include "machine/RotorBank.h"
 
 #include <cstddef>
 #include <cstdint>

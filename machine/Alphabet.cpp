@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Alphabet.h"
+#include "machine/Alphabet.h"
 
-#include "Checked.h"
-#include "MachineTypes.h"
-#include "RotorWiringText.h"
+#include "machine/Checked.h"
+#include "machine/MachineTypes.h"
+#include "machine/RotorWiringText.h"
 
 namespace velista {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Checked.h"
+#include "machine/Checked.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FilterKey.h"
+#include "machine/FilterKey.h"
 
-#include "RotorWiringText.h"
-#include "Windows1251.h"
+#include "machine/RotorWiringText.h"
+#include "machine/Windows1251.h"
 
 namespace velista {
 

@@ -2,7 +2,7 @@
 #pragma once
 // The character filter of the rotor field, the key field and the runs, with the three sets they allow.
 
-#include "Beeper.h"
+#include "machine/Beeper.h"
 
 #include <cstdint>
 #include <string>

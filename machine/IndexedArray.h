@@ -2,7 +2,7 @@
 #pragma once
 // A fixed array indexed from First to Last, as the machine counts (rows from 0, slots from 1), every index checked.
 
-#include "Checked.h"
+#include "machine/Checked.h"
 
 #include <array>
 #include <cstddef>

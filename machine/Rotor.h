@@ -2,8 +2,8 @@
 #pragma once
 // A rotor: two rows of 135 symbols that always turn together.
 
-#include "IndexedArray.h"
-#include "MachineTypes.h"
+#include "machine/IndexedArray.h"
+#include "machine/MachineTypes.h"
 
 namespace velista {
 

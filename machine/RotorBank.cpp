@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RotorBank.h"
+#include "machine/RotorBank.h"
 
-#include "Checked.h"
+#include "machine/Checked.h"
 
 #include <algorithm>
 

@@ -3,13 +3,13 @@
 // The five installed rotors and their step counters: setting, turning, odometer stepping, the path of a
 // symbol and whole texts.
 
-#include "IndexedArray.h"
-#include "MachineTypes.h"
-#include "RotorCatalogue.h"
-#include "RotorSlot.h"
-#include "SymbolPath.h"
-#include "TextCipher.h"
-#include "TextResult.h"
+#include "machine/IndexedArray.h"
+#include "machine/MachineTypes.h"
+#include "machine/RotorCatalogue.h"
+#include "machine/RotorSlot.h"
+#include "machine/SymbolPath.h"
+#include "machine/TextCipher.h"
+#include "machine/TextResult.h"
 
 #include <array>
 #include <cstddef>

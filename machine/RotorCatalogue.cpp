@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RotorCatalogue.h"
+#include "machine/RotorCatalogue.h"
 
 namespace velista {
 

@@ -2,10 +2,10 @@
 #pragma once
 // The ten rotors 0 to 9, built from the wiring texts.
 
-#include "IndexedArray.h"
-#include "MachineTypes.h"
-#include "Rotor.h"
-#include "RotorWiringText.h"
+#include "machine/IndexedArray.h"
+#include "machine/MachineTypes.h"
+#include "machine/Rotor.h"
+#include "machine/RotorWiringText.h"
 
 #include <cstdint>
 

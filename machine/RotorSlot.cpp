@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RotorSlot.h"
+#include "machine/RotorSlot.h"
 
-#include "Checked.h"
+#include "machine/Checked.h"
 
 namespace velista {
 

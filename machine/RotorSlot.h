@@ -3,8 +3,8 @@
 // One slot of the bank: a copy of a catalogue rotor and how far it has turned since it was copied.
 // Turning moves an offset rather than the 270 symbols of the rows.
 
-#include "MachineTypes.h"
-#include "Rotor.h"
+#include "machine/MachineTypes.h"
+#include "machine/Rotor.h"
 
 #include <cstdint>
 

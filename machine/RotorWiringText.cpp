@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RotorWiringText.h"
+#include "machine/RotorWiringText.h"
 
-#include "Checked.h"
+#include "machine/Checked.h"
 
 namespace velista {
 

@@ -2,7 +2,7 @@
 #pragma once
 // The twenty stored wiring texts: text r is rotor r's entry row, text r + 10 its exit row.
 
-#include "IndexedArray.h"
+#include "machine/IndexedArray.h"
 
 #include <string>
 #include <string_view>

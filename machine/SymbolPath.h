@@ -2,7 +2,7 @@
 #pragma once
 // The way one symbol goes through the bank as it stands: four hops between neighbouring slots.
 
-#include "MachineTypes.h"
+#include "machine/MachineTypes.h"
 
 #include <array>
 #include <cstdint>

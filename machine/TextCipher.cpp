@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TextCipher.h"
+#include "machine/TextCipher.h"
 
-#include "Checked.h"
-#include "RotorBank.h"
-#include "Windows1251.h"
+#include "machine/Checked.h"
+#include "machine/RotorBank.h"
+#include "machine/Windows1251.h"
 
 #include <algorithm>
 #include <optional>

@@ -7,8 +7,8 @@
 // a time, so their hops fold into one table for each such stretch (and slots 3 to 5 into one for each
 // 18,225 steps); a symbol then costs two table lookups. The results equal the bank's symbol-by-symbol path.
 
-#include "MachineTypes.h"
-#include "TextResult.h"
+#include "machine/MachineTypes.h"
+#include "machine/TextResult.h"
 
 #include <array>
 #include <cstddef>

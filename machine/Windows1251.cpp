@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Windows1251.h"
+#include "machine/Windows1251.h"
 
-#include "Checked.h"
+#include "machine/Checked.h"
 
 #include <array>
 

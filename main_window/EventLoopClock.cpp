@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EventLoopClock.h"
+#include "main_window/EventLoopClock.h"
 
 #include <QEventLoop>
 #include <QTimer>

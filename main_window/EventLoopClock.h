@@ -2,7 +2,7 @@
 #pragma once
 // The run clock of the program: wall time, and waits in an event loop of their own.
 
-#include "RunClock.h"
+#include "main_window/RunClock.h"
 
 #include <QElapsedTimer>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FilteredField.h"
+#include "main_window/FilteredField.h"
 
-#include "Beeper.h"
-#include "FilterKey.h"
-#include "Windows1251.h"
+#include "machine/Beeper.h"
+#include "machine/FilterKey.h"
+#include "machine/Windows1251.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -3,9 +3,9 @@
 // The main window: tool strip, the plain-text and ciphertext areas, the rotor panel with the rotor
 // windows and the rotor and key fields, the menu and the status bar; the window the machine works in.
 
-#include "MachineWindow.h"
-#include "Platform.h"
-#include "RunSpeed.h"
+#include "installation/MachineWindow.h"
+#include "main_window/RunSpeed.h"
+#include "platform/Platform.h"
 
 #include <QMainWindow>
 

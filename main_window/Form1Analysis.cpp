@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's part in the window «Криптоанализ»: the entry "Криптоанализ" (F9) opens it.
 
-#include "Form1.h"
+#include "main_window/Form1.h"
 
-#include "FilteredField.h"
-#include "RichTextBox.h"
+#include "main_window/FilteredField.h"
+#include "main_window/RichTextBox.h"
 
-#include <AnalysisWindow.h>
+#include "analysis_window/AnalysisWindow.h"
 
 #include <QAction>
 

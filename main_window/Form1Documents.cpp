@@ -2,12 +2,12 @@
 // The document commands of the tool strip and the menu " Файл ": open, save and clear the plain text and
 // the ciphertext.
 
-#include "Form1.h"
+#include "main_window/Form1.h"
 
-#include "RichTextBox.h"
-#include "TextFile.h"
-#include "ThreeDButton.h"
-#include "UserDialogs.h"
+#include "main_window/RichTextBox.h"
+#include "main_window/TextFile.h"
+#include "main_window/ThreeDButton.h"
+#include "main_window/UserDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,16 +2,16 @@
 // The encryption and decryption runs: the source copied into the working area, then turned into the
 // result there slice by slice, paced to be watched.
 
-#include "Form1.h"
+#include "main_window/Form1.h"
 
-#include "CipherMachine.h"
-#include "Fonts.h"
-#include "RichTextBox.h"
-#include "RotorWindows.h"
-#include "RunClock.h"
-#include "RunPacer.h"
-#include "StatusBar.h"
-#include "ThreeDButton.h"
+#include "installation/CipherMachine.h"
+#include "installation/RotorWindows.h"
+#include "main_window/RichTextBox.h"
+#include "main_window/RunClock.h"
+#include "main_window/RunPacer.h"
+#include "main_window/StatusBar.h"
+#include "main_window/ThreeDButton.h"
+#include "window_kit/Fonts.h"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>

@@ -2,20 +2,20 @@
 // The main window's state: what the machine does to it, the status writers, the timer rule of the run
 // buttons, the rotor and key fields and their installation, the rotor panel switch and «Выход».
 
-#include "Form1.h"
+#include "main_window/Form1.h"
 
-#include "ApplicationEventLoop.h"
-#include "CipherMachine.h"
-#include "FilteredField.h"
-#include "InformationWindows.h"
-#include "LayoutIdentifier.h"
-#include "RichTextBox.h"
-#include "RotorWindow.h"
-#include "StatusBar.h"
-#include "ThreeDButton.h"
-#include "ThreeDPanel.h"
-#include "Twips.h"
-#include "UserDialogs.h"
+#include "help/InformationWindows.h"
+#include "installation/CipherMachine.h"
+#include "main_window/FilteredField.h"
+#include "main_window/RichTextBox.h"
+#include "main_window/RotorWindow.h"
+#include "main_window/StatusBar.h"
+#include "main_window/ThreeDButton.h"
+#include "main_window/ThreeDPanel.h"
+#include "main_window/UserDialogs.h"
+#include "platform/ApplicationEventLoop.h"
+#include "platform/LayoutIdentifier.h"
+#include "window_kit/Twips.h"
 
 #include <QAction>
 #include <QApplication>

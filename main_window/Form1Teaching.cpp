@@ -2,15 +2,15 @@
 // The menu " Обучение " of the main window: the run's speed, the pause and single steps, and the path
 // window that follows the run.
 
-#include "Form1.h"
+#include "main_window/Form1.h"
 
-#include "CipherMachine.h"
-#include "FilteredField.h"
-#include "RotorWindows.h"
-#include "RunClock.h"
-#include "RunPacer.h"
-#include "PathSnapshot.h"
-#include "SymbolPathWindow.h"
+#include "installation/CipherMachine.h"
+#include "installation/RotorWindows.h"
+#include "main_window/FilteredField.h"
+#include "main_window/RunClock.h"
+#include "main_window/RunPacer.h"
+#include "path_window/PathSnapshot.h"
+#include "path_window/SymbolPathWindow.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QtUserDialogs.h"
+#include "main_window/QtUserDialogs.h"
 
 #include <QDir>
 #include <QFileDialog>

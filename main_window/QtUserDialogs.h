@@ -2,7 +2,7 @@
 #pragma once
 // The main window's modal boxes and file dialogs, as the platform shows them.
 
-#include "UserDialogs.h"
+#include "main_window/UserDialogs.h"
 
 namespace velista {
 

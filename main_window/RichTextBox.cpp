@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RichTextBox.h"
+#include "main_window/RichTextBox.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

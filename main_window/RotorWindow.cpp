@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RotorWindow.h"
+#include "main_window/RotorWindow.h"
 
 #include <QPainter>
 

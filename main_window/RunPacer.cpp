@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RunPacer.h"
+#include "main_window/RunPacer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 // The two slow speeds make one position a frame, a second or a tenth of a second long; "Без задержек"
 // skips the slow start.
 
-#include "RunSpeed.h"
+#include "main_window/RunSpeed.h"
 
 #include <QtGlobal>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StatusBar.h"
+#include "main_window/StatusBar.h"
 
-#include "Checked.h"
-#include "Fonts.h"
-#include "KeyboardState.h"
-#include "Twips.h"
+#include "machine/Checked.h"
+#include "platform/KeyboardState.h"
+#include "window_kit/Fonts.h"
+#include "window_kit/Twips.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TextFile.h"
+#include "main_window/TextFile.h"
 
-#include "FileErrorReason.h"
-#include "Windows1251.h"
+#include "files/FileErrorReason.h"
+#include "machine/Windows1251.h"
 
 #include <QFile>
 #include <QFileInfo>

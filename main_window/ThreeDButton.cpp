@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ThreeDButton.h"
+#include "main_window/ThreeDButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ThreeDPanel.h"
+#include "main_window/ThreeDPanel.h"
 
 #include <QPainter>
 

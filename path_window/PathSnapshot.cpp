@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PathSnapshot.h"
+#include "path_window/PathSnapshot.h"
 
-#include <Alphabet.h>
-#include <RotorBank.h>
+#include "machine/Alphabet.h"
+#include "machine/RotorBank.h"
 
 namespace velista {
 

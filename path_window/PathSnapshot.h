@@ -3,8 +3,8 @@
 // What the path window draws of one symbol's way through the bank, taken while the bank stood as it did
 // for that symbol: the hops, and each slot's rows around the positions the hops use.
 
-#include <MachineTypes.h>
-#include <SymbolPath.h>
+#include "machine/MachineTypes.h"
+#include "machine/SymbolPath.h"
 
 #include <array>
 #include <cstdint>

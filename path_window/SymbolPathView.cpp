@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SymbolPathView.h"
+#include "path_window/SymbolPathView.h"
 
 #include <QPainter>
 #include <QPainterPath>

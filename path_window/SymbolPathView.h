@@ -3,7 +3,7 @@
 // The drawing of the path window: five slots side by side, each with its entry and exit row around the
 // positions the path uses, and the four hops in four colours; decryption runs right to left.
 
-#include "PathSnapshot.h"
+#include "path_window/PathSnapshot.h"
 
 #include <QColor>
 #include <QWidget>

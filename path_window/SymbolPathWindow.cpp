@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SymbolPathWindow.h"
+#include "path_window/SymbolPathWindow.h"
 
-#include "SymbolPathView.h"
+#include "path_window/SymbolPathView.h"
 
-#include <RotorBank.h>
+#include "machine/RotorBank.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

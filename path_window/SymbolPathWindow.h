@@ -4,7 +4,7 @@
 // run it follows the position the run has made; with no run, it shows the path of a symbol typed into its
 // field through the bank as it stands, like the lamp board of a rotor machine.
 
-#include "PathSnapshot.h"
+#include "path_window/PathSnapshot.h"
 
 #include <QWidget>
 

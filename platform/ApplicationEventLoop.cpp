@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ApplicationEventLoop.h"
+#include "platform/ApplicationEventLoop.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 #pragma once
 // The application's event loop: the one place the program yields to let the pending events run.
 
-#include "EventLoop.h"
+#include "installation/EventLoop.h"
 
 namespace velista {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InputMethodKeyboardState.h"
+#include "platform/InputMethodKeyboardState.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>

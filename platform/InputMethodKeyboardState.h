@@ -2,7 +2,7 @@
 #pragma once
 // The keyboard where the platform tells no more than the input method's locale (Wayland, macOS, offscreen).
 
-#include "KeyboardState.h"
+#include "platform/KeyboardState.h"
 
 namespace velista {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LayoutIdentifier.h"
+#include "platform/LayoutIdentifier.h"
 
 namespace velista {
 

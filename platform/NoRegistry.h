@@ -2,7 +2,7 @@
 #pragma once
 // The registry of a system that has none: every key is missing.
 
-#include "SystemRegistry.h"
+#include "platform/SystemRegistry.h"
 
 namespace velista {
 

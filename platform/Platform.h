@@ -2,10 +2,10 @@
 #pragma once
 // The platform services the windows use, gathered so that tests can hand in stand-ins.
 
-#include "Beeper.h"
-#include "KeyboardState.h"
-#include "ProgramLauncher.h"
-#include "SystemRegistry.h"
+#include "machine/Beeper.h"
+#include "platform/KeyboardState.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/SystemRegistry.h"
 
 namespace velista {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SystemBeeper.h"
+#include "platform/SystemBeeper.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 #pragma once
 // The system beep, merged when beeps come faster than they can sound.
 
-#include "Beeper.h"
+#include "machine/Beeper.h"
 
 #include <QElapsedTimer>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SystemLauncher.h"
+#include "platform/SystemLauncher.h"
 
 #include <QFileInfo>
 #include <QProcess>

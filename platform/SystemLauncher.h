@@ -2,7 +2,7 @@
 #pragma once
 // Starts programs and finds files through Qt.
 
-#include "ProgramLauncher.h"
+#include "platform/ProgramLauncher.h"
 
 namespace velista {
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SystemPlatform.h"
+#include "platform/SystemPlatform.h"
 
-#include "SystemBeeper.h"
-#include "SystemLauncher.h"
+#include "platform/SystemBeeper.h"
+#include "platform/SystemLauncher.h"
 
 #ifdef _WIN32
-#include "WindowsKeyboardState.h"
-#include "WindowsRegistry.h"
+#include "platform/WindowsKeyboardState.h"
+#include "platform/WindowsRegistry.h"
 #else
-#include "InputMethodKeyboardState.h"
-#include "NoRegistry.h"
-#include "X11KeyboardState.h"
+#include "platform/InputMethodKeyboardState.h"
+#include "platform/NoRegistry.h"
+#include "platform/X11KeyboardState.h"
 
 #include <QGuiApplication>
 #endif

@@ -2,7 +2,7 @@
 #pragma once
 // The real platform services of the system the program runs on.
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowsKeyboardState.h"
+#include "platform/WindowsKeyboardState.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 #pragma once
 // The keyboard as Windows reports it to the user-interface thread.
 
-#include "KeyboardState.h"
+#include "platform/KeyboardState.h"
 
 namespace velista {
 

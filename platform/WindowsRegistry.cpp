@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowsRegistry.h"
+#include "platform/WindowsRegistry.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

@@ -2,7 +2,7 @@
 #pragma once
 // The Windows registry through the single-byte advapi32 calls.
 
-#include "SystemRegistry.h"
+#include "platform/SystemRegistry.h"
 
 namespace velista {
 

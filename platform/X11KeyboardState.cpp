@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "X11KeyboardState.h"
+#include "platform/X11KeyboardState.h"
 
 #include <QGuiApplication>
 

@@ -2,7 +2,7 @@
 #pragma once
 // The keyboard as the X server reports it: the lock indicators and the active XKB layout group.
 
-#include "KeyboardState.h"
+#include "platform/KeyboardState.h"
 
 #include <string_view>
 

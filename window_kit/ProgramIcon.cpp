@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProgramIcon.h"
+#include "window_kit/ProgramIcon.h"
 
 namespace velista {
 

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The known-plaintext attack against ciphertexts made by the machine's own whole-text path.
 
-#include <AttackSetting.h>
-#include <CipherMachine.h>
-#include <HeadlessWindow.h>
-#include <KnownPlaintextAttack.h>
-#include <RotorTables.h>
+#include "analysis/AttackSetting.h"
+#include "analysis/KnownPlaintextAttack.h"
+#include "analysis/RotorTables.h"
+#include "installation/CipherMachine.h"
+#include "tests/support/HeadlessWindow.h"
 
-#include "RowName.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
-#include <Alphabet.h>
+#include "machine/Alphabet.h"
 
 #include <random>
 #include <stop_token>

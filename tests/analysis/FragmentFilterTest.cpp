@@ -2,12 +2,12 @@
 // The quick test of fragment positions: characters outside the alphabet in place, and the slot-1 rotors under which
 // equal slot-1 exit positions meet equal ciphertext symbols.
 
-#include "RowName.h"
+#include "tests/support/RowName.h"
 
-#include <CipherMachine.h>
-#include <FragmentFilter.h>
-#include <HeadlessWindow.h>
-#include <RotorTables.h>
+#include "analysis/FragmentFilter.h"
+#include "analysis/RotorTables.h"
+#include "installation/CipherMachine.h"
+#include "tests/support/HeadlessWindow.h"
 
 #include <gtest/gtest.h>
 

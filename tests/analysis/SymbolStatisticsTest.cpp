@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Symbol counts and the index of coincidence against counts made by hand.
 
-#include <SymbolStatistics.h>
+#include "analysis/SymbolStatistics.h"
 
-#include "RowName.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // The window «Криптоанализ» opened from the main window: statistics against counts made by hand, and the attack
 // on ciphertexts enciphered through the core, with «Установить», «Отмена» and the messages a student reads.
 
-#include "WindowFixture.h"
+#include "tests/main_window/WindowFixture.h"
 
-#include <AnalysisWindow.h>
-#include <FrequencyChart.h>
-#include <RotorBank.h>
-#include <RotorCatalogue.h>
-#include <ThreeDButton.h>
+#include "analysis_window/AnalysisWindow.h"
+#include "analysis_window/FrequencyChart.h"
+#include "machine/RotorBank.h"
+#include "machine/RotorCatalogue.h"
+#include "main_window/ThreeDButton.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -2,8 +2,8 @@
 // The program's start: Qt's texts in Russian under a Russian locale only, and --help / --version answered
 // by the built program on a machine without a display.
 
-#include "QtTranslation.h"
 #include "VelistaIdentity.h"
+#include "app/QtTranslation.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built velista-cli attack on files enciphered through the core, as a student's batch job would.
 
-#include "RowName.h"
+#include "tests/support/RowName.h"
 
-#include <LineBreakNormalizer.h>
-#include <Utf8.h>
-#include <RotorBank.h>
-#include <RotorCatalogue.h>
-#include <Windows1251.h>
+#include "cli/Utf8.h"
+#include "machine/LineBreakNormalizer.h"
+#include "machine/RotorBank.h"
+#include "machine/RotorCatalogue.h"
+#include "machine/Windows1251.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built velista-cli on files, as a user's batch job would.
 
-#include <CipherMachine.h>
-#include <HeadlessWindow.h>
-#include <RowName.h>
-#include <LineBreakNormalizer.h>
-#include <Windows1251.h>
-#include <Alphabet.h>
-#include <RotorWindows.h>
+#include "installation/CipherMachine.h"
+#include "installation/RotorWindows.h"
+#include "machine/Alphabet.h"
+#include "machine/LineBreakNormalizer.h"
+#include "machine/Windows1251.h"
+#include "tests/support/HeadlessWindow.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 

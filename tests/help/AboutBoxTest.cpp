@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: its controls, texts and version, the etched separator, and the keys that close it.
 
-#include "FakeLauncher.h"
-#include "NoRegistry.h"
 #include "VelistaIdentity.h"
-#include "frmAbout.h"
+#include "help/frmAbout.h"
+#include "platform/NoRegistry.h"
+#include "tests/support/FakeLauncher.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -2,7 +2,7 @@
 #pragma once
 // A registry held in memory that behaves like the system's single-byte calls and records what was asked.
 
-#include "SystemRegistry.h"
+#include "platform/SystemRegistry.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // GetKeyValue: reading one registry value as text, as the About box looks for the system-information tool.
 
-#include "FakeRegistry.h"
-#include "FakeLauncher.h"
-#include "frmAbout.h"
+#include "help/frmAbout.h"
+#include "tests/help/FakeRegistry.h"
+#include "tests/support/FakeLauncher.h"
 
 #include <QtTest>
 

@@ -2,13 +2,13 @@
 // The two help windows and the owner that opens them: captions, geometry, the page path, one window of
 // each kind, and a fresh load after closing.
 
-#include "FakeLauncher.h"
-#include "Form4.h"
-#include "InformationWindows.h"
-#include "NoRegistry.h"
-#include "PageBrowser.h"
-#include "frmAbout.h"
-#include "frmBrowser.h"
+#include "help/Form4.h"
+#include "help/InformationWindows.h"
+#include "help/PageBrowser.h"
+#include "help/frmAbout.h"
+#include "help/frmBrowser.h"
+#include "platform/NoRegistry.h"
+#include "tests/support/FakeLauncher.h"
 
 #include <QtTest>
 

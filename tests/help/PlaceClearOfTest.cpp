@@ -3,10 +3,10 @@
 // on the same screen; and the About box's copyright sign, drawn by a face that has it even where the
 // face standing in for Symbol is symbol-encoded.
 
-#include "FakeLauncher.h"
-#include "NoRegistry.h"
-#include "PlaceClearOf.h"
-#include "frmAbout.h"
+#include "help/PlaceClearOf.h"
+#include "help/frmAbout.h"
+#include "platform/NoRegistry.h"
+#include "tests/support/FakeLauncher.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -2,10 +2,10 @@
 // StartSysInfo: the About box finds the system-information tool through two registry entries, or says
 // that it is unavailable.
 
-#include "FakeLauncher.h"
-#include "FakeRegistry.h"
-#include "NoRegistry.h"
-#include "frmAbout.h"
+#include "help/frmAbout.h"
+#include "platform/NoRegistry.h"
+#include "tests/help/FakeRegistry.h"
+#include "tests/support/FakeLauncher.h"
 
 #include <QtTest>
 #include <QtWidgets>

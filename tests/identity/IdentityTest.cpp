@@ -2,8 +2,8 @@
 // The title, version and desktop id that the build writes once: the packaging files that must repeat them
 // as text agree with it, and both programs print it on --version.
 
-#include "RowName.h"
 #include "VelistaIdentity.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 

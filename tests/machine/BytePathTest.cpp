@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1251 byte path against the UTF-16 path: the same text, the same result, the same bank after.
 
-#include "FakeMachineWindow.h"
-#include "Windows1251.h"
+#include "machine/Windows1251.h"
+#include "tests/machine/FakeMachineWindow.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Setting the bank directly from rotor numbers and a key leaves it exactly as the installation does.
 
-#include "FakeMachineWindow.h"
-#include "HeadlessWindow.h"
+#include "tests/machine/FakeMachineWindow.h"
+#include "tests/support/HeadlessWindow.h"
 
 namespace velista::test {
 

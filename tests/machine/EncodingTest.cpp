@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1251, the code page of the program's files, and the line breaks of text read in pieces.
 
-#include "FakeMachineWindow.h"
-#include "LineBreakNormalizer.h"
-#include "Windows1251.h"
+#include "machine/LineBreakNormalizer.h"
+#include "machine/Windows1251.h"
+#include "tests/machine/FakeMachineWindow.h"
 
 namespace velista::test {
 

@@ -3,13 +3,13 @@
 // A stand-in for the main window that records what the machine does to it, and helpers shared by the
 // machine tests.
 
-#include "Alphabet.h"
-#include "Beeper.h"
-#include "CipherMachine.h"
-#include "CountingBeeper.h"
-#include "RowName.h"
-#include "RotorWindows.h"
-#include "Windows1251.h"
+#include "installation/CipherMachine.h"
+#include "installation/RotorWindows.h"
+#include "machine/Alphabet.h"
+#include "machine/Beeper.h"
+#include "machine/Windows1251.h"
+#include "tests/support/CountingBeeper.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Installing the rotors named in the rotor field and turning each slot until its key symbol is on top.
 
-#include "FakeMachineWindow.h"
-#include "HeadlessWindow.h"
+#include "tests/machine/FakeMachineWindow.h"
+#include "tests/support/HeadlessWindow.h"
 
 #include <tuple>
 

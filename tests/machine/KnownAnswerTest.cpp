@@ -2,7 +2,7 @@
 // Fixed answers of the machine, worked out once by hand and with the command-line tool: a misreading
 // shared by the fast path, the symbol path and the tool would pass every comparison among them.
 
-#include "FakeMachineWindow.h"
+#include "tests/machine/FakeMachineWindow.h"
 
 #include <span>
 #include <string>

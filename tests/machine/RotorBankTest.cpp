@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a slot, with its rotor window, and the programming errors that stop the program.
 
-#include "FakeMachineWindow.h"
+#include "tests/machine/FakeMachineWindow.h"
 
 namespace velista::test {
 

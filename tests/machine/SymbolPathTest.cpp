@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The four hops of a symbol through the bank, and the odometer stepping of the bank.
 
-#include "FakeMachineWindow.h"
+#include "tests/machine/FakeMachineWindow.h"
 
 namespace velista::test {
 

@@ -2,7 +2,7 @@
 // The whole-text operations of the bank against a run made symbol by symbol, as the program's runs do:
 // transform the symbol when it belongs to the alphabet, then step the bank.
 
-#include "FakeMachineWindow.h"
+#include "tests/machine/FakeMachineWindow.h"
 
 #include <algorithm>
 #include <span>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The alphabet, the twenty wiring texts, the catalogue built from them, CharAt and the character filter.
 
-#include "CharAt.h"
-#include "FakeMachineWindow.h"
-#include "FilterKey.h"
+#include "installation/CharAt.h"
+#include "machine/FilterKey.h"
+#include "tests/machine/FakeMachineWindow.h"
 
 #include <algorithm>
 

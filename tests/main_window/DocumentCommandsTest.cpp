@@ -3,12 +3,12 @@
 // cancelled dialogs, files that cannot be read or written, the bytes of a file through an area and back,
 // the two "new" commands and the shortcuts that reach the commands while their buttons are hidden.
 
-#include "StatusBar.h"
-#include "ThreeDButton.h"
-#include "WindowFixture.h"
+#include "main_window/StatusBar.h"
+#include "main_window/ThreeDButton.h"
+#include "tests/main_window/WindowFixture.h"
 
-#include "QtUserDialogs.h"
-#include "TextFile.h"
+#include "main_window/QtUserDialogs.h"
+#include "main_window/TextFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,9 +2,9 @@
 // The main window's rotor and key fields with their filters and change handlers, installing the rotors
 // through the button, the polling timer's rule, the locked state during a run and the rotor panel switch.
 
-#include "Form1Suite.h"
+#include "tests/main_window/Form1Suite.h"
 
-#include "NoRegistry.h"
+#include "platform/NoRegistry.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -3,15 +3,15 @@
 // What the main window's suites share: the window in its fixture, the status texts, typing into a field,
 // installing through the fields and the button, and the checks of an installed bank.
 
-#include "CipherMachine.h"
-#include "FilteredField.h"
-#include "Form1.h"
-#include "RichTextBox.h"
-#include "RotorWindow.h"
-#include "StatusBar.h"
-#include "ThreeDButton.h"
-#include "ThreeDPanel.h"
-#include "WindowFixture.h"
+#include "installation/CipherMachine.h"
+#include "main_window/FilteredField.h"
+#include "main_window/Form1.h"
+#include "main_window/RichTextBox.h"
+#include "main_window/RotorWindow.h"
+#include "main_window/StatusBar.h"
+#include "main_window/ThreeDButton.h"
+#include "main_window/ThreeDPanel.h"
+#include "tests/main_window/WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QLabel>

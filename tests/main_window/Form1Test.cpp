@@ -2,9 +2,9 @@
 // The main window on the offscreen platform as designed: its controls, tab order, fonts and colours,
 // first texts, fixed size, menus and shortcuts, status panels and lock indicators.
 
-#include "Form1Suite.h"
+#include "tests/main_window/Form1Suite.h"
 
-#include "NoRegistry.h"
+#include "platform/NoRegistry.h"
 
 #include <QAction>
 #include <QClipboard>

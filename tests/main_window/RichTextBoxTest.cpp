@@ -2,7 +2,7 @@
 // The text area counts every line break as CR LF: in its text, its symbol count and the positions by which
 // the runs select and replace one symbol at a time.
 
-#include "RichTextBox.h"
+#include "main_window/RichTextBox.h"
 
 #include <QtTest>
 

@@ -3,13 +3,13 @@
 // symbol and against the command-line tool, the window's state around a run, the format of the areas,
 // and changes made to the texts while a run works.
 
-#include "HeadlessWindow.h"
-#include "RotorWindows.h"
-#include "RotorWindow.h"
-#include "StatusBar.h"
-#include "ThreeDButton.h"
-#include "ThreeDPanel.h"
-#include "WindowFixture.h"
+#include "installation/RotorWindows.h"
+#include "main_window/RotorWindow.h"
+#include "main_window/StatusBar.h"
+#include "main_window/ThreeDButton.h"
+#include "main_window/ThreeDPanel.h"
+#include "tests/main_window/WindowFixture.h"
+#include "tests/support/HeadlessWindow.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

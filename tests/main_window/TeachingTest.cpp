@@ -3,20 +3,20 @@
 // run, and the path window against the machine. The run's time comes from a clock the test drives, so
 // nothing here waits for real time to pass.
 
-#include "EventLoopClock.h"
-#include "HeadlessWindow.h"
-#include "PathSnapshot.h"
-#include "RotorWindow.h"
-#include "RotorWindows.h"
-#include "RunClock.h"
-#include "SymbolPathView.h"
-#include "StatusBar.h"
-#include "SymbolPathWindow.h"
-#include "ThreeDButton.h"
-#include "ThreeDPanel.h"
-#include "WindowFixture.h"
+#include "installation/RotorWindows.h"
+#include "main_window/EventLoopClock.h"
+#include "main_window/RotorWindow.h"
+#include "main_window/RunClock.h"
+#include "main_window/StatusBar.h"
+#include "main_window/ThreeDButton.h"
+#include "main_window/ThreeDPanel.h"
+#include "path_window/PathSnapshot.h"
+#include "path_window/SymbolPathView.h"
+#include "path_window/SymbolPathWindow.h"
+#include "tests/main_window/WindowFixture.h"
+#include "tests/support/HeadlessWindow.h"
 
-#include <Alphabet.h>
+#include "machine/Alphabet.h"
 
 #include <QActionGroup>
 #include <QCheckBox>

@@ -6,11 +6,11 @@
 // Two offscreen screens side by side, a large one and a small one, come from a configuration file that
 // main() writes before the application starts.
 
-#include "WindowFixture.h"
+#include "tests/main_window/WindowFixture.h"
 
-#include "PageWindow.h"
-#include "RotorWindow.h"
-#include "ThreeDButton.h"
+#include "help/PageWindow.h"
+#include "main_window/RotorWindow.h"
+#include "main_window/ThreeDButton.h"
 
 #include <QMenuBar>
 #include <QScreen>

@@ -3,17 +3,17 @@
 // The main window with stand-ins for the platform, for the suites that drive its commands, and the
 // formats of its text areas, and the program's files.
 
-#include "ApplicationEventLoop.h"
-#include "CipherMachine.h"
-#include "CountingBeeper.h"
-#include "FakeKeyboard.h"
-#include "FakeLauncher.h"
-#include "FilteredField.h"
-#include "Form1.h"
-#include "NoRegistry.h"
-#include "RecordingDialogs.h"
-#include "RichTextBox.h"
-#include "Windows1251.h"
+#include "installation/CipherMachine.h"
+#include "machine/Windows1251.h"
+#include "main_window/FilteredField.h"
+#include "main_window/Form1.h"
+#include "main_window/RichTextBox.h"
+#include "platform/ApplicationEventLoop.h"
+#include "platform/NoRegistry.h"
+#include "tests/support/CountingBeeper.h"
+#include "tests/support/FakeKeyboard.h"
+#include "tests/support/FakeLauncher.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <QFile>
 #include <QTextBlock>

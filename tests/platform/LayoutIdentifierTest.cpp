@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a keyboard layout identifier as the number of its leading decimal digits.
 
-#include "LayoutIdentifier.h"
-#include "RowName.h"
+#include "platform/LayoutIdentifier.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows identifier given to an XKB layout: only the plain Russian layout reads as Russian.
 
-#include "LayoutIdentifier.h"
-#include "RowName.h"
-#include "X11KeyboardState.h"
+#include "platform/LayoutIdentifier.h"
+#include "platform/X11KeyboardState.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #pragma once
 // A beeper that counts its beeps instead of sounding them.
 
-#include "Beeper.h"
+#include "machine/Beeper.h"
 
 namespace velista::test {
 

@@ -2,7 +2,7 @@
 #pragma once
 // A keyboard whose lock keys and layout the test sets.
 
-#include "KeyboardState.h"
+#include "platform/KeyboardState.h"
 
 #include <string>
 

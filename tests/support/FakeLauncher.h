@@ -3,7 +3,7 @@
 // A launcher that knows a chosen set of files and programs (none unless the test adds them) and records
 // every check and every start it was asked for.
 
-#include "ProgramLauncher.h"
+#include "platform/ProgramLauncher.h"
 
 #include <QSet>
 #include <QStringList>

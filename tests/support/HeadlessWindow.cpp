@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HeadlessWindow.h"
+#include "tests/support/HeadlessWindow.h"
 
-#include "Checked.h"
+#include "machine/Checked.h"
 
 namespace velista {
 

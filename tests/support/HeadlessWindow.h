@@ -3,7 +3,7 @@
 // A test double of the machine window where nobody watches: fixed rotor and key fields, rotor windows
 // that keep only their top line (key setting reads it back). Tests install banks through it.
 
-#include "MachineWindow.h"
+#include "installation/MachineWindow.h"
 
 #include <string>
 

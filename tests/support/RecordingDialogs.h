@@ -2,7 +2,7 @@
 #pragma once
 // The main window's modal boxes, recorded instead of shown.
 
-#include "UserDialogs.h"
+#include "main_window/UserDialogs.h"
 
 #include <QList>
 #include <QPair>
