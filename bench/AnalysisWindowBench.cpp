@@ -3,6 +3,7 @@
 // offscreen platform: reading both areas, counting, and painting both charts.
 
 #include "bench/SampleText.h"
+#include "bench/WindowDoubles.h"
 
 #include "analysis_window/AnalysisWindow.h"
 #include "installation/CipherMachine.h"
@@ -21,18 +22,8 @@ namespace {
 
 using namespace velista;
 
-struct NoDialogs final : UserDialogs {
-    void Critical(QWidget*, const QString&, const QString&) override {}
-    void Warning(QWidget*, const QString&, const QString&) override {}
-    QString ChooseFileToOpen(QWidget*, const FileRequest&) override { return {}; }
-    QString ChooseFileToSave(QWidget*, const FileRequest&) override { return {}; }
-};
-
-struct RussianKeyboard final : KeyboardState {
-    bool CapsLock() const override { return false; }
-    bool NumLock() const override { return false; }
-    std::string LayoutIdentifier() const override { return "00000419"; }
-};
+using bench::NoDialogs;
+using bench::RussianKeyboard;
 
 struct ApplicationLoop final : EventLoop {
     void Yield() override { QCoreApplication::processEvents(); }

@@ -4,6 +4,7 @@
 // which follows the run once a frame. Also the cost of one timer tick with a long text in each area.
 
 #include "bench/SampleText.h"
+#include "bench/WindowDoubles.h"
 
 #include "installation/CipherMachine.h"
 #include "machine/Windows1251.h"
@@ -28,18 +29,8 @@ namespace {
 
 using namespace velista;
 
-struct NoDialogs final : UserDialogs {
-    void Critical(QWidget*, const QString&, const QString&) override {}
-    void Warning(QWidget*, const QString&, const QString&) override {}
-    QString ChooseFileToOpen(QWidget*, const FileRequest&) override { return {}; }
-    QString ChooseFileToSave(QWidget*, const FileRequest&) override { return {}; }
-};
-
-struct RussianKeyboard final : KeyboardState {
-    bool CapsLock() const override { return false; }
-    bool NumLock() const override { return false; }
-    std::string LayoutIdentifier() const override { return "00000419"; }
-};
+using bench::NoDialogs;
+using bench::RussianKeyboard;
 
 // The main window with the real beep and launcher, rotors 73915 and key "Ключ1" installed.
 struct InstalledWindow {

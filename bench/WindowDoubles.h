@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the window benchmarks give the main window instead of real dialogs and a real keyboard.
+
+#include "main_window/UserDialogs.h"
+#include "platform/KeyboardState.h"
+
+#include <QString>
+
+#include <string>
+
+namespace velista::bench {
+
+struct NoDialogs final : UserDialogs {
+    void Critical(QWidget*, const QString&, const QString&) override {}
+    void Warning(QWidget*, const QString&, const QString&) override {}
+    QString ChooseFileToOpen(QWidget*, const FileRequest&) override { return {}; }
+    QString ChooseFileToSave(QWidget*, const FileRequest&) override { return {}; }
+};
+
+struct RussianKeyboard final : KeyboardState {
+    bool CapsLock() const override { return false; }
+    bool NumLock() const override { return false; }
+    std::string LayoutIdentifier() const override { return "00000419"; }
+};
+
+}  // namespace velista::bench
