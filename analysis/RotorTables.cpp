@@ -21,6 +21,12 @@ RotorTables::RotorTables()
 {
 }
 
+const RotorTables& RotorTables::Shipped()
+{
+    static const RotorTables tables;
+    return tables;
+}
+
 RotorTables::RotorTables(const RotorCatalogue& catalogue)
 {
     for (int r = 0; r < RotorCount; ++r) {

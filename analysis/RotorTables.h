@@ -18,6 +18,8 @@ public:
 
     // Reads the catalogue built from the wiring the program ships.
     RotorTables();
+    // The tables of the shipped catalogue, built once.
+    static const RotorTables& Shipped();
     explicit RotorTables(const RotorCatalogue& catalogue);
 
     // Character -> position in rotor r's exit row / entry row, or Outside.
