@@ -2,6 +2,7 @@
 #include "cli/AttackCommand.h"
 
 #include "cli/BatchError.h"
+#include "cli/InputFile.h"
 #include "cli/StandardStreams.h"
 #include "cli/Utf8.h"
 #include "files/FileErrorReason.h"
@@ -14,10 +15,7 @@
 #include "machine/Windows1251.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <set>
-#include <unistd.h>
 #include <vector>
 
 namespace velista::cli {
@@ -74,30 +72,13 @@ std::string Utf8(std::u16string_view text)
 // A whole file's Windows-1251 text, its line breaks as CR LF.
 std::u16string ReadText(const std::string& name)
 {
-    const std::string shown = name == "-" ? "стандартный ввод" : name;
-    const int fd = name == "-" ? 0 : open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw FileError("не удаётся прочитать", shown, errno);
+    InputFile input(name);
     LineBreakNormalizer<char> lineBreaks;
     std::u16string text;
     std::string piece(std::size_t{1} << 16, '\0');
-    for (;;) {
-        const ssize_t got = read(fd, piece.data(), piece.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int error = errno;
-            if (fd != 0)
-                close(fd);
-            throw FileError("не удаётся прочитать", shown, error);
-        }
-        if (got == 0)
-            break;
-        lineBreaks.Normalize(std::string_view(piece.data(), static_cast<std::size_t>(got)), text,
+    while (const std::size_t got = input.Read(piece))
+        lineBreaks.Normalize(std::string_view(piece.data(), got), text,
                              [](char c) { return Windows1251::Decode(static_cast<unsigned char>(c)); });
-    }
-    if (fd != 0)
-        close(fd);
     return text;
 }
 

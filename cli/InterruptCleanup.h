@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // On SIGINT, SIGTERM or SIGHUP removes the temporary file being written and exits with 128 + the signal.
+// On Windows the same for Ctrl+C and Ctrl+Break (130, as SIGINT) and for a closed console window,
+// logoff or shutdown (129, as SIGHUP).
 
 #include <csignal>
 #include <string>
@@ -26,7 +28,9 @@ public:
         Hold& operator=(const Hold&) = delete;
 
     private:
+#ifndef _WIN32
         sigset_t previous_{};
+#endif
     };
 
     // The file to remove on a signal; call both under a Hold.
@@ -34,8 +38,12 @@ public:
     static void Forget();
 
 private:
+#ifdef _WIN32
+    bool installed_ = false;
+#else
     struct sigaction previous_[3]{};
     bool installed_[3]{};
+#endif
 };
 
 }  // namespace velista::cli

@@ -6,12 +6,13 @@
 #include "cli/CommandLine.h"
 #include "cli/InterruptCleanup.h"
 #include "cli/PathTrace.h"
+#include "cli/ProgramArguments.h"
 #include "cli/StandardStreams.h"
 #include "cli/StreamCipher.h"
 
 #include <cstdio>
 
-int main(int argc, char** argv)
+int main(int systemArgc, char** systemArgv)
 {
     using namespace velista::cli;
     // Before anything is opened, so that no file takes the number of a closed standard stream.
@@ -25,6 +26,9 @@ int main(int argc, char** argv)
         return 1;
     }
     const InterruptCleanup cleanup;
+    ProgramArguments arguments(systemArgc, systemArgv);
+    const int argc = arguments.Count();
+    char** argv = arguments.Values();
     if (AttackCommand::Asked(argc, argv))
         return AttackCommand::Main(argc, argv, streams);
 

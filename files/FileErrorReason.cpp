@@ -34,8 +34,10 @@ std::string FileErrorReason(int error)
     case EMFILE:
     case ENFILE:
         return "открыто слишком много файлов";
+#ifdef EDQUOT  // Windows has no disk quotas in errno
     case EDQUOT:
         return "исчерпана дисковая квота";
+#endif
     case EBUSY:
     case ETXTBSY:
         return "файл занят";

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The input on Windows: the name is UTF-8 and opened as UTF-16, and the file is read in binary mode,
+// so that a Ctrl+Z (0x1A) byte is a byte like any other rather than the end of the text.
+#include "cli/InputFile.h"
+
+#include "cli/BatchError.h"
+#include "cli/WindowsText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+namespace velista::cli {
+
+namespace {
+const char* const CannotRead = "не удаётся прочитать";
+}  // namespace
+
+InputFile::InputFile(const std::string& name)
+    : name_(name == "-" ? "стандартный ввод" : name)
+{
+    if (name == "-")
+        return;  // StandardStreams has put it in binary mode
+    // Others may delete or replace the file meanwhile: "-o f f" replaces its own input.
+    const HANDLE file = CreateFileW(WideFromUtf8(name).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw FileError(CannotRead, name_, ErrnoFromSystemError(GetLastError()));
+    fd_ = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (fd_ < 0) {
+        CloseHandle(file);
+        throw FileError(CannotRead, name_, EMFILE);
+    }
+}
+
+InputFile::~InputFile()
+{
+    if (fd_ > 0)
+        _close(fd_);
+}
+
+std::size_t InputFile::Read(std::string& buffer)
+{
+    std::size_t filled = 0;
+    while (filled < buffer.size()) {
+        const auto wanted = static_cast<unsigned>(std::min<std::size_t>(buffer.size() - filled, INT_MAX));
+        const int got = _read(fd_, buffer.data() + filled, wanted);
+        if (got < 0)
+            throw FileError(CannotRead, name_, errno);
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    return filled;
+}
+
+}  // namespace velista::cli
