@@ -133,6 +133,7 @@ void OutputFile::MakeTemporary(const struct stat*)
     std::random_device seed;
     std::mt19937 random(seed());
     const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    fd_ = -1;
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         std::string candidate = folder + (IsSeparator(folder.back()) ? "" : "\\") + ".velista-";
         for (int i = 0; i < 6; ++i)
