@@ -116,8 +116,10 @@ void HelpWindowsTest::pagePath_data()
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QString>("separators");
 
-    QTest::newRow("folder without a trailing separator") << QString() << QStringLiteral("/");
-    QTest::newRow("folder with a trailing separator gives two") << QStringLiteral("/") << QStringLiteral("//");
+    // The system's own separator: "\\" on Windows, as the program has always joined them there.
+    const QString separator(PageWindow::PathSeparator);
+    QTest::newRow("folder without a trailing separator") << QString() << separator;
+    QTest::newRow("folder with a trailing separator gives two") << separator << separator + separator;
 }
 
 void HelpWindowsTest::pagePath()
