@@ -17,6 +17,10 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace velista {
 
 // Records the program's folder, builds the machine and shows the main window; the program then lives on
@@ -45,7 +49,16 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     const velista::InformationOptions options(arguments);
     if (const auto& text = options.Text()) {
+#ifdef _WIN32
+        // A window program has no console of its own: the text goes to the one it was started from,
+        // told to show UTF-8, unless the output is already a pipe or a file.
+        if (GetStdHandle(STD_OUTPUT_HANDLE) == nullptr && AttachConsole(ATTACH_PARENT_PROCESS))
+            std::freopen("CONOUT$", "w", stdout);
+        SetConsoleOutputCP(CP_UTF8);
+        std::fputs(text->toUtf8().constData(), stdout);
+#else
         std::fputs(text->toLocal8Bit().constData(), stdout);
+#endif
         if (std::fflush(stdout) == 0 && !std::ferror(stdout))
             return 0;
         const int error = errno;
