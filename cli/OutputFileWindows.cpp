@@ -67,6 +67,22 @@ std::wstring FinalPath(HANDLE file)
     }
 }
 
+// The path from the drive's root; the path as it is if the system cannot tell.
+std::wstring FullPath(const std::wstring& path)
+{
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0)
+            return path;
+        if (length < full.size()) {
+            full.resize(length);
+            return full;
+        }
+        full.resize(length);
+    }
+}
+
 }  // namespace
 
 OutputFile::OutputFile(std::string name)
@@ -226,8 +242,10 @@ void OutputFile::Commit()
         throw FileError(CannotWrite, name_, error);
     }
     InterruptCleanup::Hold hold;
-    const std::wstring temporary = WideFromUtf8(temporary_);
-    const std::wstring target = WideFromUtf8(target_);
+    // Full paths: Wine's ReplaceFileW failed with ERROR_DIRECTORY on a name relative to the current
+    // folder when the tool had been started without a standard stream.
+    const std::wstring temporary = FullPath(WideFromUtf8(temporary_));
+    const std::wstring target = FullPath(WideFromUtf8(target_));
     const DWORD existing = GetFileAttributesW(target.c_str());
     // What a user set on the old file stays, the result is marked changed for backups. Not every
     // ReplaceFileW carries them over (Wine's does not), so the result has them before it is put in place.

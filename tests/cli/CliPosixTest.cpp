@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built velista-cli where POSIX itself is the subject: full disks, named pipes, links, owners
-// and modes, other users, signals, closed descriptors and bash's completion.
+// and modes, other users, signals and bash's completion.
 
 #include "tests/cli/CliTest.h"
 #include "tests/cli/CliWrongOutput.h"
@@ -189,43 +189,6 @@ INSTANTIATE_TEST_SUITE_P(Signals, CliInterrupted,
                          ::testing::Values(SignalCase{"Interrupt", SIGINT, 130}, SignalCase{"Terminate", SIGTERM, 143},
                                            SignalCase{"HangUp", SIGHUP, 129}),
                          RowName<SignalCase>);
-
-struct ClosedStreamCase {
-    const char* name;
-    int closed;                     // the descriptor the tool starts without
-    std::vector<std::string> args;  // after "encrypt --rotors 01234 --key abcde"
-    int status;
-    std::string reason;  // in the message, when standard error is open
-    friend void PrintTo(const ClosedStreamCase& row, std::ostream* os) { *os << row.name; }
-};
-
-class CliClosedStream : public CliTest, public ::testing::WithParamInterface<ClosedStreamCase> {};
-
-TEST_P(CliClosedStream, IsRefusedOnlyWhenNeededAndNothingIsTouched)
-{
-    WriteFile(Path("in.txt"), "text");
-    WriteFile(Path("out.vls"), "old");
-    std::vector<std::string> args{VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde"};
-    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
-    ToolProcess::Streams streams;
-    streams.input = Path("in.txt");
-    streams.closed = {GetParam().closed};
-    const ToolResult result = ToolProcess(args, dir_, Captured(streams)).Wait();
-    EXPECT_EQ(result.status, GetParam().status) << result.err;
-    EXPECT_NE(result.err.find(GetParam().reason), std::string::npos) << result.err;
-    const std::string expected = GetParam().status == 0 ? ThroughCore("text", true, u"01234", u"abcde") : "old";
-    EXPECT_EQ(ReadFile(Path("out.vls")), expected);
-    EXPECT_EQ(Names(dir_), (std::set<std::string>{"in.txt", "out.vls"}));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Streams, CliClosedStream,
-    ::testing::Values(ClosedStreamCase{"InputReadFromIt", 0, {"-o", "out.vls"}, 1, "стандартный ввод закрыт"},
-                      ClosedStreamCase{"InputNotNeeded", 0, {"-o", "out.vls", "in.txt"}, 0, ""},
-                      ClosedStreamCase{"OutputWrittenToIt", 1, {"in.txt"}, 1, "стандартный вывод закрыт"},
-                      ClosedStreamCase{"OutputNotNeeded", 1, {"-o", "out.vls", "in.txt"}, 0, ""},
-                      ClosedStreamCase{"Error", 2, {"-o", "out.vls", "in.txt"}, 1, ""}),
-    RowName<ClosedStreamCase>);
 
 struct CompletionCase {
     const char* name;

@@ -151,6 +151,14 @@ std::vector<BadArguments> RefusedArguments()
                                    "«01\\u009B34»"},
                       BadArguments{"NewlineInUnknownOption",
                                    {"encrypt", "--rotors", "01234", "--key", "abcde", "--a\nb"}, "«--a\\nb»"}};
+    // On Windows the arguments travel as one command line: quotes, backslashes and empty words must
+    // come through as they were given.
+    rows.push_back({"EmptyKey", {"encrypt", "--rotors", "01234", "--key", ""}, "не задан ключ"});
+    rows.push_back({"QuoteInKey", {"encrypt", "--rotors", "01234", "--key", "ab\"cd"}, "«ab\"cd»"});
+    rows.push_back({"BackslashesBeforeQuote", {"encrypt", "--rotors", "01234", "--key", "a\\\\\"b"},
+                    "«a\\\\\"b»"});
+    rows.push_back({"BlankAndTrailingBackslashes", {"encrypt", "--rotors", "01234", "--key", "ab c\\\\"},
+                    "«ab c\\\\» не подходит: нужно ровно пять символов, а их 6"});
 #ifndef _WIN32
     // Only a POSIX command line is bytes; a Windows one is UTF-16 and cannot carry these.
     rows.push_back({"KeyNotUtf8", {"encrypt", "--rotors", "01234", "--key", "ab\xff" "cd"}, "UTF-8"});
@@ -324,6 +332,45 @@ INSTANTIATE_TEST_SUITE_P(
                       WrongOutputCase{"MissingFolder", "nosuch/out.vls", "нет папки «nosuch»"},
                       WrongOutputCase{"FileAsFolder", "file/out.vls", "«file» - не папка"}),
     RowName<WrongOutputCase>);
+
+struct ClosedStreamCase {
+    const char* name;
+    int closed;                     // the descriptor the tool starts without
+    std::vector<std::string> args;  // after "encrypt --rotors 01234 --key abcde"
+    int status;
+    std::string reason;  // in the message, when standard error is open
+    friend void PrintTo(const ClosedStreamCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class CliClosedStream : public CliTest, public ::testing::WithParamInterface<ClosedStreamCase> {};
+
+// A closed descriptor on POSIX; on Windows no handle at all, as a program started from the desktop has.
+
+TEST_P(CliClosedStream, IsRefusedOnlyWhenNeededAndNothingIsTouched)
+{
+    WriteFile(Path("in.txt"), "text");
+    WriteFile(Path("out.vls"), "old");
+    std::vector<std::string> args{VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    ToolProcess::Streams streams;
+    streams.input = Path("in.txt");
+    streams.closed = {GetParam().closed};
+    const ToolResult result = ToolProcess(args, dir_, Captured(streams)).Wait();
+    EXPECT_EQ(result.status, GetParam().status) << result.err;
+    EXPECT_NE(result.err.find(GetParam().reason), std::string::npos) << result.err;
+    const std::string expected = GetParam().status == 0 ? ThroughCore("text", true, u"01234", u"abcde") : "old";
+    EXPECT_EQ(ReadFile(Path("out.vls")), expected);
+    EXPECT_EQ(Names(dir_), (std::set<std::string>{"in.txt", "out.vls"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, CliClosedStream,
+    ::testing::Values(ClosedStreamCase{"InputReadFromIt", 0, {"-o", "out.vls"}, 1, "стандартный ввод закрыт"},
+                      ClosedStreamCase{"InputNotNeeded", 0, {"-o", "out.vls", "in.txt"}, 0, ""},
+                      ClosedStreamCase{"OutputWrittenToIt", 1, {"in.txt"}, 1, "стандартный вывод закрыт"},
+                      ClosedStreamCase{"OutputNotNeeded", 1, {"-o", "out.vls", "in.txt"}, 0, ""},
+                      ClosedStreamCase{"Error", 2, {"-o", "out.vls", "in.txt"}, 1, ""}),
+    RowName<ClosedStreamCase>);
 
 TEST_F(CliTest, ReplacesAnExistingOutput)
 {

@@ -110,13 +110,19 @@ ToolProcess::ToolProcess(std::vector<std::string> arguments, const fs::path& fol
     startup.hStdOutput = Open(streams_.output, streams_.appendOutput ? FILE_APPEND_DATA : GENERIC_WRITE,
                               streams_.appendOutput ? OPEN_ALWAYS : CREATE_ALWAYS);
     startup.hStdError = Open(streams_.error, GENERIC_WRITE, CREATE_ALWAYS);
+    // A program started from the desktop has no standard streams at all.
+    for (const int descriptor : streams_.closed) {
+        HANDLE& handle = descriptor == 0 ? startup.hStdInput : descriptor == 1 ? startup.hStdOutput : startup.hStdError;
+        CloseHandle(handle);
+        handle = nullptr;
+    }
     PROCESS_INFORMATION started{};
     const bool ok = CreateProcessW(Wide(arguments.at(0)).c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
                                    nullptr, folder.c_str(), &startup, &started);
     const DWORD error = GetLastError();
-    CloseHandle(startup.hStdInput);
-    CloseHandle(startup.hStdOutput);
-    CloseHandle(startup.hStdError);
+    for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
+        if (handle)
+            CloseHandle(handle);
     if (!ok) {
         if (inputWriter_)
             CloseHandle(inputWriter_);

@@ -25,7 +25,7 @@ public:
         std::filesystem::path output;  // empty: the null device
         bool appendOutput = false;     // added to what the file holds, as a shell's >> does
         std::filesystem::path error;   // empty: the null device
-        std::vector<int> closed;       // POSIX: standard descriptors the program starts without
+        std::vector<int> closed;       // standard streams (0, 1, 2) the program starts without
     };
 
     // The first argument is the program's path; all are UTF-8.
