@@ -45,7 +45,8 @@ struct LineBreakCase {
 
 class CliLineBreaks : public CliTest, public ::testing::WithParamInterface<LineBreakCase> {};
 
-// Each CR and LF is one text position, so the cipher of the normalized text must come out.
+// Each CR and LF is one text position, so the cipher of the normalized text must come out. Both come on
+// standard output, which must carry the bytes as they are: a text-mode stream writes CR LF as CR CR LF.
 TEST_P(CliLineBreaks, BecomeCrLfAndStepTheBank)
 {
     WriteFile(Path("in.txt"), GetParam().input);

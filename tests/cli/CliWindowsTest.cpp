@@ -26,10 +26,15 @@ void ReadOnly(const fs::path& folder, std::vector<std::string>&)
     ASSERT_TRUE(AddAttribute(folder / "open" / "theirs.vls", FILE_ATTRIBUTE_READONLY));
 }
 
-// A read-only file is kept byte for byte, and no temporary file is left beside it.
-INSTANTIATE_TEST_SUITE_P(WindowsOutputs, CliWrongOutput,
-                         ::testing::Values(WrongOutputCase{"ReadOnlyFile", "open/theirs.vls", "нет доступа", ReadOnly}),
-                         RowName<WrongOutputCase>);
+// A read-only file is kept byte for byte, and no temporary file is left beside it. Windows' own
+// separator is the backslash.
+INSTANTIATE_TEST_SUITE_P(
+    WindowsOutputs, CliWrongOutput,
+    ::testing::Values(WrongOutputCase{"ReadOnlyFile", "open/theirs.vls", "нет доступа", ReadOnly},
+                      WrongOutputCase{"FolderWithBackslash", "dir\\", "это папка, а нужен файл"},
+                      WrongOutputCase{"MissingFolderBeforeBackslash", "nosuch\\out.vls", "нет папки «nosuch»"},
+                      WrongOutputCase{"FileAsFolderBeforeBackslash", "file\\out.vls", "«file» - не папка"}),
+    RowName<WrongOutputCase>);
 
 struct KeptAttributeCase {
     const char* name;
