@@ -76,8 +76,9 @@ protected:
     {
         std::error_code ignored;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_, ignored))
-            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
-                                         std::filesystem::perm_options::add, ignored);
+            if (!entry.is_symlink(ignored))  // a link may lead out of the folder
+                std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                             std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(dir_);
     }
 
