@@ -67,6 +67,22 @@ std::wstring FinalPath(HANDLE file)
     }
 }
 
+// The path from the drive's root; the path as it is if the system cannot tell.
+std::wstring FullPath(const std::wstring& path)
+{
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0)
+            return path;
+        if (length < full.size()) {
+            full.resize(length);
+            return full;
+        }
+        full.resize(length);
+    }
+}
+
 }  // namespace
 
 OutputFile::OutputFile(std::string name)
@@ -98,7 +114,16 @@ OutputFile::OutputFile(std::string name)
             throw Refusal(name_, "это ссылка на несуществующий файл");
         throw SystemFailure(name_);
     }
-    if (GetFileType(existing) != FILE_TYPE_DISK) {
+    const DWORD type = GetFileType(existing);
+    BY_HANDLE_FILE_INFORMATION information{};
+    // Windows refuses to open a read-only file for writing, but Wine lets root do it; either way the
+    // file is refused here, before any input is read.
+    if (type == FILE_TYPE_DISK && GetFileInformationByHandle(existing, &information)
+        && (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        CloseHandle(existing);
+        throw FileError(CannotWrite, name_, EACCES);
+    }
+    if (type != FILE_TYPE_DISK) {
         fd_ = _open_osfhandle(reinterpret_cast<intptr_t>(existing), _O_WRONLY | _O_BINARY);
         if (fd_ < 0) {
             CloseHandle(existing);
@@ -133,7 +158,7 @@ void OutputFile::MakeTemporary(const struct stat*)
     std::random_device seed;
     std::mt19937 random(seed());
     const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    fd_ = -1;
+    fd_ = -1;  // until now standard output's, which would end the loop before it began
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         std::string candidate = folder + (IsSeparator(folder.back()) ? "" : "\\") + ".velista-";
         for (int i = 0; i < 6; ++i)
@@ -217,9 +242,21 @@ void OutputFile::Commit()
         throw FileError(CannotWrite, name_, error);
     }
     InterruptCleanup::Hold hold;
-    const std::wstring temporary = WideFromUtf8(temporary_);
-    const std::wstring target = WideFromUtf8(target_);
-    const bool replaced = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES
+    // Full paths: Wine's ReplaceFileW failed with ERROR_DIRECTORY on a name relative to the current
+    // folder when the tool had been started without a standard stream.
+    const std::wstring temporary = FullPath(WideFromUtf8(temporary_));
+    const std::wstring target = FullPath(WideFromUtf8(target_));
+    const DWORD existing = GetFileAttributesW(target.c_str());
+    // What a user set on the old file stays, the result is marked changed for backups. Not every
+    // ReplaceFileW carries them over (Wine's does not), so the result has them before it is put in place.
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & kept)
+        && !SetFileAttributesW(temporary.c_str(), (existing & kept) | FILE_ATTRIBUTE_ARCHIVE)) {
+        const int error = ErrnoFromSystemError(GetLastError());
+        Discard();
+        throw FileError(CannotWrite, name_, error);
+    }
+    const bool replaced = existing != INVALID_FILE_ATTRIBUTES
         ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
         : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
     if (!replaced) {

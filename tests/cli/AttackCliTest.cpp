@@ -2,6 +2,8 @@
 // Runs the built velista-cli attack on files enciphered through the core, as a student's batch job would.
 
 #include "tests/support/RowName.h"
+#include "tests/support/ToolProcess.h"
+#include "tests/support/Utf8Path.h"
 
 #include "cli/Utf8.h"
 #include "machine/LineBreakNormalizer.h"
@@ -11,23 +13,23 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <csignal>
-#include <spawn.h>
-#include <sys/wait.h>
+#include <sstream>
 #include <thread>
-#include <unistd.h>
 
-extern char** environ;
+#ifndef _WIN32
+#include <csignal>
+#endif
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace velista;
 using velista::cli::DecodeUtf8;
+using velista::test::ToolProcess;
+using velista::test::ToolResult;
 
 std::string ReadFile(const fs::path& path)
 {
@@ -66,34 +68,33 @@ std::string PlainText(std::size_t size, unsigned seed)
     return Windows1251::Encode(text);
 }
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
 class AttackCli : public ::testing::Test {
 protected:
+    // A folder of its own under the system's temporary folder, by a random name.
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "velista-attack-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        do
+            dir_ = fs::temp_directory_path() / ("velista-attack-test-" + std::to_string(random()));
+        while (!fs::create_directory(dir_));
     }
     void TearDown() override { fs::remove_all(dir_); }
 
     fs::path Path(const std::string& name) const { return dir_ / name; }
 
-    // The arguments are file names and options of this test: none needs quoting beyond single quotes.
-    Result Run(const std::string& arguments, const std::string& stdinFile = "/dev/null") const
+    // Runs "velista-cli attack" in the test's folder with the arguments, which are separated by blanks.
+    ToolResult Run(const std::string& arguments, const fs::path& stdinFile = {}) const
     {
-        const std::string command = "cd '" + dir_.string() + "' && '" VELISTA_CLI "' attack " + arguments + " <'"
-            + stdinFile + "' >'" + Path(".out").string() + "' 2>'" + Path(".err").string() + "'";
-        const int status = std::system(command.c_str());
-        Result result;
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadFile(Path(".out"));
-        result.err = ReadFile(Path(".err"));
-        return result;
+        std::vector<std::string> args{VELISTA_CLI, "attack"};
+        std::istringstream words(arguments);
+        for (std::string word; words >> word;)
+            args.push_back(word);
+        ToolProcess::Streams streams;
+        streams.input = stdinFile;
+        streams.output = Path(".out");
+        streams.error = Path(".err");
+        return ToolProcess(std::move(args), dir_, streams).Wait();
     }
 
     fs::path dir_;
@@ -129,7 +130,7 @@ TEST_P(AttackCliFinds, TheSettingThatDeciphersTheWholeText)
     WriteFile(Path("known.txt"), lf);
 
     const std::string position = row.givePosition ? "--at " + std::to_string(row.at) + " " : "";
-    const Result result = row.fromStandardInput ? Run("--known known.txt " + position, Path("cipher.vls").string())
+    const ToolResult result = row.fromStandardInput ? Run("--known known.txt " + position, Path("cipher.vls"))
                                                 : Run("--known known.txt " + position + "cipher.vls");
     ASSERT_EQ(result.status, 0) << result.err;
     ASSERT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1) << result.out;
@@ -171,7 +172,7 @@ TEST_P(AttackCliStatus, IsTheDocumentedOneWithItsReason)
     WriteFile(Path("other.txt"), PlainText(40, 99));
     WriteFile(Path("symbols.txt"), "!!!\n\n!!");
     fs::create_directory(Path("folder"));
-    const Result result = Run(GetParam().arguments);
+    const ToolResult result = Run(GetParam().arguments);
     EXPECT_EQ(result.status, GetParam().status) << result.err;
     EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
     if (GetParam().status != 0) {
@@ -199,48 +200,21 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"Help", "--help", 0, ""}),
     velista::test::RowName<StatusRow>);
 
+#ifndef _WIN32
 TEST_F(AttackCli, InterruptStopsALongSearchWithTheSignalsStatus)
 {
     // Ten symbols at an unknown place in 60,000: minutes of search if left to run.
     const std::string plain = PlainText(60000, 5);
     WriteFile(Path("cipher.vls"), Transform(plain, Rotors, Key, true));
     WriteFile(Path("known.txt"), plain.substr(40000, 10));
-    std::vector<std::string> args{VELISTA_CLI, "attack", "--known", Path("known.txt").string(),
-                                  Path("cipher.vls").string()};
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t all;
-    sigfillset(&all);
-    posix_spawnattr_setsigdefault(&attributes, &all);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
+    ToolProcess tool({VELISTA_CLI, "attack", "--known", "known.txt", "cipher.vls"}, dir_, {});
     // Long enough for the threads to be searching.
     std::this_thread::sleep_for(std::chrono::milliseconds(700));
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, WNOHANG), 0) << "the search ended before the signal";
-    kill(pid, SIGINT);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    pid_t ended = 0;
-    while ((ended = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    if (ended == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        FAIL() << "still searching 10 s after SIGINT";
-    }
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGINT);
+    kill(tool.Id(), SIGINT);
+    const ToolResult result = tool.Wait(std::chrono::seconds(10));
+    ASSERT_NE(result.status, -2) << "still searching 10 s after SIGINT";
+    EXPECT_EQ(result.status, 128 + SIGINT) << "0 or 3: the search ended before the signal";
 }
+#endif
 
 }  // namespace
