@@ -6,6 +6,8 @@
 #include "window_kit/ProgramIcon.h"
 #include "window_kit/Twips.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -148,6 +150,21 @@ void frmAbout::Form_Load()
     lblTitle_->setText(ApplicationTitle);
 }
 
+// A zero byte inside the text stays a zero character, as on every system: Windows' conversion from the
+// ANSI code page would drop it, so the pieces between zeros are converted one by one.
+QString frmAbout::FromLocal8BitKeepingZeros(std::string_view text)
+{
+    QString converted;
+    for (std::size_t start = 0;;) {
+        const std::size_t zero = std::min(text.find('\0', start), text.size());
+        converted += QString::fromLocal8Bit(text.data() + start, static_cast<qsizetype>(zero - start));
+        if (zero == text.size())
+            return converted;
+        converted += QChar(0);
+        start = zero + 1;
+    }
+}
+
 void frmAbout::StartSysInfo()
 {
     const SystemRegistry::Key root = SystemRegistry::HKeyLocalMachine;
@@ -199,7 +216,7 @@ bool frmAbout::GetKeyValue(SystemRegistry::Key KeyRoot, const QString& KeyName, 
 
     switch (type) {
     case SystemRegistry::RegSz:
-        KeyVal = QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+        KeyVal = FromLocal8BitKeepingZeros(text);
         break;
     case SystemRegistry::RegDword: {
         // All stored bytes, most significant (the last) first, two digits each: the number itself.

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <string_view>
 
 class QLabel;
 class QPushButton;
@@ -44,6 +45,8 @@ public:
     QPushButton* cmdSysInfo() const { return cmdSysInfo_; }
 
 private:
+    static QString FromLocal8BitKeepingZeros(std::string_view text);
+
     void BuildControls();
     void Form_Load();
 

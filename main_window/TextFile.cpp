@@ -41,6 +41,8 @@ QString TooLarge()
 std::optional<QString> OpenRegular(const QString& path, QFile& file)
 {
 #ifdef _WIN32
+    // Windows has no FIFOs in the file system, and its devices are not files, which Read has refused.
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("файл не удалось открыть");
     return std::nullopt;

@@ -81,7 +81,12 @@ class VersionOutputTest : public ::testing::TestWithParam<VersionRow> {};
 TEST_P(VersionOutputTest, PrintsTheVersionAndTheLicence)
 {
     const VersionRow& row = GetParam();
+#ifdef _WIN32
+    // Windows prints UTF-8 whatever the locale; cmd.exe takes double quotes.
+    const std::string command = std::string("\"") + row.program + "\" --version";
+#else
     const std::string command = std::string("LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen '") + row.program + "' --version";
+#endif
     std::FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     std::string output;

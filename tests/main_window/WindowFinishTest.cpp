@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cstdio>
+
 #include <cmath>
 #include <map>
 
@@ -268,13 +270,17 @@ void WindowFinishTest::helpWindowClearOfMenuBar()
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir folder;
-    if (!folder.isValid())
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/velista-screens-XXXXXX"));
+    if (!folder.isValid()) {
+        std::fprintf(stderr, "no temporary folder: %s\n", qPrintable(folder.errorString()));
         return 2;
+    }
     const QString config = folder.filePath(QStringLiteral("screens.json"));
     QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(config), qPrintable(file.errorString()));
         return 2;
+    }
     file.write(QStringLiteral(R"({"screens": [
         {"name": "large", "x": %1, "y": %2, "width": %3, "height": %4, "logicalDpi": 96, "logicalBaseDpi": 96},
         {"name": "small", "x": %5, "y": %6, "width": %7, "height": %8, "logicalDpi": 96, "logicalBaseDpi": 96}]})")
@@ -282,7 +288,10 @@ int main(int argc, char** argv)
                    .arg(SmallScreen.x()).arg(SmallScreen.y()).arg(SmallScreen.width()).arg(SmallScreen.height())
                    .toUtf8());
     file.close();
-    qputenv("QT_QPA_PLATFORM", QStringLiteral("offscreen:configfile=%1").arg(config).toLocal8Bit());
+    // Named from the folder the file is in: the platform's arguments are separated by colons, and a
+    // Windows path has one after its drive letter.
+    QDir::setCurrent(folder.path());
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen:configfile=screens.json"));
     QApplication app(argc, argv);
     WindowFinishTest test;
     return QTest::qExec(&test, argc, argv);
