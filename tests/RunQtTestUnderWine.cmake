@@ -2,7 +2,7 @@
 # Runs a Qt Test program of the Windows build under Wine and prints its log if it fails. Takes EMULATOR,
 # PROGRAM and LOG. The offscreen platform and its fonts come from Wine's registry (wine-environment).
 file(REMOVE "${LOG}")
-execute_process(COMMAND ${EMULATOR} "${PROGRAM}" -o "Z:${LOG},txt" RESULT_VARIABLE status TIMEOUT 150)
+execute_process(COMMAND ${EMULATOR} "${PROGRAM}" -o "Z:${LOG},txt" RESULT_VARIABLE status TIMEOUT 280)
 if(EXISTS "${LOG}")
   file(READ "${LOG}" log)
 else()
