@@ -46,28 +46,6 @@ EarlyExit Refuse(const std::string& why)
     return {UsageError, "velista-cli attack: " + why + "\nСправка: velista-cli attack --help\n"};
 }
 
-std::string Quoted(const std::string& value)
-{
-    return "«" + EscapeForTerminal(value) + "»";
-}
-
-std::string Utf8(std::u16string_view text)
-{
-    std::string bytes;
-    for (const char16_t c : text) {
-        if (c < 0x80) {
-            bytes += static_cast<char>(c);
-        } else if (c < 0x800) {
-            bytes += static_cast<char>(0xC0 | (c >> 6));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xE0 | (c >> 12));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return bytes;
-}
 
 // A whole file's Windows-1251 text, its line breaks as CR LF.
 std::u16string ReadText(const std::string& name)
@@ -206,7 +184,7 @@ int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err)
         const std::u16string rotors = setting.RotorText();
         const std::u16string key = setting.Key(tables);
         if (printed.insert(rotors + u'\t' + key).second)
-            std::fprintf(out, "%s\t%s\n", Utf8(rotors).c_str(), Utf8(key).c_str());
+            std::fprintf(out, "%s\t%s\n", EncodeUtf8(rotors).c_str(), EncodeUtf8(key).c_str());
     }
     std::string covered = Decimal(result.settingsCovered, result.settingsCovered < 1e6 ? "%.0f" : "%.1e");
     covered.erase(std::remove(covered.begin(), covered.end(), '+'), covered.end());

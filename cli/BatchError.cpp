@@ -6,9 +6,14 @@
 
 namespace velista::cli {
 
+BatchError FileRefusal(const std::string& what, const std::string& name, const std::string& why)
+{
+    return BatchError(what + " " + Quoted(name) + ": " + why);
+}
+
 BatchError FileError(const std::string& what, const std::string& name, int error)
 {
-    return BatchError(what + " «" + EscapeForTerminal(name) + "»: " + FileErrorReason(error));
+    return FileRefusal(what, name, FileErrorReason(error));
 }
 
 }  // namespace velista::cli

@@ -13,6 +13,9 @@ public:
 };
 
 // "не удаётся прочитать «name»: reason", with the reason for errno in Russian.
+// "what «name»: why", the name escaped for the terminal.
+BatchError FileRefusal(const std::string& what, const std::string& name, const std::string& why);
+// The same with the Russian reason for errno's value.
 BatchError FileError(const std::string& what, const std::string& name, int error);
 
 }  // namespace velista::cli

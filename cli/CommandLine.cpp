@@ -39,11 +39,6 @@ EarlyExit Refuse(const std::string& why)
     return {UsageError, "velista-cli: " + why + "\n" + HelpHint + "\n"};
 }
 
-std::string Quoted(const std::string& value)
-{
-    return "«" + EscapeForTerminal(value) + "»";
-}
-
 std::string QuotedList(const std::vector<std::string>& values)
 {
     std::string list;

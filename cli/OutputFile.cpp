@@ -28,12 +28,7 @@ std::string Folder(const std::string& path)
 
 BatchError Refusal(const std::string& name, const std::string& why)
 {
-    return BatchError(std::string(CannotWrite) + " «" + EscapeForTerminal(name) + "»: " + why);
-}
-
-std::string Quoted(const std::string& name)
-{
-    return "«" + EscapeForTerminal(name) + "»";
+    return FileRefusal(CannotWrite, name, why);
 }
 
 // The descriptor that a name such as /dev/stdout or /proc/self/fd/3 stands for, or -1.

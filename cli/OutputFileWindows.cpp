@@ -38,12 +38,7 @@ std::string Folder(const std::string& path)
 
 BatchError Refusal(const std::string& name, const std::string& why)
 {
-    return BatchError(std::string(CannotWrite) + " «" + EscapeForTerminal(name) + "»: " + why);
-}
-
-std::string Quoted(const std::string& name)
-{
-    return "«" + EscapeForTerminal(name) + "»";
+    return FileRefusal(CannotWrite, name, why);
 }
 
 BatchError SystemFailure(const std::string& name)
@@ -51,14 +46,14 @@ BatchError SystemFailure(const std::string& name)
     return FileError(CannotWrite, name, ErrnoFromSystemError(GetLastError()));
 }
 
-// The final path of an open file, with links resolved; empty if the system cannot tell.
-std::wstring FinalPath(HANDLE file)
+// What a call that fills a path buffer writes: it returns the length written, or the size it needs
+// when the buffer is too small, or 0 on failure. Empty on failure.
+template <typename Call>
+std::wstring PathFrom(Call call)
 {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
-        if (length == 0)
-            return {};
+        const DWORD length = call(path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
             return path;
@@ -67,20 +62,18 @@ std::wstring FinalPath(HANDLE file)
     }
 }
 
+// The final path of an open file, with links resolved; empty if the system cannot tell.
+std::wstring FinalPath(HANDLE file)
+{
+    return PathFrom([file](wchar_t* buffer, DWORD size) { return GetFinalPathNameByHandleW(file, buffer, size, 0); });
+}
+
 // The path from the drive's root; the path as it is if the system cannot tell.
 std::wstring FullPath(const std::wstring& path)
 {
-    std::wstring full(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (length == 0)
-            return path;
-        if (length < full.size()) {
-            full.resize(length);
-            return full;
-        }
-        full.resize(length);
-    }
+    const std::wstring full = PathFrom(
+        [&path](wchar_t* buffer, DWORD size) { return GetFullPathNameW(path.c_str(), size, buffer, nullptr); });
+    return full.empty() ? path : full;
 }
 
 }  // namespace

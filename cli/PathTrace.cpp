@@ -5,6 +5,7 @@
 #include "cli/JobBank.h"
 #include "cli/OutputFile.h"
 #include "cli/StreamCipher.h"
+#include "cli/Utf8.h"
 
 #include "machine/Alphabet.h"
 #include "machine/LineBreakNormalizer.h"
@@ -16,19 +17,6 @@ namespace velista::cli {
 
 namespace {
 
-void AppendUtf8(std::string& out, char16_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 }  // namespace
 
@@ -43,12 +31,12 @@ void PathTrace::AppendLine(std::string& out, std::uint64_t position, char16_t ch
         out += code;
         return;
     }
-    AppendUtf8(out, character);
+    out += EncodeUtf8(std::u16string_view(&character, 1));
     for (const SymbolHop& hop : path.hops) {
         out += '\t';
         out += std::to_string(hop.position);
         out += '\t';
-        AppendUtf8(out, hop.reached);
+        out += EncodeUtf8(std::u16string_view(&hop.reached, 1));
     }
     out += '\n';
 }

@@ -131,4 +131,28 @@ std::string EscapeForTerminal(std::string_view bytes)
     return shown;
 }
 
+std::string Quoted(std::string_view value)
+{
+    return "«" + EscapeForTerminal(value) + "»";
+}
+
+std::string EncodeUtf8(std::u16string_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (const char16_t c : text) {
+        if (c < 0x80) {
+            bytes += static_cast<char>(c);
+        } else if (c < 0x800) {
+            bytes += static_cast<char>(0xC0 | (c >> 6));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            bytes += static_cast<char>(0xE0 | (c >> 12));
+            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return bytes;
+}
+
 }  // namespace velista::cli

@@ -21,4 +21,11 @@ std::u32string ComposeCanonical(const std::u32string& text);
 // \xFF), so that echoing a user's value cannot move the cursor or change the terminal.
 std::string EscapeForTerminal(std::string_view bytes);
 
+// A user's value in a message: «value», escaped as above.
+std::string Quoted(std::string_view value);
+
+// UTF-8 of the machine's text: every alphabet symbol, and any Windows-1251 character, is in the Basic
+// Multilingual Plane and is not a surrogate.
+std::string EncodeUtf8(std::u16string_view text);
+
 }  // namespace velista::cli
