@@ -200,8 +200,7 @@ private:
 
     void createTeachingMenu();
     // Around the loop of a run: the pause and the step can be used, the path window follows the run.
-    void BeginWatchedRun();
-    void EndWatchedRun();
+    void SetWatchedRun(bool running);
     // Waits while the run is paused and no step is asked for; true when it waited.
     bool WaitWhilePaused();
     // True, once, when a step was asked for.

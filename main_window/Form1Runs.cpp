@@ -99,7 +99,7 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
     // Every slice is one edit; keeping them for undo would double the memory of a long text.
     working->document()->setUndoRedoEnabled(false);
     RunPacer pacer(working->SymbolCount(), speed_);
-    BeginWatchedRun();
+    SetWatchedRun(true);
     QElapsedTimer clock;
     clock.start();
     qint32 position = 0;
@@ -126,7 +126,7 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
         pacer.SliceDone(length, double(clock.nsecsElapsed() - sliceStart) / 1e6);
         FinishFrame(frameStart, pacer);
     }
-    EndWatchedRun();
+    SetWatchedRun(false);
     working->document()->setUndoRedoEnabled(true);
 }
 

@@ -149,28 +149,16 @@ void Form1::UpdatePathWindowBank()
         pathWindow_->SetBank(nullptr, {});
 }
 
-void Form1::BeginWatchedRun()
+void Form1::SetWatchedRun(bool running)
 {
-    running_ = true;
+    running_ = running;
     paused_ = false;
     stepPending_ = false;
     pauseAction->setText(PauseCaption);
-    pauseAction->setEnabled(true);
-    stepAction->setEnabled(true);
+    pauseAction->setEnabled(running);
+    stepAction->setEnabled(running);
     if (pathWindow_)
-        pathWindow_->SetRunning(true);
-}
-
-void Form1::EndWatchedRun()
-{
-    running_ = false;
-    paused_ = false;
-    stepPending_ = false;
-    pauseAction->setText(PauseCaption);
-    pauseAction->setEnabled(false);
-    stepAction->setEnabled(false);
-    if (pathWindow_)
-        pathWindow_->SetRunning(false);
+        pathWindow_->SetRunning(running);
 }
 
 bool Form1::WaitWhilePaused()
