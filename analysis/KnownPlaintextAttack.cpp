@@ -209,20 +209,20 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
         for (auto& left : blocksLeft)
             left.store(D1Blocks);
         std::mutex tablesMutex;
-        std::vector<std::vector<AttackSetting>> kept(threads);
+        FoundSettings kept(keep_);
         std::atomic<std::size_t> nextItem{0};
-        RunOnWorkers(threads, interval_, [&](unsigned t) {
+        RunOnWorkers(threads, interval_, [&](unsigned) {
             std::unique_ptr<MiddleMeeting> meeting;
             for (std::size_t i = nextItem++; i < items.size() && !stopNow.load(); i = nextItem++) {
                 const Item& item = items[i];
-                std::uint64_t examinedHere = 0, foundHere = 0;
+                std::uint64_t examinedHere = 0;
                 const int eFirst = item.block * N / D1Blocks, eLast = (item.block + 1) * N / D1Blocks;
                 if (item.batch == NoBatch) {
                     if (!meeting || meeting->Position() != item.position) {
                         meeting = std::make_unique<MiddleMeeting>(tables_, ciphertext, fragment, item.position);
                         examinedHere += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
                     }
-                    meeting->Search(item.rotor1, eFirst, eLast, stopNow, keep_, kept[t], foundHere, examinedHere);
+                    meeting->Search(item.rotor1, eFirst, eLast, stopNow, kept, examinedHere);
                 } else {
                     const Batch& batch = batches[item.batch];
                     std::call_once(built[item.batch], [&] {
@@ -238,24 +238,20 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
                         const std::lock_guard lock(tablesMutex);
                         table = tables[item.batch];
                     }
-                    table->Sweep(eFirst, eLast, stopNow, keep_, kept[t], foundHere, examinedHere);
+                    table->Sweep(eFirst, eLast, stopNow, kept, examinedHere);
                     if (--blocksLeft[item.batch] == 0) {
                         const std::lock_guard lock(tablesMutex);
                         tables[item.batch].reset();
                     }
                 }
                 examined += examinedHere;
-                found += foundHere;
+                found.store(kept.Distinct());
                 ++itemsDone;
             }
         }, report);
-        for (auto& list : kept)
-            result.settings.insert(result.settings.end(), list.begin(), list.end());
-        std::sort(result.settings.begin(), result.settings.end(), [](const AttackSetting& a, const AttackSetting& b) {
-            return std::tie(a.position, a.rotors, a.turns) < std::tie(b.position, b.rotors, b.turns);
-        });
-        if (result.settings.size() > keep_)
-            result.settings.resize(keep_);
+        result.settings = kept.Sorted();
+        found.store(kept.Distinct());
+        result.fits = kept.Fits();
         // The search works in its own position tables; the machine confirms each setting it reports.
         for (const AttackSetting& setting : result.settings) {
             if (!setting.Deciphers(tables_, ciphertext, fragment))

@@ -115,8 +115,8 @@ AttackSetting MiddleMeeting::SettingOf(int r1, int r2, int r3, int r4, int r5, c
     return setting;
 }
 
-void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, std::size_t keep,
-                           std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const
+void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, FoundSettings& found,
+                           std::uint64_t& examined) const
 {
     CheckIndex(rotor1, 0, RotorCount - 1);
     if (halves_.empty())
@@ -154,11 +154,8 @@ void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomi
                         const int d3 = Mod(static_cast<int>(half >> 16) - first + N);
                         const int d[4] = {d1, d2, d3, d4};
                         ++examined;
-                        if (!Fits(rotor1, r2, r3, r4, r5, d))
-                            continue;
-                        if (found.size() < keep)
-                            found.push_back(SettingOf(rotor1, r2, r3, r4, r5, d));
-                        ++count;
+                        if (Fits(rotor1, r2, r3, r4, r5, d))
+                            found.Add(SettingOf(rotor1, r2, r3, r4, r5, d));
                     }
                 }
             }
@@ -167,14 +164,11 @@ void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomi
     }
 }
 
-bool MiddleMeeting::Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], std::size_t keep,
-                           std::vector<AttackSetting>& found, std::uint64_t& count) const
+bool MiddleMeeting::Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], FoundSettings& found) const
 {
     if (!Fits(r1, r2, r3, r4, r5, d))
         return false;
-    if (found.size() < keep)
-        found.push_back(SettingOf(r1, r2, r3, r4, r5, d));
-    ++count;
+    found.Add(SettingOf(r1, r2, r3, r4, r5, d));
     return true;
 }
 

@@ -13,6 +13,7 @@
 // there, and each hit fixes D3 and is checked against the whole fragment.
 
 #include "analysis/AttackSetting.h"
+#include "analysis/FoundSettings.h"
 #include "analysis/RotorTables.h"
 
 #include <array>
@@ -35,15 +36,14 @@ public:
     bool HasBackwardTable() const { return !halves_.empty(); }
 
     // Every setting with rotor1 in slot 1 and D1 (at the key position) from d1First to d1Last - 1 that turns the
-    // fragment into the ciphertext. Keeps at most keep of them in found and counts them all in count; adds the
-    // partial settings computed to examined. Returns early, leaving the rest unsearched, once stop is set.
-    void Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, std::size_t keep,
-                std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const;
+    // fragment into the ciphertext, added to found; adds the partial settings computed to examined. Returns
+    // early, leaving the rest unsearched, once stop is set.
+    void Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, FoundSettings& found,
+                std::uint64_t& examined) const;
 
-    // Counts a whole setting (key differences D1..D4 at the key position) and keeps it while found holds fewer
-    // than keep, when it turns the fragment into the ciphertext here. Returns whether it does.
-    bool Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], std::size_t keep,
-                std::vector<AttackSetting>& found, std::uint64_t& count) const;
+    // Adds a whole setting (key differences D1..D4 at the key position) to found when it turns the fragment into
+    // the ciphertext here. Returns whether it does.
+    bool Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], FoundSettings& found) const;
 
     // The odometer's offsets d_k - d_(k+1), k = 1 to 4, at a text position, modulo 135.
     static std::array<int, 4> Offsets(std::size_t textPosition);

@@ -111,8 +111,8 @@ PositionBatch::PositionBatch(const RotorTables& tables, std::u16string_view ciph
     }
 }
 
-void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, std::size_t keep,
-                          std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const
+void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, FoundSettings& found,
+                          std::uint64_t& examined) const
 {
     CheckIndex(eFirst, 0, N);
     CheckIndex(eLast, eFirst, N);
@@ -146,7 +146,7 @@ void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, 
                                           (g - offset[3] + N) % N};
                         ++examined;
                         positions_[p].Verify(rotor1_, r2, r3, static_cast<int>(entry >> 4 & 15),
-                                             static_cast<int>(entry & 15), d, keep, found, count);
+                                             static_cast<int>(entry & 15), d, found);
                     }
                 }
             }

@@ -39,10 +39,10 @@ public:
                   std::vector<std::size_t> chosen, const std::vector<std::size_t>& positions);
 
     // Every setting with E from eFirst to eLast - 1 that turns the fragment into the ciphertext at one of the
-    // positions. Keeps at most keep of them in found and counts them all in count; adds the partial settings
-    // computed to examined. Returns early, leaving the rest unsearched, once stop is set.
-    void Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, std::size_t keep,
-               std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const;
+    // positions, added to found; adds the partial settings computed to examined. Returns early, leaving the rest
+    // unsearched, once stop is set.
+    void Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, FoundSettings& found,
+               std::uint64_t& examined) const;
 
 private:
     static constexpr std::uint64_t Empty = ~std::uint64_t{0};
