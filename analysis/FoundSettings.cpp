@@ -9,6 +9,7 @@ namespace velista::analysis {
 FoundSettings::FoundSettings(std::size_t keep)
     : keep_(keep)
 {
+    others_.reserve(DistinctTold);
 }
 
 void FoundSettings::Add(const AttackSetting& setting)
