@@ -77,16 +77,23 @@ std::u16string ReadFragment(const std::string& name)
 }
 
 // The ciphertext's Windows-1251 text, its line breaks as CR LF, read up to its limit and refused beyond: a pipe
-// that never ends is stopped there. The search needs it whole, two bytes a character; a regular file's room is
-// made at once, since growing the text by doubling held one and a half times that at its peak.
+// that never ends is stopped there. The search needs it whole, two bytes a character.
 std::u16string ReadCiphertext(const std::string& name)
 {
     InputFile input(name, InputFile::Accept::FileOrPipe);
     const std::size_t piece = std::size_t{1} << 16;
-    std::u16string text;
     const std::uint64_t size = input.RegularSize();
-    text.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size + size / 32, AttackRequest::MaxCiphertext))
-                 + 2 * piece);
+    // Every byte is at least one character: a larger file is refused without reading it.
+    if (size > AttackRequest::MaxCiphertext) {
+        AttackRequest request;
+        request.ciphertextLength = static_cast<std::size_t>(std::min<std::uint64_t>(size, SIZE_MAX));
+        throw FileRefusal(CannotRead, Shown(name), AttackProblemText(request, AttackProblem::CiphertextTooLong));
+    }
+    // The room for the most the text can become is taken at once: the system backs only the pages written, and
+    // the string, grown by doubling, held one and a half times the text at its peak (1 GiB at the limit).
+    std::u16string text;
+    const std::size_t most = AttackRequest::MaxCiphertext + 2 * piece;
+    text.reserve(size != 0 ? static_cast<std::size_t>(std::min<std::uint64_t>(2 * size + 2 * piece, most)) : most);
     LineBreakNormalizer<char> lineBreaks;
     std::string bytes(piece, '\0');
     while (const std::size_t got = input.Read(bytes)) {
