@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The attack's fragment as the tool reads it from its file: every line break becomes CR LF and nothing else
-// changes, so that the fragment counts positions as the ciphertext does; reading the result again changes
+// The attack's fragment as the tool reads it from its file: every line break (LF, CR LF or a lone CR) becomes
+// CR LF and nothing else changes, so that the fragment counts positions as the ciphertext does; reading the result again changes
 // nothing.
 // Input: the fragment's Windows-1251 bytes.
 
@@ -10,6 +10,7 @@
 #include "machine/LineBreakNormalizer.h"
 #include "machine/Windows1251.h"
 
+#include <algorithm>
 #include <string>
 
 using namespace velista;
@@ -41,6 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (fragment[i] == u'\n')
             FuzzCheck(i > 0 && fragment[i - 1] == u'\r', "every LF follows a CR");
     }
+    std::size_t lineBreaks = 0;
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        lineBreaks += typed[i] == '\r' || (typed[i] == '\n' && (i == 0 || typed[i - 1] != '\r'));
+    FuzzCheck(static_cast<std::size_t>(std::count(fragment.begin(), fragment.end(), u'\r')) == lineBreaks,
+              "every line break typed, and only those, stands as CR LF");
     FuzzCheck(WithoutLineBreaks(fragment) == WithoutLineBreaks(Windows1251::Decode(typed)),
               "the characters between line breaks stay as they were");
     std::u16string again;

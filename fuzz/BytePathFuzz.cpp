@@ -56,9 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::u16string key;
     for (int k = 0; k < SlotCount; ++k)
         key += Alphabet::Machine().Text()[input.Byte() % RowLength];
-    // Up to 2^24 steps, past six turns of slot 4 (one every 135^3 = 2,460,375 steps). Slot 5 turns every
+    // Up to 2^22 steps, past the first turn of slot 4 (at 135^3 = 2,460,375 steps). Slot 5 turns every
     // 135^4 ≈ 3.3·10^8 steps, too far for Advance, which makes at most 135 at a time, in a fuzz run's time.
-    const auto start = static_cast<std::int64_t>(input.Number(3));
+    const auto start = static_cast<std::int64_t>(input.Number(3) & 0x3FFFFF);
     const std::uint8_t mode = input.Byte();
     const bool decipher = mode & 1, utf16 = mode & 2;
     const std::size_t cut = input.Number(2);
