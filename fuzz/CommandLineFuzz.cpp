@@ -39,10 +39,11 @@ void CheckEarlyExit(const EarlyExit& early)
                   "a refusal holds no control character but line feeds");
 }
 
+// A file named is a word or ends one ("--output=x", "-ox").
 bool Given(const std::vector<std::string>& words, const std::string& file)
 {
     return file == "-" || std::any_of(words.begin(), words.end(), [&](const std::string& word) {
-               return word == file || word.ends_with("=" + file);
+               return word.ends_with(file);
            });
 }
 
