@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The attack finds the setting that made a ciphertext: any rotors and key, a fragment at any position, enciphered
-// by the machine, searched at that known position, give back those rotors, a key of that key's class and that
-// position.
+// by the machine, make a request that AttackRequest passes, and searched at that known position give back those
+// rotors, a key of that key's class and that position.
 // Input: five rotor bytes, five key bytes (symbols of the alphabet), three bytes of position, then the fragment,
 // a byte a character: 0 to 249 an alphabet symbol, the rest line breaks and characters outside the alphabet.
 
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"
 
+#include "analysis/AttackRequest.h"
 #include "analysis/KnownPlaintextAttack.h"
 #include "analysis/RotorTables.h"
 #include "machine/Alphabet.h"
@@ -23,8 +24,8 @@ using velista::fuzz::FuzzCheck;
 
 namespace {
 
-// Fewer alphabet symbols than this leave many settings at a known position and make the search slow (5 symbols:
-// about 800 settings, 1.4 s); with 24 one setting is left in every trial and the search takes milliseconds.
+// Fewer alphabet symbols leave many settings at a known position and make the search slow (5 symbols: a median
+// of 789 settings in 1.4 s); with 24 the search takes about 0.07 s of CPU in the optimised build.
 constexpr std::size_t FewestSymbols = 24;
 // Longer fragments decide no better and only slow each run.
 constexpr std::size_t LongestFragment = 200;
@@ -64,6 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ciphertext += fragment;
     bank.EncipherText(std::span<char16_t>(ciphertext).subspan(position));
 
+    const AttackRequest request{fragment, position, ciphertext.size()};
+    FuzzCheck(request.Check() == AttackProblem::None, "the request is one the window and the tool search");
+
     const RotorTables& tables = RotorTables::Shipped();
     KnownPlaintextAttack attack(tables);
     attack.SetThreads(1);
@@ -73,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (result.found > result.settings.size())
         return 0;
     const bool found = std::any_of(result.settings.begin(), result.settings.end(), [&](const AttackSetting& setting) {
-        if (setting.position != position
+        if (std::find(setting.positions.begin(), setting.positions.end(), position) == setting.positions.end()
             || !std::equal(rotors.begin(), rotors.end(), setting.rotors.begin(), setting.rotors.end()))
             return false;
         for (int shift = 0; shift < RowLength; ++shift)
