@@ -7,7 +7,8 @@
 namespace velista::analysis {
 
 struct AttackProgress {
-    // 0 to 1. The first fifth is the scan of positions, the rest the search at the positions that passed it.
+    // 0 to 1. Positions are taken 262,144 at a time: within each such window the first fifth is the scan of its
+    // positions, the rest the search at the positions that passed it.
     double fraction = 0;
     std::uint64_t candidatesExamined = 0;
     std::uint64_t found = 0;

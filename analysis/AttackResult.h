@@ -10,10 +10,14 @@
 namespace velista::analysis {
 
 struct AttackResult {
-    // The settings found, one key per class, in order of position and rotors; at most the attack's limit.
+    // The settings found, each (rotors and key class) once with every position where it fits, one key per class,
+    // in order of first position and rotors; at most the attack's limit.
     std::vector<AttackSetting> settings;
-    // How many settings fit in all (may exceed settings.size() when the fragment is too short to decide).
+    // How many distinct settings fit in all (may exceed settings.size() when the fragment is too short to decide).
     std::uint64_t found = 0;
+    // How many pairs of a setting and a position fit: a text that repeats the fragment's line gives one setting
+    // at several positions.
+    std::uint64_t fits = 0;
     // Partial settings the search actually computed: halves of the machine tried from either end,
     // and whole settings checked against the fragment.
     std::uint64_t candidatesExamined = 0;
@@ -26,7 +30,7 @@ struct AttackResult {
     // The fragment holds no symbol of the alphabet, so every setting fits and none is listed.
     bool undecidable = false;
 
-    // Exactly one setting fits: its rotors and its key class are the answer.
+    // Exactly one setting fits, at however many positions: its rotors and its key class are the answer.
     bool Unique() const { return !cancelled && !undecidable && found == 1; }
 };
 

@@ -32,7 +32,13 @@ std::u16string AttackSetting::Key(const RotorTables& tables, int shift) const
 bool AttackSetting::Deciphers(const RotorTables& tables, std::u16string_view ciphertext,
                               std::u16string_view fragment) const
 {
-    if (position > ciphertext.size() || fragment.size() > ciphertext.size() - position)
+    return DeciphersAt(position, tables, ciphertext, fragment);
+}
+
+bool AttackSetting::DeciphersAt(std::size_t at, const RotorTables& tables, std::u16string_view ciphertext,
+                                std::u16string_view fragment) const
+{
+    if (at > ciphertext.size() || fragment.size() > ciphertext.size() - at)
         return false;
     std::array<std::int16_t, SlotCount> numbers{};
     for (std::size_t k = 0; k < numbers.size(); ++k)
@@ -40,10 +46,22 @@ bool AttackSetting::Deciphers(const RotorTables& tables, std::u16string_view cip
     RotorBank bank;
     if (!bank.SetDirectly(RotorCatalogue::Shipped(), numbers, Key(tables)))
         return false;
-    bank.Advance(static_cast<std::int64_t>(position));
-    std::u16string text(ciphertext.substr(position, fragment.size()));
+    bank.Advance(static_cast<std::int64_t>(at));
+    std::u16string text(ciphertext.substr(at, fragment.size()));
     bank.DecipherText(text);
     return text == fragment;
+}
+
+
+std::uint64_t AttackSetting::Identity() const
+{
+    // Only the differences between the turns matter: the key class is the turns less slot 1's turn.
+    std::uint64_t identity = 0;
+    for (std::size_t k = 0; k < SlotCount; ++k) {
+        const int difference = (turns[k] - turns[0] + RotorTables::N) % RotorTables::N;
+        identity = identity << 12 | static_cast<std::uint64_t>(rotors[k]) << 8 | static_cast<std::uint64_t>(difference);
+    }
+    return identity;
 }
 
 }  // namespace velista::analysis

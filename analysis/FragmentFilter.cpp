@@ -21,10 +21,51 @@ FragmentFilter::FragmentFilter(const RotorTables& tables, std::u16string_view ci
         else
             symbols_.push_back(j);
     }
+    const std::size_t prefix = std::min(symbols_.size(), PrefixSymbols);
     for (int r = 0; r < RotorCount; ++r) {
         auto& positions = exitPositions_[static_cast<std::size_t>(r)];
-        for (std::size_t j : symbols_)
-            positions.push_back(tables.ExitPosition(r, fragment[j]));
+        for (std::size_t s = 0; s < prefix; ++s)
+            positions.push_back(tables.ExitPosition(r, fragment[symbols_[s]]));
+    }
+    for (const char16_t c : fragment)
+        marks_.push_back(Mark(c));
+    border_.assign(marks_.size(), 0);
+    for (std::size_t i = 1, k = 0; i < marks_.size(); ++i) {
+        while (k > 0 && marks_[i] != marks_[k])
+            k = border_[k - 1];
+        if (marks_[i] == marks_[k])
+            ++k;
+        border_[i] = static_cast<std::uint32_t>(k);
+    }
+}
+
+std::uint32_t FragmentFilter::Mark(char16_t c) const
+{
+    return tables_.EntryPosition(0, c) == RotorTables::Outside ? std::uint32_t{c} + 1 : 0;
+}
+
+void FragmentFilter::FittingPositions(std::size_t from, std::size_t to, std::vector<std::size_t>& positions) const
+{
+    const std::size_t length = marks_.size();
+    if (ciphertext_.size() < length || from >= to)
+        return;
+    if (length == 0) {
+        for (std::size_t p = from; p < to && p <= ciphertext_.size(); ++p)
+            positions.push_back(p);
+        return;
+    }
+    const std::size_t end = std::min(ciphertext_.size(), to + length - 1);
+    std::size_t k = 0;
+    for (std::size_t i = from; i < end; ++i) {
+        const std::uint32_t mark = Mark(ciphertext_[i]);
+        while (k > 0 && marks_[k] != mark)
+            k = border_[k - 1];
+        if (marks_[k] == mark)
+            ++k;
+        if (k == length) {
+            positions.push_back(i + 1 - length);
+            k = border_[k - 1];
+        }
     }
 }
 
@@ -45,8 +86,8 @@ bool FragmentFilter::PatternFits(std::size_t position) const
 
 unsigned FragmentFilter::RotorsFitting(std::size_t position)
 {
-    if (!PatternFits(position))
-        ProgrammingError("slot-1 rotors tested where the fragment's pattern does not fit");
+    if (position > ciphertext_.size() || ciphertext_.size() - position < fragment_.size())
+        ProgrammingError("slot-1 rotors tested where the fragment does not fit");
     unsigned fitting = 0;
     for (int r = 0; r < RotorCount; ++r) {
         if (SameGrouping(position, r))
@@ -61,26 +102,26 @@ bool FragmentFilter::SameGrouping(std::size_t position, int rotor)
     const std::vector<std::uint8_t>& exits = exitPositions_[static_cast<std::size_t>(rotor)];
     auto nextStamp = [this] {
         if (++stamp_ == 0) {
-            std::fill(exitMarks_.begin(), exitMarks_.end(), Mark{});
-            std::fill(cipherMarks_.begin(), cipherMarks_.end(), Mark{});
+            std::fill(exitMarks_.begin(), exitMarks_.end(), Slot{});
+            std::fill(cipherMarks_.begin(), cipherMarks_.end(), Slot{});
             stamp_ = 1;
         }
     };
     nextStamp();
     std::size_t stretch = symbols_.empty() ? 0 : (position + symbols_[0]) / N;
-    for (std::size_t s = 0; s < symbols_.size(); ++s) {
+    for (std::size_t s = 0; s < exits.size(); ++s) {
         const std::size_t i = position + symbols_[s];
         if (i / N != stretch) {
             stretch = i / N;
             nextStamp();
         }
-        Mark& exit = exitMarks_[(exits[s] + i % N) % N];
-        Mark& cipher = cipherMarks_[tables_.EntryPosition(0, ciphertext_[i])];
+        Slot& exit = exitMarks_[(exits[s] + i % N) % N];
+        Slot& cipher = cipherMarks_[tables_.EntryPosition(0, ciphertext_[i])];
         const bool exitSeen = exit.stamp == stamp_;
         const bool cipherSeen = cipher.stamp == stamp_;
         if (exitSeen != cipherSeen || (exitSeen && exit.at != cipher.at))
             return false;
-        exit = cipher = Mark{stamp_, static_cast<std::uint32_t>(s)};
+        exit = cipher = Slot{stamp_, static_cast<std::uint32_t>(s)};
     }
     return true;
 }

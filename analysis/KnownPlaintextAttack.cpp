@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/KnownPlaintextAttack.h"
 
+#include "analysis/FoundSettings.h"
 #include "analysis/FragmentFilter.h"
 #include "analysis/MiddleMeeting.h"
 #include "analysis/PositionBatch.h"
@@ -23,6 +24,9 @@ constexpr int N = RotorTables::N;
 // D1 is searched in blocks, so that a single slot-1 rotor at a single position still keeps every core busy.
 constexpr int D1Blocks = 10;
 constexpr std::size_t ScanChunk = 4096;
+// Positions scanned and searched at a time: the candidates of one window are held at once, at most 2.6 million
+// (42 MiB) where every position and rotor passes the slot-1 test, as a text of one letter repeated makes them.
+constexpr std::size_t Window = std::size_t{1} << 18;
 // Settings per position: 10^5 rotor choices times 135^4 key classes.
 constexpr double SettingsPerPosition = 1e5 * 135.0 * 135.0 * 135.0 * 135.0;
 
@@ -84,14 +88,17 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
 {
     const auto started = std::chrono::steady_clock::now();
     cancelled_.store(false);
+    // One flag for Cancel and the stop token, read by every stage of every worker.
+    const std::stop_callback onStop(stop, [this] { cancelled_.store(true); });
+    const std::atomic<bool>& cancelled = cancelled_;
     AttackResult result;
     const unsigned threads = threads_ != 0 ? threads_ : std::max(1u, std::thread::hardware_concurrency());
 
-    std::atomic<bool> stopNow{false};
-    std::atomic<std::uint64_t> examined{0}, found{0};
+    std::atomic<std::uint64_t> examined{0};
     std::atomic<std::size_t> scanned{0}, itemsDone{0};
-    std::size_t itemCount = 0;
+    std::size_t itemCount = 0, windowsDone = 0;
     bool searching = false;
+    FoundSettings kept(keep_);
 
     const std::size_t first = position.value_or(0);
     std::size_t last = first;
@@ -100,62 +107,81 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
     else if (ciphertext.size() >= fragment.size())
         last = ciphertext.size() - fragment.size() + 1;
     const std::size_t positions = last - first;
+    const std::size_t windows = std::max<std::size_t>(1, (positions + Window - 1) / Window);
 
     auto report = [&] {
-        if (stop.stop_requested() || cancelled_.load())
-            stopNow.store(true);
         if (!progress_)
             return;
         AttackProgress progress;
         progress.candidatesExamined = examined.load();
-        progress.found = found.load();
+        progress.found = kept.Distinct();
         auto share = [](std::size_t done, std::size_t all) {
-            return all == 0 ? 1.0 : static_cast<double>(done) / static_cast<double>(all);
+            return all == 0 ? 1.0 : std::min(1.0, static_cast<double>(done) / static_cast<double>(all));
         };
-        progress.fraction = searching ? 0.2 + 0.8 * share(itemsDone.load(), itemCount)
-                                      : 0.2 * share(scanned.load(), positions);
+        const std::size_t windowPositions = std::min(Window, positions - std::min(positions, windowsDone * Window));
+        const double inWindow = searching ? 0.2 + 0.8 * share(itemsDone.load(), itemCount)
+                                          : 0.2 * share(scanned.load(), windowPositions);
+        progress.fraction = std::min(1.0, (static_cast<double>(windowsDone) + inWindow) / static_cast<double>(windows));
         progress_(progress);
-        if (stop.stop_requested() || cancelled_.load())
-            stopNow.store(true);
     };
 
     FragmentFilter probe(tables_, ciphertext, fragment);
+    // Positions a scan chunk covers: the pattern search reads the fragment's length beyond its chunk, so a chunk
+    // is never shorter than the fragment.
+    const std::size_t chunkSize = std::max(ScanChunk, fragment.size());
     if (probe.SymbolPositions().empty()) {
         result.undecidable = true;
-        for (std::size_t p = first; p < last; ++p)
-            result.positionsTried += probe.PatternFits(p);
-    } else {
+        std::vector<std::size_t> fitting;
+        for (std::size_t from = first; from < last && !cancelled.load(); from += chunkSize) {
+            fitting.clear();
+            probe.FittingPositions(from, std::min(last, from + chunkSize), fitting);
+            result.positionsTried += fitting.size();
+        }
+    }
+    // The places that group the positions into batches, for each slot-1 rotor: from the fragment's start and end.
+    std::array<std::array<std::vector<std::size_t>, 2>, RotorCount> chosen;
+    for (std::size_t from = first; !result.undecidable && from < last && !cancelled.load();
+         from += Window, ++windowsDone) {
+        const std::size_t to = std::min(last, from + Window);
+        searching = false;
+        scanned.store(0);
+        itemsDone.store(0);
         // The scan: positions where the characters outside the alphabet fit, and the slot-1 rotors that fit there.
         std::vector<std::vector<Candidate>> candidates(threads);
         std::atomic<std::size_t> nextChunk{0};
         std::atomic<std::uint64_t> tried{0};
         RunOnWorkers(threads, interval_, [&](unsigned t) {
             FragmentFilter filter(tables_, ciphertext, fragment);
+            std::vector<std::size_t> fitting;
             std::uint64_t triedHere = 0;
-            for (std::size_t chunk = nextChunk++; first + chunk * ScanChunk < last && !stopNow.load();
+            for (std::size_t chunk = nextChunk++; from + chunk * chunkSize < to && !cancelled.load();
                  chunk = nextChunk++) {
-                const std::size_t from = first + chunk * ScanChunk;
-                const std::size_t to = std::min(last, from + ScanChunk);
-                for (std::size_t p = from; p < to; ++p) {
-                    if (!filter.PatternFits(p))
-                        continue;
-                    ++triedHere;
-                    const unsigned rotors = filter.RotorsFitting(p);
+                const std::size_t chunkFrom = from + chunk * chunkSize;
+                const std::size_t chunkTo = std::min(to, chunkFrom + chunkSize);
+                fitting.clear();
+                filter.FittingPositions(chunkFrom, chunkTo, fitting);
+                triedHere += fitting.size();
+                // The slot-1 test costs up to 2,700 steps a position: cancellation is looked at every 256.
+                for (std::size_t n = 0; n < fitting.size(); ++n) {
+                    if (n % 256 == 255 && cancelled.load(std::memory_order_relaxed))
+                        break;
+                    const unsigned rotors = filter.RotorsFitting(fitting[n]);
                     for (int r = 0; r < RotorCount; ++r) {
                         if (rotors & (1u << r))
-                            candidates[t].push_back({p, r});
+                            candidates[t].push_back({fitting[n], r});
                     }
                 }
-                scanned += to - from;
-                examined += static_cast<std::uint64_t>(to - from) * RotorCount;
+                scanned += chunkTo - chunkFrom;
+                examined += static_cast<std::uint64_t>(chunkTo - chunkFrom) * RotorCount;
             }
             tried += triedHere;
         }, report);
-        result.positionsTried = tried.load();
+        result.positionsTried += tried.load();
+        if (cancelled.load())
+            break;
 
         // The search at each position and slot-1 rotor that passed the scan: in batches of positions that share
         // their chosen places, and alone where the fragment crosses a stretch's end at both its chosen ends.
-        std::array<std::array<std::vector<std::size_t>, 2>, RotorCount> chosen;
         std::array<std::array<std::vector<std::size_t>, 2>, RotorCount> grouped;
         std::vector<Item> items;
         for (auto& list : candidates) {
@@ -188,10 +214,10 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
             for (std::size_t side = 0; side < 2; ++side) {
                 auto& positionList = grouped[static_cast<std::size_t>(r)][side];
                 std::sort(positionList.begin(), positionList.end());
-                for (std::size_t from = 0; from < positionList.size(); from += PositionBatch::MaxPositions) {
-                    const std::size_t to = std::min(positionList.size(), from + PositionBatch::MaxPositions);
-                    batches.push_back({r, side, {positionList.begin() + static_cast<std::ptrdiff_t>(from),
-                                                 positionList.begin() + static_cast<std::ptrdiff_t>(to)}});
+                for (std::size_t at = 0; at < positionList.size(); at += PositionBatch::MaxPositions) {
+                    const std::size_t end = std::min(positionList.size(), at + PositionBatch::MaxPositions);
+                    batches.push_back({r, side, {positionList.begin() + static_cast<std::ptrdiff_t>(at),
+                                                 positionList.begin() + static_cast<std::ptrdiff_t>(end)}});
                     for (int b = 0; b < D1Blocks; ++b)
                         items.push_back({batches.size() - 1, 0, r, b});
                 }
@@ -202,33 +228,33 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
         });
         itemCount = items.size();
         searching = true;
-        // A batch's table is built by the first worker that needs it and dropped after its last block: up to 19 MiB.
+        // A batch's table is built by the first worker that needs it and dropped after its last block: about
+        // 20 MiB, 33 MiB while it is built.
         std::vector<std::once_flag> built(batches.size());
         std::vector<std::shared_ptr<const PositionBatch>> tables(batches.size());
         std::vector<std::atomic<int>> blocksLeft(batches.size());
         for (auto& left : blocksLeft)
             left.store(D1Blocks);
         std::mutex tablesMutex;
-        std::vector<std::vector<AttackSetting>> kept(threads);
         std::atomic<std::size_t> nextItem{0};
-        RunOnWorkers(threads, interval_, [&](unsigned t) {
+        RunOnWorkers(threads, interval_, [&](unsigned) {
             std::unique_ptr<MiddleMeeting> meeting;
-            for (std::size_t i = nextItem++; i < items.size() && !stopNow.load(); i = nextItem++) {
+            for (std::size_t i = nextItem++; i < items.size() && !cancelled.load(); i = nextItem++) {
                 const Item& item = items[i];
-                std::uint64_t examinedHere = 0, foundHere = 0;
+                std::uint64_t examinedHere = 0;
                 const int eFirst = item.block * N / D1Blocks, eLast = (item.block + 1) * N / D1Blocks;
                 if (item.batch == NoBatch) {
                     if (!meeting || meeting->Position() != item.position) {
                         meeting = std::make_unique<MiddleMeeting>(tables_, ciphertext, fragment, item.position);
                         examinedHere += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
                     }
-                    meeting->Search(item.rotor1, eFirst, eLast, stopNow, keep_, kept[t], foundHere, examinedHere);
+                    meeting->Search(item.rotor1, eFirst, eLast, cancelled, kept, examinedHere);
                 } else {
                     const Batch& batch = batches[item.batch];
                     std::call_once(built[item.batch], [&] {
                         auto made = std::make_shared<const PositionBatch>(
                             tables_, ciphertext, fragment, batch.rotor1,
-                            chosen[static_cast<std::size_t>(batch.rotor1)][batch.side], batch.positions);
+                            chosen[static_cast<std::size_t>(batch.rotor1)][batch.side], batch.positions, cancelled);
                         examinedHere += static_cast<std::uint64_t>(batch.positions.size()) * RotorCount * RotorCount * N;
                         const std::lock_guard lock(tablesMutex);
                         tables[item.batch] = std::move(made);
@@ -238,38 +264,39 @@ AttackResult KnownPlaintextAttack::Run(std::u16string_view ciphertext, std::u16s
                         const std::lock_guard lock(tablesMutex);
                         table = tables[item.batch];
                     }
-                    table->Sweep(eFirst, eLast, stopNow, keep_, kept[t], foundHere, examinedHere);
+                    table->Sweep(eFirst, eLast, cancelled, kept, examinedHere);
                     if (--blocksLeft[item.batch] == 0) {
                         const std::lock_guard lock(tablesMutex);
                         tables[item.batch].reset();
                     }
                 }
                 examined += examinedHere;
-                found += foundHere;
                 ++itemsDone;
             }
         }, report);
-        for (auto& list : kept)
-            result.settings.insert(result.settings.end(), list.begin(), list.end());
-        std::sort(result.settings.begin(), result.settings.end(), [](const AttackSetting& a, const AttackSetting& b) {
-            return std::tie(a.position, a.rotors, a.turns) < std::tie(b.position, b.rotors, b.turns);
-        });
-        if (result.settings.size() > keep_)
-            result.settings.resize(keep_);
-        // The search works in its own position tables; the machine confirms each setting it reports.
-        for (const AttackSetting& setting : result.settings) {
-            if (!setting.Deciphers(tables_, ciphertext, fragment))
-                ProgrammingError("the attack reported a setting that the machine does not confirm");
-        }
     }
-    result.found = found.load();
+
+    // The search works in its own position tables; the machine confirms each setting it reports, at its first
+    // position (up to 0.3 ms for a 64 KiB fragment, so cancellation is looked at between settings).
+    result.settings = kept.Sorted();
+    for (std::size_t n = 0; n < result.settings.size(); ++n) {
+        if (cancelled.load()) {
+            result.settings.resize(n);
+            break;
+        }
+        if (!result.settings[n].Deciphers(tables_, ciphertext, fragment))
+            ProgrammingError("the attack reported a setting that the machine does not confirm");
+    }
+    result.found = kept.Distinct();
+    result.fits = kept.Fits();
     result.candidatesExamined = examined.load();
     result.settingsCovered = static_cast<double>(result.positionsTried) * SettingsPerPosition;
-    result.cancelled = stopNow.load() || stop.stop_requested() || cancelled_.load();
+    result.cancelled = cancelled.load();
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     if (!result.cancelled) {
-        searching = true;
-        itemsDone.store(itemCount);
+        windowsDone = windows;
+        searching = false;
+        scanned.store(0);
     }
     report();
     return result;

@@ -32,7 +32,9 @@ public:
     void SetKeep(std::size_t keep) { keep_ = keep; }
 
     // Searches the ciphertext for the fragment at position (counted from 0), or at every position when there is
-    // none. The run ends early, flagged cancelled, once stop is requested or Cancel is called.
+    // none. The run ends early, flagged cancelled, once stop is requested or Cancel is called: every stage looks
+    // at that at least every few milliseconds of work, whatever the fragment (AttackRequest refuses a fragment
+    // too short to be worth a search; this searches whatever it is given).
     AttackResult Run(std::u16string_view ciphertext, std::u16string_view fragment,
                      std::optional<std::size_t> position, std::stop_token stop = {});
 

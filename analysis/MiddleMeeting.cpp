@@ -27,26 +27,29 @@ int Digit(std::size_t i, int k)
 
 }  // namespace
 
-std::size_t MiddleMeeting::Slot(std::uint64_t key)
+MiddleMeeting::Place MiddleMeeting::PlaceAt(std::size_t j) const
 {
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - TableBits));
+    const std::size_t i = position_ + j;
+    Place place{fragment_[j], ciphertext_[i], i / static_cast<std::size_t>(N), {}};
+    for (int k = 1; k <= 4; ++k)
+        place.offset[k - 1] = static_cast<std::uint8_t>(Mod(Digit(i, k) - Digit(i, k + 1) + N));
+    return place;
 }
 
 MiddleMeeting::MiddleMeeting(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment,
                              std::size_t position, bool backwardTable)
     : tables_(tables)
     , ciphertext_(ciphertext)
+    , fragment_(fragment)
     , position_(position)
 {
     if (position > ciphertext.size() || ciphertext.size() - position < fragment.size())
         ProgrammingError("fragment placed outside the ciphertext");
-    for (std::size_t j = 0; j < fragment.size(); ++j) {
+    for (std::size_t j = 0; j < fragment.size() && places_.size() < PlacesKept; ++j) {
+        rest_ = j + 1;
         if (tables.EntryPosition(0, fragment[j]) == RotorTables::Outside)
             continue;
-        const std::size_t i = position + j;
-        Place place{fragment[j], ciphertext[i], i / static_cast<std::size_t>(N), {}};
-        for (int k = 1; k <= 4; ++k)
-            place.offset[k - 1] = static_cast<std::uint8_t>(Mod(Digit(i, k) - Digit(i, k + 1) + N));
+        const Place place = PlaceAt(j);
         // Places in one stretch with one ciphertext symbol share their slot-4 entry; such a place tells nothing new.
         const bool repeats = std::any_of(chosen_.begin(), chosen_.end(), [&](std::size_t c) {
             return places_[c].cipher == place.cipher && places_[c].stretch == place.stretch;
@@ -59,8 +62,7 @@ MiddleMeeting::MiddleMeeting(const RotorTables& tables, std::u16string_view ciph
         ProgrammingError("a fragment without alphabet symbols cannot be searched");
     if (!backwardTable)
         return;
-    keys_.resize(std::size_t{1} << TableBits);
-    halves_.assign(std::size_t{1} << TableBits, Empty);
+    halves_ = std::make_unique<HalfTable>(RotorCount * RotorCount * N);
     for (int r4 = 0; r4 < RotorCount; ++r4) {
         const auto& m4Inverse = tables.ExitToEntry(r4);
         for (int r5 = 0; r5 < RotorCount; ++r5) {
@@ -77,14 +79,11 @@ MiddleMeeting::MiddleMeeting(const RotorTables& tables, std::u16string_view ciph
                     else
                         key |= static_cast<std::uint64_t>(Mod(adjusted - first + N)) << (8 * (c - 1));
                 }
-                std::size_t slot = Slot(key);
-                while (halves_[slot] != Empty)
-                    slot = (slot + 1) & (halves_.size() - 1);
-                keys_[slot] = key;
-                halves_[slot] = static_cast<std::uint32_t>(r4 | r5 << 4 | d4 << 8 | first << 16);
+                halves_->Add(key, static_cast<std::uint32_t>(r4 | r5 << 4 | d4 << 8 | first << 16));
             }
         }
     }
+    halves_->Seal();
 }
 
 bool MiddleMeeting::Fits(int r1, int r2, int r3, int r4, int r5, const int (&d)[4]) const
@@ -92,12 +91,17 @@ bool MiddleMeeting::Fits(int r1, int r2, int r3, int r4, int r5, const int (&d)[
     const auto& m2 = tables_.EntryToExit(r2);
     const auto& m3 = tables_.EntryToExit(r3);
     const auto& m4 = tables_.EntryToExit(r4);
-    for (const Place& place : places_) {
+    auto fits = [&](const Place& place) {
         const int q2 = Mod(tables_.ExitPosition(r1, place.plain) + d[0] + place.offset[0]);
         const int q3 = Mod(m2[static_cast<std::size_t>(q2)] + d[1] + place.offset[1]);
         const int q4 = Mod(m3[static_cast<std::size_t>(q3)] + d[2] + place.offset[2]);
         const int q5 = Mod(m4[static_cast<std::size_t>(q4)] + d[3] + place.offset[3]);
-        if (tables_.EntrySymbol(r5, q5) != place.cipher)
+        return tables_.EntrySymbol(r5, q5) == place.cipher;
+    };
+    if (!std::all_of(places_.begin(), places_.end(), fits))
+        return false;
+    for (std::size_t j = rest_; j < fragment_.size(); ++j) {
+        if (tables_.EntryPosition(0, fragment_[j]) != RotorTables::Outside && !fits(PlaceAt(j)))
             return false;
     }
     return true;
@@ -115,11 +119,11 @@ AttackSetting MiddleMeeting::SettingOf(int r1, int r2, int r3, int r4, int r5, c
     return setting;
 }
 
-void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, std::size_t keep,
-                           std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const
+void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, FoundSettings& found,
+                           std::uint64_t& examined) const
 {
     CheckIndex(rotor1, 0, RotorCount - 1);
-    if (halves_.empty())
+    if (!halves_)
         ProgrammingError("search without the backward table");
     CheckIndex(d1First, 0, N);
     CheckIndex(d1Last, d1First, N);
@@ -127,7 +131,8 @@ void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomi
     std::array<int, MaxChosen> exit1{}, q2{}, q3{};
     for (std::size_t c = 0; c < chosen; ++c)
         exit1[c] = tables_.ExitPosition(rotor1, places_[chosen_[c]].plain);
-    const std::size_t mask = halves_.size() - 1;
+    // Where few places are chosen a key may hold every half: stop is looked at every 4,096 hits too.
+    std::uint32_t hits = 0;
     for (int d1 = d1First; d1 < d1Last; ++d1) {
         if (stop.load(std::memory_order_relaxed))
             return;
@@ -145,20 +150,19 @@ void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomi
                     for (std::size_t c = 1; c < chosen; ++c)
                         key |= static_cast<std::uint64_t>(Mod(m3[static_cast<std::size_t>(q3[c])] - first + N))
                                << (8 * (c - 1));
-                    for (std::size_t slot = Slot(key); halves_[slot] != Empty; slot = (slot + 1) & mask) {
-                        if (keys_[slot] != key)
-                            continue;
-                        const std::uint32_t half = halves_[slot];
+                    for (std::uint32_t i = halves_->First(key); i != HalfTable::NotFound; ++i) {
+                        const std::uint32_t half = halves_->Value(i);
                         const int r4 = static_cast<int>(half & 15), r5 = static_cast<int>(half >> 4 & 15);
                         const int d4 = static_cast<int>(half >> 8 & 255);
-                        const int d3 = Mod(static_cast<int>(half >> 16) - first + N);
+                        const int d3 = Mod(static_cast<int>(half >> 16 & 255) - first + N);
                         const int d[4] = {d1, d2, d3, d4};
                         ++examined;
-                        if (!Fits(rotor1, r2, r3, r4, r5, d))
-                            continue;
-                        if (found.size() < keep)
-                            found.push_back(SettingOf(rotor1, r2, r3, r4, r5, d));
-                        ++count;
+                        if (Fits(rotor1, r2, r3, r4, r5, d))
+                            found.Add(SettingOf(rotor1, r2, r3, r4, r5, d));
+                        if (++hits % 4096 == 0 && stop.load(std::memory_order_relaxed))
+                            return;
+                        if (half & HalfTable::Last)
+                            break;
                     }
                 }
             }
@@ -167,14 +171,11 @@ void MiddleMeeting::Search(int rotor1, int d1First, int d1Last, const std::atomi
     }
 }
 
-bool MiddleMeeting::Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], std::size_t keep,
-                           std::vector<AttackSetting>& found, std::uint64_t& count) const
+bool MiddleMeeting::Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], FoundSettings& found) const
 {
     if (!Fits(r1, r2, r3, r4, r5, d))
         return false;
-    if (found.size() < keep)
-        found.push_back(SettingOf(r1, r2, r3, r4, r5, d));
-    ++count;
+    found.Add(SettingOf(r1, r2, r3, r4, r5, d));
     return true;
 }
 

@@ -13,12 +13,15 @@
 // there, and each hit fixes D3 and is checked against the whole fragment.
 
 #include "analysis/AttackSetting.h"
+#include "analysis/FoundSettings.h"
+#include "analysis/HalfTable.h"
 #include "analysis/RotorTables.h"
 
 #include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -32,18 +35,17 @@ public:
                   std::size_t position, bool backwardTable = true);
 
     std::size_t Position() const { return position_; }
-    bool HasBackwardTable() const { return !halves_.empty(); }
+    bool HasBackwardTable() const { return halves_ != nullptr; }
 
     // Every setting with rotor1 in slot 1 and D1 (at the key position) from d1First to d1Last - 1 that turns the
-    // fragment into the ciphertext. Keeps at most keep of them in found and counts them all in count; adds the
-    // partial settings computed to examined. Returns early, leaving the rest unsearched, once stop is set.
-    void Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, std::size_t keep,
-                std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const;
+    // fragment into the ciphertext, added to found; adds the partial settings computed to examined. Returns
+    // early, leaving the rest unsearched, once stop is set.
+    void Search(int rotor1, int d1First, int d1Last, const std::atomic<bool>& stop, FoundSettings& found,
+                std::uint64_t& examined) const;
 
-    // Counts a whole setting (key differences D1..D4 at the key position) and keeps it while found holds fewer
-    // than keep, when it turns the fragment into the ciphertext here. Returns whether it does.
-    bool Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], std::size_t keep,
-                std::vector<AttackSetting>& found, std::uint64_t& count) const;
+    // Adds a whole setting (key differences D1..D4 at the key position) to found when it turns the fragment into
+    // the ciphertext here. Returns whether it does.
+    bool Verify(int r1, int r2, int r3, int r4, int r5, const int (&d)[4], FoundSettings& found) const;
 
     // The odometer's offsets d_k - d_(k+1), k = 1 to 4, at a text position, modulo 135.
     static std::array<int, 4> Offsets(std::size_t textPosition);
@@ -51,8 +53,9 @@ public:
 private:
     static constexpr int N = RotorTables::N;
     static constexpr std::size_t MaxChosen = 6;
-    static constexpr int TableBits = 15;
-    static constexpr std::uint32_t Empty = 0xFFFFFFFF;
+    // Places kept ready for checking a whole setting. Nearly every wrong setting fails within a few places, and
+    // a batch holds 64 meetings: a 64 KiB fragment's places kept in full took 1.5 MiB each, 100 MiB a batch.
+    static constexpr std::size_t PlacesKept = 256;
 
     struct Place {
         char16_t plain = 0, cipher = 0;
@@ -61,18 +64,18 @@ private:
         std::uint8_t offset[4]{};
     };
 
-    static std::size_t Slot(std::uint64_t key);
+    Place PlaceAt(std::size_t j) const;
     bool Fits(int r1, int r2, int r3, int r4, int r5, const int (&d)[4]) const;
     AttackSetting SettingOf(int r1, int r2, int r3, int r4, int r5, const int (&d)[4]) const;
 
     const RotorTables& tables_;
-    std::u16string_view ciphertext_;
+    std::u16string_view ciphertext_, fragment_;
     std::size_t position_;
-    std::vector<Place> places_;
+    std::vector<Place> places_;        // the first PlacesKept alphabet places
+    std::size_t rest_ = 0;             // the fragment index after the last of them
     std::vector<std::size_t> chosen_;  // indexes into places_
     // The backward halves: key of q4 differences -> rotor 4, rotor 5, D4, and q4 - offset at the first chosen place.
-    std::vector<std::uint64_t> keys_;
-    std::vector<std::uint32_t> halves_;
+    std::unique_ptr<HalfTable> halves_;
 };
 
 }  // namespace velista::analysis

@@ -11,6 +11,7 @@
 // backward halves (rotor 4, rotor 5, D4 + offset) to the table.
 
 #include "analysis/AttackSetting.h"
+#include "analysis/HalfTable.h"
 #include "analysis/MiddleMeeting.h"
 #include "analysis/RotorTables.h"
 
@@ -35,19 +36,19 @@ public:
     static bool Serves(const std::vector<std::size_t>& chosen, std::size_t position);
 
     // Every position must be served by chosen and fit the fragment's pattern; at most MaxPositions of them.
+    // Stops adding positions once stop is set: such a batch may only be dropped.
     PositionBatch(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment, int rotor1,
-                  std::vector<std::size_t> chosen, const std::vector<std::size_t>& positions);
+                  std::vector<std::size_t> chosen, const std::vector<std::size_t>& positions,
+                  const std::atomic<bool>& stop);
 
     // Every setting with E from eFirst to eLast - 1 that turns the fragment into the ciphertext at one of the
-    // positions. Keeps at most keep of them in found and counts them all in count; adds the partial settings
-    // computed to examined. Returns early, leaving the rest unsearched, once stop is set.
-    void Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, std::size_t keep,
-               std::vector<AttackSetting>& found, std::uint64_t& count, std::uint64_t& examined) const;
+    // positions, added to found; adds the partial settings computed to examined. Returns early, leaving the rest
+    // unsearched, once stop is set.
+    void Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, FoundSettings& found,
+               std::uint64_t& examined) const;
 
 private:
-    static constexpr std::uint64_t Empty = ~std::uint64_t{0};
     static std::uint64_t KeyOf(const int* values, std::size_t count);
-    std::size_t Slot(std::uint64_t key) const;
 
     const RotorTables& tables_;
     int rotor1_;
@@ -55,10 +56,9 @@ private:
     std::vector<int> exitPlusStep_;  // exit-row position + (j_t - j_0), per chosen place
     std::vector<MiddleMeeting> positions_;
     std::vector<std::array<int, 4>> offsets_;  // the odometer's offsets at each position's first chosen place
-    int tableBits_ = 0;
-    // Per slot: key << 24 | D4 + offset << 16 | slot-4 entry at the first chosen place << 8 | rotor 4 << 4 | rotor 5.
-    std::vector<std::uint64_t> entries_;
-    std::vector<std::uint8_t> positionOf_;
+    // By key: position in the batch << 24 | D4 + offset << 16 | slot-4 entry at the first chosen place << 8
+    // | rotor 4 << 4 | rotor 5. 864,000 halves for 64 positions: 16 MiB of slots and 3.3 MiB of values.
+    HalfTable table_;
 };
 
 }  // namespace velista::analysis

@@ -2,6 +2,7 @@
 // The known-plaintext attack against ciphertexts made by the machine's own whole-text path.
 
 #include "analysis/AttackSetting.h"
+#include "analysis/FoundSettings.h"
 #include "analysis/KnownPlaintextAttack.h"
 #include "analysis/RotorTables.h"
 #include "installation/CipherMachine.h"
@@ -13,8 +14,10 @@
 
 #include "machine/Alphabet.h"
 
+#include <atomic>
 #include <random>
 #include <stop_token>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -255,6 +258,110 @@ INSTANTIATE_TEST_SUITE_P(Ways, CancelTest,
                          ::testing::Values(CancelRow{"FromProgressCallback", CancelBy::Cancel},
                                            CancelRow{"ByStopToken", CancelBy::StopToken}),
                          RowName<CancelRow>);
+
+}  // namespace
+}  // namespace velista::analysis
+
+namespace velista::analysis {
+namespace {
+
+// A text of one letter gives the search its worst case: every position and every slot-1 rotor passes the scan.
+struct DeadlineRow {
+    const char* name;
+    std::size_t textLength;
+    std::size_t fragmentLength;
+    bool positionKnown;
+    bool oneLetter;  // the plain text is one letter repeated, else random symbols
+    int cancelAfterMs;
+};
+
+class CancelDeadlineTest : public ::testing::TestWithParam<DeadlineRow> {};
+
+// Cancel must end the run within a second whatever stage it is in: a window that is closed joins the search's
+// thread. This is a deadline for correctness, far above the 50 ms each stage is meant to keep.
+TEST_P(CancelDeadlineTest, ReturnsWithinASecondOfCancel)
+{
+    const DeadlineRow& row = GetParam();
+    std::mt19937 rng(19);
+    const Secret secret = RandomSecret(rng);
+    const std::u16string plain = row.oneLetter ? std::u16string(row.textLength, u'о') : RandomText(rng, row.textLength, false);
+    const std::u16string cipher = Encipher(secret, plain);
+    const std::u16string fragment = plain.substr(row.textLength / 3, row.fragmentLength);
+    KnownPlaintextAttack attack(Tables());
+    std::atomic<bool> ended{false};
+    std::chrono::steady_clock::time_point endedAt;
+    AttackResult result;
+    std::jthread search([&] {
+        result = attack.Run(cipher, fragment, row.positionKnown ? std::optional(row.textLength / 3) : std::nullopt);
+        endedAt = std::chrono::steady_clock::now();
+        ended.store(true);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(row.cancelAfterMs));
+    ASSERT_FALSE(ended.load()) << "the search ended before it was cancelled: the row tests nothing";
+    const auto cancelledAt = std::chrono::steady_clock::now();
+    attack.Cancel();
+    while (!ended.load() && std::chrono::steady_clock::now() - cancelledAt < std::chrono::seconds(30))
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_TRUE(ended.load()) << "still searching 30 s after Cancel";
+    search.join();
+    EXPECT_LT(std::chrono::duration<double>(endedAt - cancelledAt).count(), 1.0);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_FALSE(result.Unique());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stages, CancelDeadlineTest,
+    ::testing::Values(DeadlineRow{"OneSymbolUnknownEarly", 3000, 1, false, false, 50},
+                      DeadlineRow{"OneSymbolUnknownLater", 3000, 1, false, false, 1500},
+                      DeadlineRow{"OneSymbolKnown", 3000, 1, true, false, 300},
+                      DeadlineRow{"ShortUnknown", 20000, 6, false, false, 800},
+                      DeadlineRow{"OneLetterTextUnknown", 400000, 40, false, true, 600},
+                      DeadlineRow{"MebibyteFragmentOfOneLetter", 2 << 20, 1 << 20, false, true, 700}),
+    RowName<DeadlineRow>);
+
+struct RepeatRow {
+    const char* name;
+    std::u16string line;
+    std::size_t repeats;
+    std::size_t from, length;  // the fragment within the line
+};
+
+class RepeatedLineTest : public ::testing::TestWithParam<RepeatRow> {};
+
+// The setting that made a text fits wherever the text holds the fragment: one setting, at each repetition.
+TEST_P(RepeatedLineTest, IsOneSettingAtEveryRepetition)
+{
+    const RepeatRow& row = GetParam();
+    std::mt19937 rng(23);
+    const Secret secret = RandomSecret(rng);
+    std::u16string plain = RandomText(rng, 500, false);
+    std::vector<std::size_t> expected;
+    for (std::size_t n = 0; n < row.repeats; ++n) {
+        expected.push_back(plain.size() + row.from);
+        plain += row.line + RandomText(rng, 37 * n % 200, true);
+    }
+    const std::u16string cipher = Encipher(secret, plain);
+    KnownPlaintextAttack attack(Tables());
+    const AttackResult result = attack.Run(cipher, row.line.substr(row.from, row.length), std::nullopt);
+    ASSERT_FALSE(result.cancelled);
+    EXPECT_TRUE(result.Unique());
+    EXPECT_EQ(result.found, 1u);
+    EXPECT_EQ(result.fits, row.repeats);
+    ASSERT_EQ(result.settings.size(), 1u);
+    EXPECT_TRUE(SameClass(result.settings[0], secret));
+    const std::size_t listed = std::min(row.repeats, FoundSettings::PositionsKept);
+    EXPECT_EQ(result.settings[0].positions, std::vector<std::size_t>(expected.begin(), expected.begin() + listed));
+    EXPECT_EQ(result.settings[0].position, expected.front());
+}
+
+const std::u16string Line = u"Явка провалена, уходите через двор. Пароль прежний: 1417.\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RepeatedLineTest,
+    ::testing::Values(RepeatRow{"TwiceThirtySymbols", Line, 2, 5, 30},
+                      RepeatRow{"FiveTimesWithLineBreak", Line, 5, 20, 40},
+                      RepeatRow{"MoreThanTheListedPositions", Line, 120, 0, 30}),
+    RowName<RepeatRow>);
 
 }  // namespace
 }  // namespace velista::analysis
