@@ -5,6 +5,7 @@
 #include "analysis_window/KeyText.h"
 #include "analysis_window/NumberText.h"
 
+#include "analysis/AttackRequest.h"
 #include "analysis/KnownPlaintextAttack.h"
 #include "analysis/SymbolStatistics.h"
 #include "machine/Alphabet.h"
@@ -44,9 +45,8 @@ using analysis::SymbolStatistics;
 constexpr std::size_t Listed = 100;
 // Positions written in a row of the table; the rest are counted.
 constexpr std::size_t PositionsShown = 12;
-// Below these counts of alphabet symbols a fragment fits many settings at a known position, and the search at an
-// unknown position gets slow (measured on 10 KiB: 20 symbols about 13 s, 25 about 2 s, 15 minutes).
-constexpr int ShortAtKnownPosition = 10;
+// Below this count of alphabet symbols the search at an unknown position gets slow (measured on 10 KiB: 20 symbols
+// about 13 s, 25 about 2 s).
 constexpr int ShortAtUnknownPosition = 25;
 // Statistics wait for the typing or a run to pause; counting two 1 MiB texts takes a few dozen milliseconds.
 constexpr int RefreshDelayMilliseconds = 300;
@@ -82,13 +82,10 @@ QString Counted(std::uint64_t n, const char* one, const char* few, const char* m
 QString Symbols(std::uint64_t n) { return Counted(n, "символ", "символа", "символов"); }
 QString Settings(std::uint64_t n) { return Counted(n, "настройка", "настройки", "настроек"); }
 
-// TEMPORARY until the attack's positions are merged.
-std::vector<std::size_t> PositionsOf(const AttackSetting& setting) { return {setting.position}; }
-
 // "12" or "3 позиции: 12, 3 400, 6 788", with the first PositionsShown of many.
 QString PositionsText(const AttackSetting& setting)
 {
-    const std::vector<std::size_t> positions = PositionsOf(setting);
+    const std::vector<std::size_t>& positions = setting.positions;
     if (positions.size() <= 1)
         return NumberText::Whole(setting.position);
     QStringList shown;
@@ -96,6 +93,15 @@ QString PositionsText(const AttackSetting& setting)
         shown << NumberText::Whole(positions[i]);
     return Counted(positions.size(), "позиция", "позиции", "позиций") + QStringLiteral(": ")
            + shown.join(QStringLiteral(", ")) + (positions.size() > PositionsShown ? QStringLiteral(", …") : QString());
+}
+
+// The core's words for a refusal, as a sentence of the window.
+QString Sentence(const std::string& text)
+{
+    QString sentence = QString::fromStdString(text);
+    if (!sentence.isEmpty())
+        sentence[0] = sentence[0].toUpper();
+    return sentence + u'.';
 }
 
 // A label of fixed height, scrolled when its message is longer.
@@ -411,7 +417,10 @@ void AnalysisWindow::RefreshStatistics()
 {
     refreshTimer_->stop();
     const SymbolStatistics plain(View(plainText_()));
-    const SymbolStatistics cipher(View(cipherText_()));
+    const QString cipherText = cipherText_();
+    const SymbolStatistics cipher(View(cipherText));
+    cipherLength_ = std::size_t(cipherText.size());
+    UpdateFragmentNote();
     plainChart->SetStatistics(plain);
     cipherChart->SetStatistics(cipher);
     const double scale = std::max(plainChart->HighestShare(), cipherChart->HighestShare());
@@ -457,21 +466,26 @@ void AnalysisWindow::FragmentChanged()
                                   "Нажмите «Найти ключ» снова."));
 }
 
+analysis::AttackRequest AnalysisWindow::Request(std::size_t ciphertextLength) const
+{
+    return {analysis::NormaliseFragment(View(Fragment())), Position(), ciphertextLength};
+}
+
 void AnalysisWindow::UpdateFragmentNote()
 {
     const QString fragment = Fragment();
     const int symbols = AlphabetSymbols(fragment);
     QString note = QStringLiteral("Во фрагменте %1, из них в алфавите машины: %2.")
                        .arg(Symbols(std::uint64_t(fragment.size())), NumberText::Whole(std::uint64_t(symbols)));
-    const bool known = positionBox->value() >= 0;
-    const auto from = [](int n) { return Counted(std::uint64_t(n), "символа", "символов", "символов"); };
-    if (symbols > 0 && !known && symbols < ShortAtUnknownPosition)
-        note += QStringLiteral(" Фрагмент короткий, а позиция неизвестна: поиск может занять минуты (его можно "
-                               "отменить). Быстро — от %1.")
-                    .arg(from(ShortAtUnknownPosition));
-    else if (symbols > 0 && known && symbols < ShortAtKnownPosition)
-        note += QStringLiteral(" Фрагмент короткий: ему могут подойти многие настройки. Надёжно — от %1.")
-                    .arg(from(ShortAtKnownPosition));
+    // The length needed depends on the positions to try, so on the ciphertext's length as last counted.
+    const analysis::AttackRequest request = Request(cipherLength_);
+    const std::size_t needed = request.ShortestUseful();
+    if (symbols > 0 && std::size_t(symbols) < needed)
+        note += QStringLiteral(" Слишком короткий: нужно не меньше %1 алфавита, иначе подойдут тысячи настроек.")
+                    .arg(Counted(needed, "символа", "символов", "символов"));
+    else if (symbols > 0 && !request.position && symbols < ShortAtUnknownPosition)
+        note += QStringLiteral(" Позиция неизвестна: поиск может занять минуты (его можно отменить). Быстро — от %1.")
+                    .arg(Counted(ShortAtUnknownPosition, "символа", "символов", "символов"));
     fragmentNote->setText(note);
 }
 
@@ -496,19 +510,22 @@ void AnalysisWindow::FindKey()
     const std::u16string ciphertext = cipher.toStdU16String();
     const QString fragment = Fragment();
     const std::optional<std::size_t> position = Position();
+    const analysis::AttackRequest request = Request(ciphertext.size());
     QString problem;
     if (ciphertext.empty())
         problem = QStringLiteral("Шифротекст пуст: откройте или получите шифротекст в главном окне, затем начните "
                                  "поиск.");
     else if (fragment.isEmpty())
         problem = QStringLiteral("Введите известный фрагмент открытого текста.");
-    else if (std::size_t(fragment.size()) > ciphertext.size())
-        problem = QStringLiteral("Фрагмент длиной %1 длиннее всего шифротекста (%2).")
-                      .arg(Symbols(std::uint64_t(fragment.size())), Symbols(ciphertext.size()));
-    else if (position && *position + std::size_t(fragment.size()) > ciphertext.size())
-        problem = QStringLiteral("С позиции %1 фрагмент длиной %2 выходит за конец шифротекста длиной %3.")
-                      .arg(NumberText::Whole(*position), Symbols(std::uint64_t(fragment.size())),
-                           Symbols(ciphertext.size()));
+    else if (const analysis::AttackProblem found = request.Check(); found == analysis::AttackProblem::PastTheEnd)
+        // Said here with the nouns agreeing with their numbers.
+        problem = position ? QStringLiteral("С позиции %1 фрагмент длиной %2 выходит за конец шифротекста длиной %3.")
+                                 .arg(NumberText::Whole(*position), Symbols(std::uint64_t(fragment.size())),
+                                      Symbols(ciphertext.size()))
+                           : QStringLiteral("Фрагмент длиной %1 длиннее всего шифротекста (%2).")
+                                 .arg(Symbols(std::uint64_t(fragment.size())), Symbols(ciphertext.size()));
+    else if (found != analysis::AttackProblem::None)
+        problem = Sentence(analysis::AttackProblemText(request, found));
     if (!problem.isEmpty()) {
         DropResult(problem);
         return;
@@ -621,7 +638,7 @@ void AnalysisWindow::ShowResult(const AttackResult& result)
     } else if (result.Unique()) {
         const AttackSetting& setting = result.settings.front();
         const QString where =
-            PositionsOf(setting).size() > 1
+            setting.positions.size() > 1
                 ? QStringLiteral(" Фрагмент встречается в тексте несколько раз, и всюду подходит она же: %1.")
                       .arg(PositionsText(setting))
                 : QString();

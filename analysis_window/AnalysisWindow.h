@@ -3,6 +3,7 @@
 // The window «Криптоанализ»: the symbol frequencies of the two text areas side by side, and the known-plaintext
 // attack on the ciphertext area, run in the background, whose result the main window's rotors can take.
 
+#include "analysis/AttackRequest.h"
 #include "analysis/AttackResult.h"
 #include "analysis/RotorTables.h"
 #include "analysis/SymbolStatistics.h"
@@ -122,6 +123,7 @@ private:
     bool CipherTextStillSearched() const;
     QString Fragment() const;
     std::optional<std::size_t> Position() const;
+    analysis::AttackRequest Request(std::size_t ciphertextLength) const;
 
     TextSource plainText_, cipherText_;
     QLineEdit* rotorField_;
@@ -135,6 +137,8 @@ private:
     const analysis::RotorTables tables_;
     std::optional<analysis::AttackResult> result_;
     Searched searched_;
+    // The ciphertext's length when the statistics were last counted, for the note on the fragment.
+    std::size_t cipherLength_ = 0;
     bool installing_ = false;
     bool placed_ = false;
     std::jthread worker_;

@@ -16,6 +16,7 @@
 #include "window_kit/RussianPlural.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QGroupBox>
 
 #include <QLabel>
@@ -180,6 +181,10 @@ private slots:
         QTest::newRow("beyond the end") << QStringLiteral("абв") << 3100
                                         << QStringLiteral("выходит за конец шифротекста") << 0;
         QTest::newRow("no fragment") << QString(QChar(0)) << 0 << QStringLiteral("Введите известный фрагмент") << 0;
+        // Refused at once, with the length that would do.
+        QTest::newRow("one symbol anywhere") << QStringLiteral("0") << -1 << QStringLiteral("а нужно не меньше 7") << 0;
+        QTest::newRow("three symbols at a known place") << QStringLiteral("абв") << 10
+                                                        << QStringLiteral("а нужно не меньше 5") << 0;
     }
 
     void messagesSayWhyNothingOrTooMuchFits()
@@ -199,6 +204,8 @@ private slots:
         QSignalSpy finished(window, &AnalysisWindow::SearchFinished);
         QTest::mouseClick(window->findButton, Qt::LeftButton);
         // A refused input starts nothing; a search is waited for.
+        if (message.contains(QStringLiteral("нужно не меньше")))
+            QVERIFY(!window->Searching());
         if (window->Searching())
             QVERIFY(finished.wait(60000));
         QVERIFY2(window->resultLabel->text().contains(message), qPrintable(window->resultLabel->text()));
@@ -604,6 +611,71 @@ private slots:
         for (const QString& line : lines)
             named << line.section(QStringLiteral(" — "), 1).section(QStringLiteral(" (U+"), 0, 0);
         QCOMPARE(named.join(u' '), scripts);
+    }
+
+    void stoppingASearchTakesLittleTime_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Отмена") << "cancel";
+        QTest::newRow("Escape closes the window") << "escape";
+        QTest::newRow("the main window goes") << "main window";
+    }
+
+    // Each stage of the search looks at the stop every 50 ms of work, and the window waits for nothing else.
+    void stoppingASearchTakesLittleTime()
+    {
+        QFETCH(QString, how);
+        auto fixture = std::make_unique<WindowFixture>();
+        AnalysisWindow* window = Open(*fixture, PlainText(20000, 9));
+        window->fragmentEdit->setPlainText(fixture->form.RichTextBox2->Text().mid(15000, 9));
+        QSignalSpy finished(window, &AnalysisWindow::SearchFinished);
+        QTest::mouseClick(window->findButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(window->progressBar->value() > 0, 20000);
+        QVERIFY2(window->Searching(), "the search ended before it could be stopped");
+        QElapsedTimer clock;
+        clock.start();
+        if (how == "main window") {
+            fixture.reset();
+        } else {
+            QTest::keyClick(how == "cancel" ? static_cast<QWidget*>(window->cancelButton) : window->fragmentEdit,
+                            how == "cancel" ? Qt::Key_Space : Qt::Key_Escape);
+            QVERIFY(finished.wait(5000));
+            QVERIFY(window->Result()->cancelled);
+        }
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void oneSettingAtSeveralPositionsIsUnique_data()
+    {
+        QTest::addColumn<QList<int>>("at");
+        QTest::newRow("twice") << QList<int>{300, 2450};
+        QTest::newRow("three times") << QList<int>{120, 1300, 2710};
+    }
+
+    void oneSettingAtSeveralPositionsIsUnique()
+    {
+        QFETCH(QList<int>, at);
+        WindowFixture fixture;
+        // A text that repeats one stretch of 30 symbols, the fragment that stretch.
+        QString plain = PlainText(3000, 11);
+        const QString line = QStringLiteral("Повторённая строка, та же сама");
+        for (const int position : at)
+            plain.replace(position, line.size(), line);
+        AnalysisWindow* window = Open(fixture, plain);
+        QVERIFY(Search(window, line, -1));
+        QCOMPARE(window->resultTable->rowCount(), 1);
+        QStringList positions;
+        for (const int position : at)
+            positions << NumberText::Whole(std::uint64_t(position));
+        const QString listed = QStringLiteral("%1 %2: %3")
+                                   .arg(at.size())
+                                   .arg(RussianPlural(at.size(), "позиция", "позиции", "позиций"),
+                                        positions.join(QStringLiteral(", ")));
+        QCOMPARE(window->resultTable->item(0, 2)->text(), listed);
+        const QString text = window->resultLabel->text();
+        QVERIFY2(text.startsWith(QStringLiteral("Найдена единственная настройка")) && text.contains(listed),
+                 qPrintable(text));
+        QVERIFY(window->installButton->isEnabled());
     }
 };
 
