@@ -150,7 +150,8 @@ AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLin
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
-    auto* contents = new QWidget(scroll);
+    contents_ = new QWidget(scroll);
+    QWidget* contents = contents_;
     auto* column = new QVBoxLayout(contents);
     column->addWidget(CreateStatistics(contents), 2);
     column->addWidget(CreateAttack(contents), 3);
@@ -211,6 +212,7 @@ QWidget* AnalysisWindow::CreateStatistics(QWidget* parent)
         // Selectable for copying, but not a stop of the Tab chain: the chart before it names the same figures.
         figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
         figures->setFocusPolicy(Qt::NoFocus);
+        figures->setWordWrap(true);
         inside->addWidget(chart, 1);
         inside->addWidget(figures);
         row->addWidget(box, 1);
@@ -339,7 +341,7 @@ void AnalysisWindow::FitFixedAreas()
     resultArea_->setFixedHeight(line * ResultLines + 4);
     installNoteArea_->setFixedHeight(line * InstallNoteLines + 4);
     fragmentEdit->setMinimumHeight(line * 2 + 12);
-    fragmentEdit->setMaximumHeight(line * 4 + 12);
+    fragmentEdit->setMaximumHeight(line * 3 + 12);
     resultTable->setMinimumHeight(line * 4);
 }
 
@@ -369,11 +371,12 @@ bool AnalysisWindow::eventFilter(QObject* watched, QEvent* event)
 void AnalysisWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The figures first: their lines are part of the size the window asks for.
+    RefreshStatistics();
     if (!placed_) {
         placed_ = true;
         KeepOnScreen();
     }
-    RefreshStatistics();
 }
 
 void AnalysisWindow::KeepOnScreen()
@@ -388,9 +391,14 @@ void AnalysisWindow::KeepOnScreen()
     const QRect frame = frameGeometry();
     const int frameWidth = std::max(10, frame.width() - width());
     const int frameHeight = std::max(40, frame.height() - height());
-    const QSize wanted = sizeHint().expandedTo(QSize(1000, 760));
-    const QSize size(std::min(wanted.width(), available.width() - frameWidth),
-                     std::min(wanted.height(), available.height() - frameHeight));
+    // The contents' own preferred size, not the scroll area's: nothing scrolls where the screen has room.
+    // The wrapped labels' height at that width, which the size hint only guesses.
+    QSize wanted = contents_->sizeHint().expandedTo(contents_->minimumSizeHint()).expandedTo(QSize(1000, 760));
+    const int width = std::min(wanted.width() + 8, available.width() - frameWidth);
+    if (contents_->hasHeightForWidth())
+        wanted.setHeight(std::max(wanted.height(), contents_->heightForWidth(width)));
+    // A few pixels to spare, so that a scroll bar does not appear for a rounding of the labels' heights.
+    const QSize size(width, std::min(wanted.height() + 8, available.height() - frameHeight));
     resize(size);
     const QPoint centre = anchor == this ? available.center() : anchor->frameGeometry().center();
     QRect placed(QPoint(), QSize(size.width() + frameWidth, size.height() + frameHeight));

@@ -129,6 +129,7 @@ private:
     QLineEdit* rotorField_;
     QLineEdit* keyField_;
     Installer install_;
+    QWidget* contents_ = nullptr;
     QTimer* refreshTimer_ = nullptr;
     QTimer* staleTimer_ = nullptr;
     QScrollArea* noteArea_ = nullptr;

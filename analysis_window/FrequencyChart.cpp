@@ -149,7 +149,7 @@ int FrequencyChart::BarAt(QPoint point) const
 QSize FrequencyChart::sizeHint() const
 {
     const int left = fontMetrics().horizontalAdvance(QStringLiteral("100,0 %")) + Margin;
-    return {left + Margin + 3 * Symbols, 6 * fontMetrics().height() + LabelHeight()};
+    return {left + Margin + 3 * Symbols, 4 * fontMetrics().height() + LabelHeight()};
 }
 
 QSize FrequencyChart::minimumSizeHint() const

@@ -677,6 +677,38 @@ private slots:
                  qPrintable(text));
         QVERIFY(window->installButton->isEnabled());
     }
+
+    void longerMessagesLeaveTheButtonsInPlace_data()
+    {
+        QTest::addColumn<QString>("fragment");
+        QTest::addColumn<int>("position");
+        QTest::newRow("the note warns of a short fragment") << "абвгд" << -1;
+        QTest::newRow("the result explains the key's class") << "" << 100;
+    }
+
+    void longerMessagesLeaveTheButtonsInPlace()
+    {
+        QFETCH(QString, fragment);
+        QFETCH(int, position);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(1000, 8));
+        // Within the attack's group: the window scrolls when the offscreen screen is small.
+        auto* group = window->findChild<QWidget*>(QStringLiteral("attackBox"));
+        const auto places = [window, group] {
+            return QList<QPoint>{window->findButton->mapTo(group, QPoint()),
+                                 window->installButton->mapTo(group, QPoint())};
+        };
+        const QList<QPoint> before = places();
+        const qsizetype shortMessages = window->fragmentNote->text().size() + window->resultLabel->text().size();
+        if (fragment.isEmpty())
+            QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(position, 40), position));
+        else
+            window->fragmentEdit->setPlainText(fragment);
+        window->positionBox->setValue(position);
+        QCoreApplication::processEvents();
+        QVERIFY(window->fragmentNote->text().size() + window->resultLabel->text().size() > shortMessages + 80);
+        QCOMPARE(places(), before);
+    }
 };
 
 QTEST_MAIN(AnalysisWindowTest)
