@@ -7,35 +7,45 @@
 #include "cli/Utf8.h"
 #include "files/FileErrorReason.h"
 
-#include "machine/Alphabet.h"
-#include <CLI/CLI.hpp>
+#include "analysis/AttackRequest.h"
 #include "analysis/KnownPlaintextAttack.h"
 #include "analysis/RotorTables.h"
 #include "machine/LineBreakNormalizer.h"
 #include "machine/Windows1251.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
-#include <set>
+#include <chrono>
+#include <limits>
 #include <vector>
 
 namespace velista::cli {
 
 namespace {
 
+using analysis::AttackProblem;
+using analysis::AttackRequest;
+
 // Settings printed when a short fragment fits many; the rest are only counted.
 constexpr std::size_t Printed = 1000;
+// Positions named on standard error for a setting that fits at several.
+constexpr std::size_t PositionsNamed = 20;
+const char* const CannotRead = "не удаётся прочитать";
 
 const char* const Footer =
     "Фрагмент и шифротекст - файлы в кодировке Windows-1251; переводы строк (LF, CR LF, CR) считаются как CR LF,\n"
     "два символа, и --at отсчитывает позицию от 0 в таком тексте. Без --at фрагмент ищется на всех позициях.\n"
     "Каждая найденная настройка - строка РОТОРЫ<TAB>КЛЮЧ (ключ в UTF-8); итог - в стандартном потоке ошибок.\n"
     "Ключ находится с точностью до равносильных: прибавив одно число ко всем пяти поворотам роторов, получим\n"
-    "ключ, который шифрует так же; выводится один ключ из каждых 135 равносильных.\n"
+    "ключ, который шифрует так же; выводится один ключ из каждых 135 равносильных, и каждая настройка - один раз,\n"
+    "на скольких бы позициях она ни подходила (позиции названы в итоге).\n"
+    "Читаются обычные файлы и каналы, не устройства; фрагмент - до 64 КиБ, шифротекст - до 256 МиБ.\n"
     "\n"
     "Коды завершения:\n"
     "  0  найдена хотя бы одна настройка\n"
-    "  1  файл не прочитать; закрыт нужный стандартный ввод, вывод или поток ошибок\n"
-    "  2  неверные аргументы (ничего не выведено)\n"
+    "  1  файл не прочитать, это устройство или он слишком велик; закрыт нужный стандартный поток\n"
+    "  2  неверные аргументы; во фрагменте нет символов алфавита или их слишком мало (ничего не выведено)\n"
     "  3  ни одна настройка не подходит\n"
     "\n"
     "Пример:\n"
@@ -47,17 +57,81 @@ EarlyExit Refuse(const std::string& why)
 }
 
 
-// A whole file's Windows-1251 text, its line breaks as CR LF.
-std::u16string ReadText(const std::string& name)
+std::string Shown(const std::string& name)
 {
-    InputFile input(name);
-    LineBreakNormalizer<char> lineBreaks;
+    return name == "-" ? "стандартный ввод" : name;
+}
+
+// The fragment's Windows-1251 text, its line breaks as CR LF. A line break becomes at least one character,
+// so more than MaxFragment bytes are more than MaxFragment characters: no more is read to tell.
+std::u16string ReadFragment(const std::string& name)
+{
+    InputFile input(name, InputFile::Accept::FileOrPipe);
+    std::string bytes(AttackRequest::MaxFragment + 1, '\0');
+    bytes.resize(input.Read(bytes));
+    AttackRequest request;
+    request.fragment = analysis::NormaliseFragment(Windows1251::Decode(bytes));
+    if (request.fragment.size() > AttackRequest::MaxFragment)
+        throw FileRefusal(CannotRead, Shown(name), AttackProblemText(request, AttackProblem::FragmentTooLong));
+    return std::move(request.fragment);
+}
+
+// The ciphertext's Windows-1251 text, its line breaks as CR LF, read up to its limit and refused beyond: a pipe
+// that never ends is stopped there. The search needs it whole, two bytes a character.
+std::u16string ReadCiphertext(const std::string& name)
+{
+    InputFile input(name, InputFile::Accept::FileOrPipe);
+    const std::size_t piece = std::size_t{1} << 16;
+    const std::uint64_t size = input.RegularSize();
+    // Every byte is at least one character: a larger file is refused without reading it.
+    if (size > AttackRequest::MaxCiphertext) {
+        AttackRequest request;
+        request.ciphertextLength = static_cast<std::size_t>(std::min<std::uint64_t>(size, SIZE_MAX));
+        throw FileRefusal(CannotRead, Shown(name), AttackProblemText(request, AttackProblem::CiphertextTooLong));
+    }
+    // The room for the most the text can become is taken at once: the system backs only the pages written, and
+    // the string, grown by doubling, held one and a half times the text at its peak (1 GiB at the limit).
     std::u16string text;
-    std::string piece(std::size_t{1} << 16, '\0');
-    while (const std::size_t got = input.Read(piece))
-        lineBreaks.Normalize(std::string_view(piece.data(), got), text,
+    const std::size_t most = AttackRequest::MaxCiphertext + 2 * piece;
+    text.reserve(size != 0 ? static_cast<std::size_t>(std::min<std::uint64_t>(2 * size + 2 * piece, most)) : most);
+    LineBreakNormalizer<char> lineBreaks;
+    std::string bytes(piece, '\0');
+    while (const std::size_t got = input.Read(bytes)) {
+        lineBreaks.Normalize(std::string_view(bytes.data(), got), text,
                              [](char c) { return Windows1251::Decode(static_cast<unsigned char>(c)); });
+        if (text.size() > AttackRequest::MaxCiphertext) {
+            AttackRequest request;
+            request.ciphertextLength = text.size();
+            throw FileRefusal(CannotRead, Shown(name), AttackProblemText(request, AttackProblem::CiphertextTooLong));
+        }
+    }
     return text;
+}
+
+// Any number of digits is a position; one beyond what the system counts lies past any ciphertext's end.
+std::optional<std::size_t> WholeNumber(const std::string& value)
+{
+    if (value.empty() || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    constexpr std::size_t Most = std::numeric_limits<std::size_t>::max();
+    std::size_t number = 0;
+    for (const char c : value) {
+        const auto digit = static_cast<std::size_t>(c - '0');
+        if (number > (Most - digit) / 10)
+            return Most;
+        number = number * 10 + digit;
+    }
+    return number;
+}
+
+std::string PositionList(const std::vector<std::size_t>& positions, std::uint64_t fits)
+{
+    std::string list;
+    for (std::size_t n = 0; n < positions.size() && n < PositionsNamed; ++n)
+        list += (n == 0 ? "" : ", ") + std::to_string(positions[n]);
+    if (fits > std::min<std::uint64_t>(positions.size(), PositionsNamed))
+        list += " и ещё " + std::to_string(fits - std::min<std::uint64_t>(positions.size(), PositionsNamed));
+    return list;
 }
 
 // "0,12" rather than "0.12".
@@ -145,47 +219,50 @@ std::variant<AttackJob, EarlyExit> AttackCommand::Parse(int argc, char** argv)
     if (job.known == "-" && job.input == "-")
         return Refuse("фрагмент и шифротекст не могут оба идти со стандартного ввода: укажите файл шифротекста");
     if (!at.empty()) {
-        const std::string& value = at.front();
-        const bool digits = !value.empty() && value.size() <= 18
-            && std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
-        if (!digits)
-            return Refuse("позиция " + Quoted(value) + " не подходит: нужно целое число от 0");
-        job.at = static_cast<std::size_t>(std::stoull(value));
+        job.at = WholeNumber(at.front());
+        if (!job.at)
+            return Refuse("позиция " + Quoted(at.front()) + " не подходит: нужно целое число от 0");
     }
     return job;
 }
 
-int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err)
+int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, bool showProgress)
 {
-    const std::u16string fragment = ReadText(job.known);
-    const std::u16string ciphertext = ReadText(job.input);
-    if (std::none_of(fragment.begin(), fragment.end(), [](char16_t c) { return Alphabet::Machine().Contains(c); })) {
-        std::fputs("velista-cli attack: во фрагменте нет ни одного символа алфавита машины, ему подходит любая "
-                   "настройка\n",
-                   err);
-        return UsageError;
-    }
-    if (job.at && (*job.at > ciphertext.size() || fragment.size() > ciphertext.size() - *job.at)) {
-        std::fprintf(err,
-                     "velista-cli attack: ни одна настройка не подходит: с позиции %zu фрагмент из %zu символов "
-                     "выходит за конец шифротекста (%zu символов)\n",
-                     *job.at, fragment.size(), ciphertext.size());
-        return NothingFits;
+    AttackRequest request;
+    request.fragment = ReadFragment(job.known);
+    const std::u16string ciphertext = ReadCiphertext(job.input);
+    request.position = job.at;
+    request.ciphertextLength = ciphertext.size();
+    if (const AttackProblem problem = request.Check(); problem != AttackProblem::None) {
+        std::fprintf(err, "velista-cli attack: %s\n", AttackProblemText(request, problem).c_str());
+        return problem == AttackProblem::PastTheEnd ? NothingFits : UsageError;
     }
 
     const analysis::RotorTables tables;
     analysis::KnownPlaintextAttack attack(tables);
     attack.SetKeep(Printed);
-    const analysis::AttackResult result = attack.Run(ciphertext, fragment, job.at);
-
-    // One line per rotors and key class: the same setting may fit at more than one position.
-    std::set<std::u16string> printed;
-    for (const analysis::AttackSetting& setting : result.settings) {
-        const std::u16string rotors = setting.RotorText();
-        const std::u16string key = setting.Key(tables);
-        if (printed.insert(rotors + u'\t' + key).second)
-            std::fprintf(out, "%s\t%s\n", EncodeUtf8(rotors).c_str(), EncodeUtf8(key).c_str());
+    // A person at a terminal is told how far a search has come once it takes longer than a second; a pipe or a
+    // file gets only the result.
+    bool progressShown = false;
+    if (showProgress) {
+        const auto started = std::chrono::steady_clock::now();
+        attack.SetProgressCallback(
+            [&](const analysis::AttackProgress& progress) {
+                if (std::chrono::steady_clock::now() - started < std::chrono::seconds(1))
+                    return;
+                std::fprintf(err, "\rИдёт поиск: %3.0f %%, найдено настроек: %llu ", 100 * progress.fraction,
+                             static_cast<unsigned long long>(progress.found));
+                std::fflush(err);
+                progressShown = true;
+            },
+            std::chrono::milliseconds(250));
     }
+    const analysis::AttackResult result = attack.Run(ciphertext, request.fragment, job.at);
+    if (progressShown)
+        std::fprintf(err, "\r%60s\r", "");
+
+    for (const analysis::AttackSetting& setting : result.settings)
+        std::fprintf(out, "%s\t%s\n", EncodeUtf8(setting.RotorText()).c_str(), EncodeUtf8(setting.Key(tables)).c_str());
     std::string covered = Decimal(result.settingsCovered, result.settingsCovered < 1e6 ? "%.0f" : "%.1e");
     covered.erase(std::remove(covered.begin(), covered.end(), '+'), covered.end());
     const std::string effort = "время " + Decimal(result.seconds, "%.2f") + " с; проверено настроек (роторы, "
@@ -195,16 +272,21 @@ int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err)
                      job.at ? " на этой позиции" : "", effort.c_str());
         return NothingFits;
     }
-    if (result.found == 1) {
+    if (result.Unique()) {
+        const analysis::AttackSetting& setting = result.settings.front();
+        const std::string where = result.fits == 1
+            ? "фрагмент на позиции " + std::to_string(setting.position)
+            : "фрагмент подходит на " + std::to_string(result.fits) + " позициях: "
+                + PositionList(setting.positions, result.fits);
         std::fprintf(err,
                      "velista-cli attack: настройка единственная с точностью до равносильных ключей (ещё 134 ключа с "
-                     "поворотами, сдвинутыми на одно число, шифруют так же); фрагмент на позиции %zu; %s\n",
-                     result.settings.front().position, effort.c_str());
+                     "поворотами, сдвинутыми на одно число, шифруют так же); %s; %s\n",
+                     where.c_str(), effort.c_str());
     } else {
         std::fprintf(err,
                      "velista-cli attack: настройка не единственная: подходят %llu (выведено строк: %zu); возьмите "
                      "фрагмент длиннее; %s\n",
-                     static_cast<unsigned long long>(result.found), printed.size(), effort.c_str());
+                     static_cast<unsigned long long>(result.found), result.settings.size(), effort.c_str());
     }
     return 0;
 }
@@ -225,7 +307,7 @@ int AttackCommand::Main(int argc, char** argv, const StandardStreams& streams)
     }
     int status = 0;
     try {
-        status = Run(job, stdout, stderr);
+        status = Run(job, stdout, stderr, streams.IsTerminal(2));
     } catch (const BatchError& error) {
         std::fprintf(stderr, "velista-cli: %s\n", error.what());
         return 1;

@@ -23,9 +23,10 @@ public:
     static std::variant<AttackJob, EarlyExit> Parse(int argc, char** argv);
     // Runs the whole command: 0 with settings found, 3 when none fits, 1 or 2 as the other commands.
     static int Main(int argc, char** argv, const StandardStreams& streams);
-    // Prints one line ROTORS<TAB>KEY per setting on out and a summary on err; returns 0 or NothingFits, or
-    // UsageError for a fragment without a symbol of the alphabet. Throws BatchError when a file cannot be read.
-    static int Run(const AttackJob& job, std::FILE* out, std::FILE* err);
+    // Prints one line ROTORS<TAB>KEY per distinct setting on out and a summary on err, with the search's progress
+    // when showProgress; returns 0 or NothingFits, or UsageError for a fragment refused before searching. Throws
+    // BatchError when a file cannot be read or is too long.
+    static int Run(const AttackJob& job, std::FILE* out, std::FILE* err, bool showProgress = false);
 };
 
 }  // namespace velista::cli

@@ -17,13 +17,25 @@ namespace velista::cli {
 
 namespace {
 const char* const CannotRead = "не удаётся прочитать";
+
+// A file on a disk or a pipe; a console, NUL or a serial port is a character device.
+void CheckKind(int fd, const std::string& name)
+{
+    const DWORD type = GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(fd)));
+    if (type != FILE_TYPE_DISK && type != FILE_TYPE_PIPE)
+        throw FileRefusal(CannotRead, name, "это не обычный файл и не канал, а устройство");
+}
 }  // namespace
 
-InputFile::InputFile(const std::string& name)
+InputFile::InputFile(const std::string& name, Accept accept)
     : name_(name == "-" ? "стандартный ввод" : name)
 {
-    if (name == "-")
-        return;  // StandardStreams has put it in binary mode
+    if (name == "-") {
+        // StandardStreams has put it in binary mode
+        if (accept == Accept::FileOrPipe)
+            CheckKind(fd_, name_);
+        return;
+    }
     // Others may delete or replace the file meanwhile: "-o f f" replaces its own input.
     const HANDLE file = CreateFileW(WideFromUtf8(name).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
@@ -34,6 +46,17 @@ InputFile::InputFile(const std::string& name)
     if (fd_ < 0) {
         CloseHandle(file);
         throw FileError(CannotRead, name_, EMFILE);
+    }
+    LARGE_INTEGER size{};
+    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size))
+        regularSize_ = static_cast<std::uint64_t>(size.QuadPart);
+    if (accept == Accept::FileOrPipe) {
+        try {
+            CheckKind(fd_, name_);
+        } catch (const BatchError&) {
+            _close(fd_);
+            throw;
+        }
     }
 }
 

@@ -31,4 +31,10 @@ bool StandardStreams::WasClosed(int descriptor) const
     return closed_[static_cast<std::size_t>(descriptor)];
 }
 
+bool StandardStreams::IsTerminal(int descriptor) const
+{
+    CheckIndex(descriptor, 0, 2);
+    return isatty(descriptor) == 1;
+}
+
 }  // namespace velista::cli

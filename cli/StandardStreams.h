@@ -17,6 +17,8 @@ public:
 
     // The descriptor was closed when the tool started.
     bool WasClosed(int descriptor) const;
+    // The descriptor is a terminal (a console on Windows): a person is watching it.
+    bool IsTerminal(int descriptor) const;
     // A closed descriptor could not be filled: a file opened later might take its number.
     bool Unsafe() const { return unsafe_; }
 

@@ -21,6 +21,9 @@
 
 #ifndef _WIN32
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -200,6 +203,71 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"Help", "--help", 0, ""}),
     velista::test::RowName<StatusRow>);
 
+struct PositionRow {
+    const char* name;
+    std::string at;
+    int status;
+    const char* message;
+};
+
+class AttackCliPosition : public AttackCli, public ::testing::WithParamInterface<PositionRow> {};
+
+// A whole number of any length is a position: past the end is status 3; only what is not a number is 2.
+TEST_P(AttackCliPosition, IsANumberOfAnyLength)
+{
+    const std::string plain = PlainText(2000, 11);
+    WriteFile(Path("cipher.vls"), Transform(plain, Rotors, Key, true));
+    WriteFile(Path("start.txt"), plain.substr(0, 40));
+    const ToolResult result = Run("--known start.txt --at " + GetParam().at + " cipher.vls");
+    EXPECT_EQ(result.status, GetParam().status) << result.err;
+    EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AttackCliPosition,
+    ::testing::Values(PositionRow{"TwentyThreeZeros", std::string(23, '0'), 0, "позиции 0"},
+                      PositionRow{"ZerosBeforeAPlace", std::string(30, '0') + "1", 3, "на этой позиции"},
+                      PositionRow{"NineteenDigits", "1234567890123456789", 3, "выходит за конец"},
+                      PositionRow{"TwentyDigits", "18446744073709551616", 3, "выходит за конец"},
+                      PositionRow{"FortyNines", std::string(40, '9'), 3, "выходит за конец"},
+                      PositionRow{"Exponent", "1e3", 2, "нужно целое число"},
+                      PositionRow{"Plus", "+5", 2, "нужно целое число"},
+                      PositionRow{"ArabicIndicDigit", "\xD9\xA3", 2, "нужно целое число"}),
+    velista::test::RowName<PositionRow>);
+
+struct RepeatRow {
+    const char* name;
+    int repeats;
+    const char* positions;  // what standard error names
+};
+
+class AttackCliRepeated : public AttackCli, public ::testing::WithParamInterface<RepeatRow> {};
+
+// A line that the text repeats fits the one setting at each repetition: unique, with its positions.
+TEST_P(AttackCliRepeated, IsOneSettingWithItsPositions)
+{
+    const std::string line = Windows1251::Encode(u"Явка провалена, уходите через двор. Пароль прежний: 1417.\n");
+    std::string plain = PlainText(300, 3);
+    for (int n = 0; n < GetParam().repeats; ++n)
+        plain += line;
+    WriteFile(Path("cipher.vls"), Transform(plain, Rotors, Key, true));
+    WriteFile(Path("known.txt"), line.substr(5, 30));
+    const ToolResult result = Run("--known known.txt cipher.vls");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1) << result.out;
+    EXPECT_EQ(result.out.substr(0, 6), Rotors + "\t");
+    EXPECT_NE(result.err.find("единственная"), std::string::npos) << result.err;
+    // 300 characters with 4 line breaks made CR LF, then lines of 57 characters and a CR LF.
+    EXPECT_NE(result.err.find(GetParam().positions), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AttackCliRepeated,
+    ::testing::Values(RepeatRow{"Twice", 2, "на 2 позициях: 309, 368;"},
+                      RepeatRow{"ThirtyTimes", 30, "на 30 позициях: 309, 368, 427, "},
+                      RepeatRow{"ThirtyTimesNamedUpToTwenty", 30, ", 1430 и ещё 10;"}),
+    velista::test::RowName<RepeatRow>);
+
 #ifndef _WIN32
 TEST_F(AttackCli, InterruptStopsALongSearchWithTheSignalsStatus)
 {
@@ -215,6 +283,93 @@ TEST_F(AttackCli, InterruptStopsALongSearchWithTheSignalsStatus)
     ASSERT_NE(result.status, -2) << "still searching 10 s after SIGINT";
     EXPECT_EQ(result.status, 128 + SIGINT) << "0 or 3: the search ended before the signal";
 }
+
+// What feeds the tool in a row of the limits: the test's ordinary fragment or ciphertext, a file of some bytes,
+// a sparse file of some size, a device, or a FIFO that a thread keeps writing until the tool stops reading.
+enum class Source { Ordinary, Bytes, Sparse, ZeroDevice, EndlessFifo };
+
+struct Feed {
+    Source source = Source::Ordinary;
+    std::size_t size = 0;  // of Bytes or Sparse
+    char byte = 0;         // what Bytes or the FIFO repeats
+};
+
+struct LimitRow {
+    const char* name;
+    Feed known, cipher;
+    int status;
+    const char* message;
+};
+
+class AttackCliLimits : public AttackCli, public ::testing::WithParamInterface<LimitRow> {
+protected:
+    // The argument naming the source; a FIFO gets its writer.
+    std::string Prepare(const Feed& feed, const std::string& name, const std::string& ordinary)
+    {
+        switch (feed.source) {
+        case Source::Ordinary:
+            return ordinary;
+        case Source::Bytes:
+            WriteFile(Path(name), std::string(feed.size, feed.byte));
+            return name;
+        case Source::Sparse:
+            std::ofstream(Path(name), std::ios::binary).put('a');
+            fs::resize_file(Path(name), feed.size);
+            return name;
+        case Source::ZeroDevice:
+            return "/dev/zero";
+        case Source::EndlessFifo:
+            if (mkfifo(Path(name).c_str(), 0600) != 0)
+                ADD_FAILURE() << "mkfifo";
+            writers_.emplace_back([path = Path(name), byte = feed.byte] {
+                const int fd = open(path.c_str(), O_WRONLY);
+                const std::string block(1 << 16, byte);
+                while (fd >= 0 && write(fd, block.data(), block.size()) > 0) {
+                }
+                if (fd >= 0)
+                    close(fd);
+            });
+            return name;
+        }
+        return {};
+    }
+
+    std::vector<std::jthread> writers_;
+};
+
+// Each refusal comes at once or at the limit (a FIFO is not read to its end), with the reason, and nothing on
+// standard output.
+TEST_P(AttackCliLimits, StopAtTheLimits)
+{
+    // The FIFO's writer learns that the reader has gone from EPIPE rather than dying of SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
+    const LimitRow& row = GetParam();
+    const std::string plain = PlainText(2000, 11);
+    WriteFile(Path("plain.txt"), plain.substr(100, 40));
+    WriteFile(Path("ok.vls"), Transform(plain, Rotors, Key, true));
+    const std::string known = Prepare(row.known, "known.txt", "plain.txt");
+    const std::string cipher = Prepare(row.cipher, "cipher.vls", "ok.vls");
+    const ToolResult result = Run("--known " + known + " " + cipher);
+    EXPECT_EQ(result.status, row.status) << result.err;
+    EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+    EXPECT_EQ(result.out, "");
+}
+
+constexpr std::size_t Fragment = 64 << 10, Cipher = std::size_t{256} << 20;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AttackCliLimits,
+    ::testing::Values(
+        LimitRow{"KnownIsADevice", {Source::ZeroDevice}, {}, 1, "устройство"},
+        LimitRow{"CiphertextIsADevice", {}, {Source::ZeroDevice}, 1, "устройство"},
+        LimitRow{"KnownFifoThatNeverEnds", {Source::EndlessFifo, 0, 'a'}, {}, 1, "длиннее 65536"},
+        LimitRow{"CiphertextFifoThatNeverEnds", {}, {Source::EndlessFifo, 0, '\n'}, 1, "длиннее 268435456"},
+        LimitRow{"KnownJustOverTheLimit", {Source::Bytes, Fragment + 1, 'a'}, {}, 1, "длиннее 65536"},
+        // 40,000 LF are 80,000 characters as CR LF.
+        LimitRow{"KnownOverTheLimitByItsLineBreaks", {Source::Bytes, 40000, '\n'}, {}, 1, "длиннее 65536"},
+        LimitRow{"KnownAtTheLimitIsSearched", {Source::Bytes, Fragment, 'a'}, {}, 3, "длиннее шифротекста"},
+        LimitRow{"CiphertextJustOverTheLimit", {}, {Source::Sparse, Cipher + 1}, 1, "длиннее 268435456"}),
+    velista::test::RowName<LimitRow>);
 #endif
 
 }  // namespace
