@@ -702,6 +702,8 @@ void AnalysisWindow::InstallRow(int row)
     const AttackSetting setting = result_->settings.at(static_cast<std::size_t>(row));
     const QString rotors = QString::fromStdU16String(setting.RotorText());
     const QString key = QString::fromStdU16String(setting.Key(tables_));
+    // Disabling the focused button would hand the focus on; it comes back once the installation is done.
+    const QPointer<QWidget> focused = focusWidget();
     installing_ = true;
     UpdateInstallButton();
     // The fields' change handlers and the installation let the events run; the window may go meanwhile.
@@ -713,6 +715,8 @@ void AnalysisWindow::InstallRow(int row)
         return;
     installing_ = false;
     UpdateInstallButton();
+    if (focused && focused->isEnabled())
+        focused->setFocus();
     installNote->setText(installed ? QStringLiteral("Роторы %1 с ключом %2 установлены в главном окне. Нажмите там "
                                                     "«Дешифрация», чтобы расшифровать весь шифротекст.")
                                          .arg(rotors, KeyText::Quoted(key))
