@@ -2,20 +2,28 @@
 #include "analysis_window/AnalysisWindow.h"
 
 #include "analysis_window/FrequencyChart.h"
+#include "analysis_window/KeyText.h"
 #include "analysis_window/NumberText.h"
 
+#include "analysis/AttackRequest.h"
 #include "analysis/KnownPlaintextAttack.h"
 #include "analysis/SymbolStatistics.h"
 #include "machine/Alphabet.h"
+#include "window_kit/RussianPlural.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
@@ -30,16 +38,28 @@ namespace velista {
 namespace {
 
 using analysis::AttackResult;
+using analysis::AttackSetting;
 using analysis::SymbolStatistics;
 
 // Settings listed when a short fragment fits many; the rest are only counted.
 constexpr std::size_t Listed = 100;
-// Below these counts of alphabet symbols a fragment fits many settings at a known position, and the search at an
-// unknown position gets slow (measured on 10 KiB: 20 symbols about 13 s, 25 about 2 s, 15 minutes).
-constexpr int ShortAtKnownPosition = 10;
+// Positions written in a row of the table; the rest are counted.
+constexpr std::size_t PositionsShown = 12;
+// Below this count of alphabet symbols the search at an unknown position gets slow (measured on 10 KiB: 20 symbols
+// about 13 s, 25 about 2 s).
 constexpr int ShortAtUnknownPosition = 25;
 // Statistics wait for the typing or a run to pause; counting two 1 MiB texts takes a few dozen milliseconds.
 constexpr int RefreshDelayMilliseconds = 300;
+// Lines of the message areas, fixed so that the controls below them stay where they are when a message grows.
+constexpr int NoteLines = 2;
+constexpr int ResultLines = 4;
+constexpr int InstallNoteLines = 2;
+// The raw key of a result row, beside the marked one that the cell shows.
+constexpr int KeyRole = Qt::UserRole;
+
+const QString InstallHint = QStringLiteral("Записать роторы и ключ выбранной строки в поля главного окна и "
+                                           "установить роторы (Enter в таблице, двойной щелчок)");
+const QString LockedHint = QStringLiteral("Идёт шифрование или дешифрация: роторы и ключ заняты до её конца");
 
 std::u16string_view View(const QString& text)
 {
@@ -52,39 +72,118 @@ int AlphabetSymbols(const QString& text)
                                           [](QChar c) { return Alphabet::Machine().Contains(c.unicode()); }));
 }
 
-// "1 настройка", "2 настройки", "5 настроек".
-QString Settings(std::uint64_t n)
+// A count with its noun: "1 символ", "3 символа", "1 000 символов".
+QString Counted(std::uint64_t n, const char* one, const char* few, const char* many)
 {
-    const std::uint64_t lastTwo = n % 100, last = n % 10;
-    const char* word = lastTwo >= 11 && lastTwo <= 14 ? "настроек"
-                       : last == 1                    ? "настройка"
-                       : last >= 2 && last <= 4       ? "настройки"
-                                                      : "настроек";
-    return NumberText::Whole(n) + u' ' + QString::fromUtf8(word);
+    return NumberText::Whole(n) + u' '
+           + RussianPlural(qint64(n), QString::fromUtf8(one), QString::fromUtf8(few), QString::fromUtf8(many));
+}
+
+QString Symbols(std::uint64_t n) { return Counted(n, "символ", "символа", "символов"); }
+QString Settings(std::uint64_t n) { return Counted(n, "настройка", "настройки", "настроек"); }
+
+// "12" or "3 позиции: 12, 3 400, 6 788", with the first PositionsShown of many.
+QString PositionsText(const AttackSetting& setting)
+{
+    const std::vector<std::size_t>& positions = setting.positions;
+    if (positions.size() <= 1)
+        return NumberText::Whole(setting.position);
+    QStringList shown;
+    for (std::size_t i = 0; i < std::min(positions.size(), PositionsShown); ++i)
+        shown << NumberText::Whole(positions[i]);
+    return Counted(positions.size(), "позиция", "позиции", "позиций") + QStringLiteral(": ")
+           + shown.join(QStringLiteral(", ")) + (positions.size() > PositionsShown ? QStringLiteral(", …") : QString());
+}
+
+// The core's words for a refusal, as a sentence of the window.
+QString Sentence(const std::string& text)
+{
+    QString sentence = QString::fromStdString(text);
+    if (!sentence.isEmpty())
+        sentence[0] = sentence[0].toUpper();
+    return sentence + u'.';
+}
+
+// A label of fixed height, scrolled when its message is longer.
+QScrollArea* FixedArea(QLabel* label, QWidget* parent)
+{
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* area = new QScrollArea(parent);
+    area->setObjectName(label->objectName() + QStringLiteral("Area"));
+    area->setWidget(label);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return area;
 }
 
 }  // namespace
 
 AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLineEdit* rotorField,
-                               QLineEdit* keyField, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+                               QLineEdit* keyField, Installer install, QWidget* parent)
+    : QDialog(parent)
     , plainText_(std::move(plainText))
     , cipherText_(std::move(cipherText))
     , rotorField_(rotorField)
     , keyField_(keyField)
+    , install_(std::move(install))
 {
+    if (!plainText_ || !cipherText_ || !rotorField_ || !keyField_ || !install_)
+        qFatal("AnalysisWindow: a text source, a field or the installer is missing");
     setObjectName("AnalysisWindow");
+    // A window of its own beside the main window, which can be made larger and smaller.
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Криптоанализ"));
+    setAccessibleName(windowTitle());
+    setModal(false);
+    QFont readable = font();
+    readable.setPointSizeF(ReadablePoints);
+    setFont(readable);
+
+    // Everything scrolls inside the window, so that a large zoom or a small screen never pushes it off the screen.
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(CreateStatistics(), 1);
-    layout->addWidget(CreateAttack(), 1);
-    resize(1000, 800);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("contentsArea");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    contents_ = new QWidget(scroll);
+    QWidget* contents = contents_;
+    auto* column = new QVBoxLayout(contents);
+    column->addWidget(CreateStatistics(contents), 2);
+    column->addWidget(CreateAttack(contents), 3);
+    scroll->setWidget(contents);
+    layout->addWidget(scroll);
+    FitFixedAreas();
 
     refreshTimer_ = new QTimer(this);
     refreshTimer_->setObjectName("refreshTimer");
     refreshTimer_->setSingleShot(true);
     refreshTimer_->setInterval(RefreshDelayMilliseconds);
     connect(refreshTimer_, &QTimer::timeout, this, &AnalysisWindow::RefreshStatistics);
+    // Reading the whole ciphertext on every symbol of a run would slow the run; it is compared once it pauses.
+    staleTimer_ = new QTimer(this);
+    staleTimer_->setObjectName("staleTimer");
+    staleTimer_->setSingleShot(true);
+    staleTimer_->setInterval(RefreshDelayMilliseconds);
+    connect(staleTimer_, &QTimer::timeout, this, [this] {
+        if (result_ && !CipherTextStillSearched())
+            DropResult(QStringLiteral("Шифротекст изменился после поиска: прежний результат убран. Нажмите "
+                                      "«Найти ключ» снова."));
+    });
+    // A run of the main window disables the fields (their panel); «Установить роторы» follows them.
+    rotorField_->installEventFilter(this);
+    keyField_->installEventFilter(this);
+    // Closing the window, by Escape too, stops its search: nobody would see the result.
+    connect(this, &QDialog::finished, this, &AnalysisWindow::CancelSearch);
+    const QWidget* const chain[] = {plainChart,  cipherChart,  fragmentEdit, positionBox,
+                                    findButton, cancelButton, resultTable,  installButton};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
+    fragmentEdit->setFocus();
 }
 
 AnalysisWindow::~AnalysisWindow()
@@ -95,57 +194,68 @@ AnalysisWindow::~AnalysisWindow()
     }
 }
 
-QWidget* AnalysisWindow::CreateStatistics()
+QWidget* AnalysisWindow::CreateStatistics(QWidget* parent)
 {
-    auto* statistics = new QWidget(this);
+    auto* statistics = new QWidget(parent);
     auto* row = new QHBoxLayout(statistics);
     row->setContentsMargins(0, 0, 0, 0);
-    const auto column = [&](const QString& title, const char* name, FrequencyChart*& chart, QLabel*& figures) {
+    const auto column = [&](const QString& title, const QString& chartName, const char* name, FrequencyChart*& chart,
+                            QLabel*& figures) {
         auto* box = new QGroupBox(title, statistics);
         box->setObjectName(QString::fromLatin1(name) + QStringLiteral("Box"));
         auto* inside = new QVBoxLayout(box);
         chart = new FrequencyChart(box);
         chart->setObjectName(QString::fromLatin1(name) + QStringLiteral("Chart"));
+        chart->setAccessibleName(chartName);
         figures = new QLabel(box);
         figures->setObjectName(QString::fromLatin1(name) + QStringLiteral("Figures"));
+        // Selectable for copying, but not a stop of the Tab chain: the chart before it names the same figures.
         figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        figures->setFocusPolicy(Qt::NoFocus);
+        figures->setWordWrap(true);
         inside->addWidget(chart, 1);
         inside->addWidget(figures);
         row->addWidget(box, 1);
     };
-    column(QStringLiteral("Открытый текст: частоты символов"), "plain", plainChart, plainFigures);
-    column(QStringLiteral("Шифротекст: частоты символов"), "cipher", cipherChart, cipherFigures);
+    column(QStringLiteral("Открытый текст: частоты символов"), QStringLiteral("Столбцы частот открытого текста"),
+           "plain", plainChart, plainFigures);
+    column(QStringLiteral("Шифротекст: частоты символов"), QStringLiteral("Столбцы частот шифротекста"), "cipher",
+           cipherChart, cipherFigures);
     return statistics;
 }
 
-QWidget* AnalysisWindow::CreateAttack()
+QWidget* AnalysisWindow::CreateAttack(QWidget* parent)
 {
-    auto* box = new QGroupBox(QStringLiteral("Атака по известному фрагменту открытого текста"), this);
+    auto* box = new QGroupBox(QStringLiteral("Атака по известному фрагменту открытого текста"), parent);
     box->setObjectName("attackBox");
     auto* layout = new QVBoxLayout(box);
 
-    auto* source = new QLabel(QStringLiteral("Шифротекст берётся из области «Шифротекст» главного окна. "
-                                             "Введите или вставьте фрагмент открытого текста, который в нём "
-                                             "зашифрован:"),
-                              box);
-    source->setWordWrap(true);
-    layout->addWidget(source);
+    fragmentLabel = new QLabel(QStringLiteral("Шифротекст берётся из области «Шифротекст» главного окна. "
+                                              "Введите или вставьте &фрагмент открытого текста, который в нём "
+                                              "зашифрован:"),
+                               box);
+    fragmentLabel->setObjectName("fragmentLabel");
+    fragmentLabel->setWordWrap(true);
+    layout->addWidget(fragmentLabel);
     fragmentEdit = new QPlainTextEdit(box);
     fragmentEdit->setObjectName("fragmentEdit");
+    fragmentEdit->setAccessibleName(QStringLiteral("Известный фрагмент открытого текста"));
     fragmentEdit->setTabChangesFocus(true);
-    fragmentEdit->setMaximumHeight(fragmentEdit->fontMetrics().lineSpacing() * 4 + 12);
+    fragmentLabel->setBuddy(fragmentEdit);
     layout->addWidget(fragmentEdit);
 
     auto* positionRow = new QHBoxLayout;
-    auto* positionLabel = new QLabel(QStringLiteral("Позиция фрагмента в тексте (счёт с 0, перевод строки — "
-                                                    "два символа):"),
-                                     box);
+    positionLabel = new QLabel(QStringLiteral("&Позиция фрагмента в тексте (счёт с 0, перевод строки — два "
+                                              "символа):"),
+                               box);
+    positionLabel->setObjectName("positionLabel");
     positionBox = new QSpinBox(box);
     positionBox->setObjectName("positionBox");
+    positionBox->setAccessibleName(QStringLiteral("Позиция фрагмента"));
     positionBox->setRange(-1, std::numeric_limits<int>::max());
     positionBox->setSpecialValueText(QStringLiteral("неизвестно"));
     positionBox->setValue(-1);
-    positionBox->setMinimumWidth(110);
+    positionBox->setMinimumWidth(positionBox->fontMetrics().horizontalAdvance(QStringLiteral("неизвестно")) + 48);
     positionLabel->setBuddy(positionBox);
     positionRow->addWidget(positionLabel);
     positionRow->addWidget(positionBox);
@@ -153,22 +263,28 @@ QWidget* AnalysisWindow::CreateAttack()
     layout->addLayout(positionRow);
     fragmentNote = new QLabel(box);
     fragmentNote->setObjectName("fragmentNote");
-    fragmentNote->setWordWrap(true);
-    layout->addWidget(fragmentNote);
+    noteArea_ = FixedArea(fragmentNote, box);
+    layout->addWidget(noteArea_);
 
     auto* runRow = new QHBoxLayout;
     findButton = new QPushButton(QStringLiteral("Найти ключ"), box);
     findButton->setObjectName("findButton");
+    findButton->setAccessibleName(QStringLiteral("Найти ключ"));
+    // Enter in the position field starts the search; a button with the focus takes Enter itself.
+    findButton->setDefault(true);
     cancelButton = new QPushButton(QStringLiteral("Отмена"), box);
     cancelButton->setObjectName("cancelButton");
+    cancelButton->setAccessibleName(QStringLiteral("Отменить поиск"));
     cancelButton->setEnabled(false);
     progressBar = new QProgressBar(box);
     progressBar->setObjectName("progressBar");
+    progressBar->setAccessibleName(QStringLiteral("Ход поиска"));
     progressBar->setRange(0, 1000);
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
     progressLabel = new QLabel(box);
     progressLabel->setObjectName("progressLabel");
+    progressLabel->setMinimumWidth(progressLabel->fontMetrics().horizontalAdvance(QStringLiteral("найдено: 000 000")));
     runRow->addWidget(findButton);
     runRow->addWidget(cancelButton);
     runRow->addWidget(progressBar, 1);
@@ -177,42 +293,119 @@ QWidget* AnalysisWindow::CreateAttack()
 
     resultLabel = new QLabel(box);
     resultLabel->setObjectName("resultLabel");
-    resultLabel->setWordWrap(true);
     resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(resultLabel);
+    resultLabel->setFocusPolicy(Qt::NoFocus);
+    resultArea_ = FixedArea(resultLabel, box);
+    layout->addWidget(resultArea_);
     resultTable = new QTableWidget(0, 3, box);
     resultTable->setObjectName("resultTable");
+    resultTable->setAccessibleName(QStringLiteral("Найденные настройки"));
     resultTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Роторы"), QStringLiteral("Ключ"), QStringLiteral("Позиция фрагмента")});
+        {QStringLiteral("Роторы"), QStringLiteral("Ключ"), QStringLiteral("Позиции фрагмента")});
     resultTable->horizontalHeader()->setStretchLastSection(true);
     resultTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
     resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultTable->verticalHeader()->setVisible(false);
+    // Tab leaves the table; the arrows move between its rows.
+    resultTable->setTabKeyNavigation(false);
+    resultTable->installEventFilter(this);
     layout->addWidget(resultTable, 1);
-    installButton = new QPushButton(QStringLiteral("Установить"), box);
+    installButton = new QPushButton(QStringLiteral("Установить роторы"), box);
     installButton->setObjectName("installButton");
-    installButton->setToolTip(QStringLiteral("записать роторы и ключ выбранной строки в поля главного окна"));
+    installButton->setAccessibleName(QStringLiteral("Установить роторы"));
     installButton->setEnabled(false);
+    installNote = new QLabel(box);
+    installNote->setObjectName("installNote");
+    installNoteArea_ = FixedArea(installNote, box);
     auto* installRow = new QHBoxLayout;
-    installRow->addWidget(installButton);
-    installRow->addStretch(1);
+    installRow->addWidget(installButton, 0, Qt::AlignTop);
+    installRow->addWidget(installNoteArea_, 1);
     layout->addLayout(installRow);
 
     connect(findButton, &QPushButton::clicked, this, &AnalysisWindow::FindKey);
     connect(cancelButton, &QPushButton::clicked, this, &AnalysisWindow::CancelSearch);
     connect(installButton, &QPushButton::clicked, this, &AnalysisWindow::InstallSetting);
-    connect(resultTable, &QTableWidget::cellDoubleClicked, this, &AnalysisWindow::InstallSetting);
-    connect(fragmentEdit, &QPlainTextEdit::textChanged, this, &AnalysisWindow::UpdateFragmentNote);
-    connect(positionBox, &QSpinBox::valueChanged, this, &AnalysisWindow::UpdateFragmentNote);
+    connect(resultTable, &QTableWidget::cellDoubleClicked, this, [this](int row) { InstallRow(row); });
+    connect(fragmentEdit, &QPlainTextEdit::textChanged, this, &AnalysisWindow::FragmentChanged);
+    connect(positionBox, &QSpinBox::valueChanged, this, &AnalysisWindow::FragmentChanged);
     UpdateFragmentNote();
+    UpdateInstallButton();
     return box;
+}
+
+void AnalysisWindow::FitFixedAreas()
+{
+    const int line = fontMetrics().lineSpacing();
+    noteArea_->setFixedHeight(line * NoteLines + 4);
+    resultArea_->setFixedHeight(line * ResultLines + 4);
+    installNoteArea_->setFixedHeight(line * InstallNoteLines + 4);
+    fragmentEdit->setMinimumHeight(line * 2 + 12);
+    fragmentEdit->setMaximumHeight(line * 3 + 12);
+    resultTable->setMinimumHeight(line * 4);
+}
+
+void AnalysisWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // A new type size (a zoom) changes the lines' height.
+    if (event->type() == QEvent::FontChange && noteArea_)
+        FitFixedAreas();
+}
+
+bool AnalysisWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == rotorField_ || watched == keyField_) && event->type() == QEvent::EnabledChange)
+        UpdateInstallButton();
+    if (watched == resultTable && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (resultTable->currentRow() >= 0)
+                InstallRow(resultTable->currentRow());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void AnalysisWindow::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
+    // The figures first: their lines are part of the size the window asks for.
     RefreshStatistics();
+    if (!placed_) {
+        placed_ = true;
+        KeepOnScreen();
+    }
+}
+
+void AnalysisWindow::KeepOnScreen()
+{
+    // The screen the main window is on; the window opens there, wholly, at its preferred size where it fits.
+    const QWidget* anchor = parentWidget() ? parentWidget()->window() : this;
+    const QScreen* screen = anchor->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // The frame's title bar and borders, known once the window is shown; 40 and 10 pixels before that.
+    const QRect frame = frameGeometry();
+    const int frameWidth = std::max(10, frame.width() - width());
+    const int frameHeight = std::max(40, frame.height() - height());
+    // The contents' own preferred size, not the scroll area's: nothing scrolls where the screen has room.
+    // The wrapped labels' height at that width, which the size hint only guesses.
+    QSize wanted = contents_->sizeHint().expandedTo(contents_->minimumSizeHint()).expandedTo(QSize(1000, 760));
+    const int width = std::min(wanted.width() + 8, available.width() - frameWidth);
+    if (contents_->hasHeightForWidth())
+        wanted.setHeight(std::max(wanted.height(), contents_->heightForWidth(width)));
+    // A few pixels to spare, so that a scroll bar does not appear for a rounding of the labels' heights.
+    const QSize size(width, std::min(wanted.height() + 8, available.height() - frameHeight));
+    resize(size);
+    const QPoint centre = anchor == this ? available.center() : anchor->frameGeometry().center();
+    QRect placed(QPoint(), QSize(size.width() + frameWidth, size.height() + frameHeight));
+    placed.moveCenter(centre);
+    placed.moveLeft(std::clamp(placed.left(), available.left(), available.right() + 1 - placed.width()));
+    placed.moveTop(std::clamp(placed.top(), available.top(), available.bottom() + 1 - placed.height()));
+    move(placed.topLeft());
 }
 
 void AnalysisWindow::TextsChanged()
@@ -221,11 +414,21 @@ void AnalysisWindow::TextsChanged()
         refreshTimer_->start();
 }
 
+void AnalysisWindow::CipherTextChanged()
+{
+    TextsChanged();
+    if (result_)
+        staleTimer_->start();
+}
+
 void AnalysisWindow::RefreshStatistics()
 {
     refreshTimer_->stop();
     const SymbolStatistics plain(View(plainText_()));
-    const SymbolStatistics cipher(View(cipherText_()));
+    const QString cipherText = cipherText_();
+    const SymbolStatistics cipher(View(cipherText));
+    cipherLength_ = std::size_t(cipherText.size());
+    UpdateFragmentNote();
     plainChart->SetStatistics(plain);
     cipherChart->SetStatistics(cipher);
     const double scale = std::max(plainChart->HighestShare(), cipherChart->HighestShare());
@@ -258,58 +461,92 @@ QString AnalysisWindow::Fragment() const
     return text;
 }
 
+std::optional<std::size_t> AnalysisWindow::Position() const
+{
+    return positionBox->value() < 0 ? std::nullopt : std::optional<std::size_t>(std::size_t(positionBox->value()));
+}
+
+void AnalysisWindow::FragmentChanged()
+{
+    UpdateFragmentNote();
+    if (result_ && (Fragment() != searched_.fragment || positionBox->value() != searched_.position))
+        DropResult(QStringLiteral("Фрагмент или его позиция изменились после поиска: прежний результат убран. "
+                                  "Нажмите «Найти ключ» снова."));
+}
+
+analysis::AttackRequest AnalysisWindow::Request(std::size_t ciphertextLength) const
+{
+    return {analysis::NormaliseFragment(View(Fragment())), Position(), ciphertextLength};
+}
+
 void AnalysisWindow::UpdateFragmentNote()
 {
     const QString fragment = Fragment();
     const int symbols = AlphabetSymbols(fragment);
-    QString note = QStringLiteral("Во фрагменте %1 символов, из них в алфавите машины: %2.")
-                       .arg(NumberText::Whole(static_cast<std::uint64_t>(fragment.size())),
-                            NumberText::Whole(static_cast<std::uint64_t>(symbols)));
-    const bool known = positionBox->value() >= 0;
-    if (symbols > 0 && !known && symbols < ShortAtUnknownPosition)
-        note += QStringLiteral(" Фрагмент короткий, а позиция неизвестна: поиск может занять от десятков секунд "
-                               "до нескольких минут (его можно отменить). Быстро — от %1 символов.")
-                    .arg(ShortAtUnknownPosition);
-    else if (symbols > 0 && known && symbols < ShortAtKnownPosition)
-        note += QStringLiteral(" Фрагмент короткий: ему могут подойти многие настройки. Надёжно — от %1 символов.")
-                    .arg(ShortAtKnownPosition);
+    QString note = QStringLiteral("Во фрагменте %1, из них в алфавите машины: %2.")
+                       .arg(Symbols(std::uint64_t(fragment.size())), NumberText::Whole(std::uint64_t(symbols)));
+    // The length needed depends on the positions to try, so on the ciphertext's length as last counted.
+    const analysis::AttackRequest request = Request(cipherLength_);
+    const std::size_t needed = request.ShortestUseful();
+    if (symbols > 0 && std::size_t(symbols) < needed)
+        note += QStringLiteral(" Слишком короткий: нужно не меньше %1 алфавита, иначе подойдут тысячи настроек.")
+                    .arg(Counted(needed, "символа", "символов", "символов"));
+    else if (symbols > 0 && !request.position && symbols < ShortAtUnknownPosition)
+        note += QStringLiteral(" Позиция неизвестна: поиск может занять минуты (его можно отменить). Быстро — от %1.")
+                    .arg(Counted(ShortAtUnknownPosition, "символа", "символов", "символов"));
     fragmentNote->setText(note);
+}
+
+bool AnalysisWindow::FieldsLocked() const { return !rotorField_->isEnabled() || !keyField_->isEnabled(); }
+
+void AnalysisWindow::UpdateInstallButton()
+{
+    const bool locked = FieldsLocked();
+    installButton->setEnabled(!locked && !installing_ && result_ && !result_->settings.empty());
+    installButton->setToolTip(locked ? LockedHint : InstallHint);
+    if (locked && result_ && !result_->settings.empty())
+        installNote->setText(LockedHint + u'.');
+    else if (installNote->text() == LockedHint + u'.')
+        installNote->clear();
 }
 
 void AnalysisWindow::FindKey()
 {
     if (Searching())
         return;
-    const std::u16string ciphertext = cipherText_().toStdU16String();
+    const QString cipher = cipherText_();
+    const std::u16string ciphertext = cipher.toStdU16String();
     const QString fragment = Fragment();
-    const std::optional<std::size_t> position =
-        positionBox->value() < 0 ? std::nullopt : std::optional<std::size_t>(std::size_t(positionBox->value()));
+    const std::optional<std::size_t> position = Position();
+    const analysis::AttackRequest request = Request(ciphertext.size());
     QString problem;
     if (ciphertext.empty())
         problem = QStringLiteral("Шифротекст пуст: откройте или получите шифротекст в главном окне, затем начните "
                                  "поиск.");
     else if (fragment.isEmpty())
         problem = QStringLiteral("Введите известный фрагмент открытого текста.");
-    else if (std::size_t(fragment.size()) > ciphertext.size())
-        problem = QStringLiteral("Фрагмент (%1 символов) длиннее всего шифротекста (%2 символов).")
-                      .arg(NumberText::Whole(std::uint64_t(fragment.size())), NumberText::Whole(ciphertext.size()));
-    else if (position && *position + std::size_t(fragment.size()) > ciphertext.size())
-        problem = QStringLiteral("С позиции %1 фрагмент из %2 символов выходит за конец шифротекста (%3 символов).")
-                      .arg(NumberText::Whole(*position), NumberText::Whole(std::uint64_t(fragment.size())),
-                           NumberText::Whole(ciphertext.size()));
+    else if (const analysis::AttackProblem found = request.Check(); found == analysis::AttackProblem::PastTheEnd)
+        // Said here with the nouns agreeing with their numbers.
+        problem = position ? QStringLiteral("С позиции %1 фрагмент длиной %2 выходит за конец шифротекста длиной %3.")
+                                 .arg(NumberText::Whole(*position), Symbols(std::uint64_t(fragment.size())),
+                                      Symbols(ciphertext.size()))
+                           : QStringLiteral("Фрагмент длиной %1 длиннее всего шифротекста (%2).")
+                                 .arg(Symbols(std::uint64_t(fragment.size())), Symbols(ciphertext.size()));
+    else if (found != analysis::AttackProblem::None)
+        problem = Sentence(analysis::AttackProblemText(request, found));
     if (!problem.isEmpty()) {
-        resultLabel->setText(problem);
+        DropResult(problem);
         return;
     }
 
-    result_.reset();
-    resultTable->setRowCount(0);
-    installButton->setEnabled(false);
+    DropResult(QStringLiteral("Идёт поиск…"));
+    searched_ = {fragment, positionBox->value(), qHash(cipher), cipher.size()};
     findButton->setEnabled(false);
     cancelButton->setEnabled(true);
+    // The focus stays on a control that can be used: «Отмена» while the search runs.
+    cancelButton->setFocus();
     progressBar->setValue(0);
     progressLabel->clear();
-    resultLabel->setText(QStringLiteral("Идёт поиск…"));
     worker_ = std::jthread([this, ciphertext, fragment = fragment.toStdU16String(), position](std::stop_token stop) {
         analysis::KnownPlaintextAttack attack(tables_);
         attack.SetKeep(Listed);
@@ -331,6 +568,8 @@ void AnalysisWindow::CancelSearch()
 {
     if (!Searching())
         return;
+    // Only a request: the search sees it within 50 ms of work and its end arrives as SearchEnded; nothing here
+    // waits for it.
     worker_.request_stop();
     cancelButton->setEnabled(false);
     progressLabel->setText(QStringLiteral("отмена…"));
@@ -344,18 +583,43 @@ void AnalysisWindow::ShowProgress(double fraction, std::uint64_t found)
     progressLabel->setText(QStringLiteral("найдено: %1").arg(NumberText::Whole(found)));
 }
 
+bool AnalysisWindow::CipherTextStillSearched() const
+{
+    const QString cipher = cipherText_();
+    return cipher.size() == searched_.cipherSize && qHash(cipher) == searched_.cipherHash;
+}
+
 void AnalysisWindow::SearchEnded(AttackResult result)
 {
     worker_.join();
     worker_ = {};
+    const bool focusHere = cancelButton->hasFocus() || !cancelButton->isEnabled();
     findButton->setEnabled(true);
     cancelButton->setEnabled(false);
     progressBar->setValue(result.cancelled ? progressBar->value() : progressBar->maximum());
     progressLabel->clear();
-    ShowResult(result);
-    result_ = std::move(result);
-    installButton->setEnabled(!result_->settings.empty());
+    if (Fragment() != searched_.fragment || positionBox->value() != searched_.position || !CipherTextStillSearched()) {
+        DropResult(QStringLiteral("Фрагмент, его позиция или шифротекст изменились во время поиска: результат "
+                                  "убран. Нажмите «Найти ключ» снова."));
+    } else {
+        ShowResult(result);
+        result_ = std::move(result);
+        UpdateInstallButton();
+    }
+    // The focus leaves the disabled «Отмена» for the result's rows, or for «Найти ключ» when there are none.
+    if (focusHere && isActiveWindow())
+        (resultTable->rowCount() > 0 ? static_cast<QWidget*>(resultTable) : findButton)->setFocus();
     emit SearchFinished();
+}
+
+void AnalysisWindow::DropResult(const QString& why)
+{
+    staleTimer_->stop();
+    result_.reset();
+    resultTable->setRowCount(0);
+    resultLabel->setText(why);
+    installNote->clear();
+    UpdateInstallButton();
 }
 
 void AnalysisWindow::ShowResult(const AttackResult& result)
@@ -367,53 +631,98 @@ void AnalysisWindow::ShowResult(const AttackResult& result)
         QStringLiteral(" Ключ найден с точностью до равносильных: если прибавить одно и то же число ко всем пяти "
                        "поворотам роторов, шифротекст не изменится, поэтому ещё 134 ключа дают тот же текст.");
     QString text;
-    if (result.undecidable)
+    if (result.undecidable) {
         text = QStringLiteral("Во фрагменте нет ни одного символа алфавита машины: ему подходит любая настройка. "
                               "Введите фрагмент с буквами.");
-    else if (result.cancelled)
+    } else if (result.cancelled) {
         text = QStringLiteral("Поиск отменён. До отмены найдено: %1.").arg(Settings(result.found)) + effort;
-    else if (result.found == 0)
+    } else if (result.found == 0) {
         text = QStringLiteral("Ни одна настройка не подходит: этот фрагмент не мог дать такой шифротекст %1. "
                               "Проверьте фрагмент (каждый символ, заглавные и строчные буквы) и позицию.")
-                   .arg(positionBox->value() >= 0 ? QStringLiteral("на позиции %1").arg(positionBox->value())
-                                                  : QStringLiteral("ни на одной позиции"))
+                   .arg(positionBox->value() >= 0
+                            ? QStringLiteral("на позиции %1").arg(NumberText::Whole(std::uint64_t(positionBox->value())))
+                            : QStringLiteral("ни на одной позиции"))
             + effort;
-    else if (result.found == 1)
-        text = QStringLiteral("Найдена единственная настройка: роторы %1, ключ «%2». Нажмите «Установить», "
-                              "установите роторы в главном окне и расшифруйте весь текст.")
-                   .arg(QString::fromStdU16String(result.settings.front().RotorText()),
-                        QString::fromStdU16String(result.settings.front().Key(tables_)))
+    } else if (result.Unique()) {
+        const AttackSetting& setting = result.settings.front();
+        const QString where =
+            setting.positions.size() > 1
+                ? QStringLiteral(" Фрагмент встречается в тексте несколько раз, и всюду подходит она же: %1.")
+                      .arg(PositionsText(setting))
+                : QString();
+        text = QStringLiteral("Найдена единственная настройка: роторы %1, ключ %2.%3 Нажмите «Установить роторы» "
+                              "и расшифруйте весь текст в главном окне.")
+                   .arg(QString::fromStdU16String(setting.RotorText()),
+                        KeyText::Quoted(QString::fromStdU16String(setting.Key(tables_))), where)
             + effort + equivalence;
-    else
-        text = QStringLiteral("Фрагмент слишком короток, чтобы выбрать одну настройку: подходят %1. %2 Возьмите "
+    } else {
+        text = QStringLiteral("Фрагмент слишком короток, чтобы выбрать одну настройку: %1 %2. %3 Возьмите "
                               "фрагмент длиннее.")
-                   .arg(Settings(result.found),
+                   .arg(RussianPlural(qint64(result.found), QStringLiteral("подходит"), QStringLiteral("подходят"),
+                                      QStringLiteral("подходят")),
+                        Settings(result.found),
                         result.found > result.settings.size()
                             ? QStringLiteral("В таблице первые %1.").arg(NumberText::Whole(result.settings.size()))
                             : QStringLiteral("Все они в таблице."))
             + effort + equivalence;
+    }
     resultLabel->setText(text);
 
     resultTable->setRowCount(static_cast<int>(result.settings.size()));
     for (int row = 0; row < resultTable->rowCount(); ++row) {
-        const analysis::AttackSetting& setting = result.settings[static_cast<std::size_t>(row)];
+        const AttackSetting& setting = result.settings[static_cast<std::size_t>(row)];
+        const QString key = QString::fromStdU16String(setting.Key(tables_));
         resultTable->setItem(row, 0, new QTableWidgetItem(QString::fromStdU16String(setting.RotorText())));
-        resultTable->setItem(row, 1, new QTableWidgetItem(QString::fromStdU16String(setting.Key(tables_))));
-        // Plain digits, as the position field takes them.
-        resultTable->setItem(row, 2, new QTableWidgetItem(QString::number(setting.position)));
+        auto* keyItem = new QTableWidgetItem(KeyText::Quoted(key));
+        keyItem->setData(KeyRole, key);
+        keyItem->setToolTip(KeyText::Scripts(key));
+        resultTable->setItem(row, 1, keyItem);
+        resultTable->setItem(row, 2, new QTableWidgetItem(PositionsText(setting)));
     }
+    resultTable->resizeColumnsToContents();
     if (resultTable->rowCount() > 0)
         resultTable->selectRow(0);
 }
 
 void AnalysisWindow::InstallSetting()
 {
-    if (!result_ || result_->settings.empty())
+    InstallRow(std::max(0, resultTable->currentRow()));
+}
+
+void AnalysisWindow::InstallRow(int row)
+{
+    if (!result_ || row < 0 || std::size_t(row) >= result_->settings.size() || FieldsLocked() || installing_)
         return;
-    const int row = std::max(0, resultTable->currentRow());
-    const analysis::AttackSetting& setting = result_->settings.at(static_cast<std::size_t>(row));
-    rotorField_->setText(QString::fromStdU16String(setting.RotorText()));
-    keyField_->setText(QString::fromStdU16String(setting.Key(tables_)));
+    // The ciphertext is compared only once a change pauses; a click in between must not take an old result.
+    if (!CipherTextStillSearched()) {
+        DropResult(QStringLiteral("Шифротекст изменился после поиска: прежний результат убран. Нажмите «Найти "
+                                  "ключ» снова."));
+        return;
+    }
+    const AttackSetting setting = result_->settings.at(static_cast<std::size_t>(row));
+    const QString rotors = QString::fromStdU16String(setting.RotorText());
+    const QString key = QString::fromStdU16String(setting.Key(tables_));
+    // Disabling the focused button would hand the focus on; it comes back once the installation is done.
+    const QPointer<QWidget> focused = focusWidget();
+    installing_ = true;
+    UpdateInstallButton();
+    // The fields' change handlers and the installation let the events run; the window may go meanwhile.
+    const QPointer<AnalysisWindow> alive(this);
+    rotorField_->setText(rotors);
+    keyField_->setText(key);
+    const bool installed = install_();
+    if (!alive)
+        return;
+    installing_ = false;
+    UpdateInstallButton();
+    if (focused && focused->isEnabled())
+        focused->setFocus();
+    installNote->setText(installed ? QStringLiteral("Роторы %1 с ключом %2 установлены в главном окне. Нажмите там "
+                                                    "«Дешифрация», чтобы расшифровать весь шифротекст.")
+                                         .arg(rotors, KeyText::Quoted(key))
+                                   : QStringLiteral("Роторы %1 и ключ %2 записаны в поля главного окна, но не "
+                                                    "установлены: нажмите там «Установить роторы».")
+                                         .arg(rotors, KeyText::Quoted(key)));
 }
 
 }  // namespace velista

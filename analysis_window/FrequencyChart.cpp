@@ -3,14 +3,20 @@
 
 #include "analysis_window/NumberText.h"
 
+#include "window_kit/RussianPlural.h"
+
 #include "machine/Alphabet.h"
 
 #include <QHelpEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStringList>
+#include <QStyle>
 #include <QToolTip>
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <utility>
 
 namespace velista {
@@ -18,22 +24,43 @@ namespace velista {
 namespace {
 
 constexpr int Symbols = analysis::SymbolStatistics::Symbols;
-constexpr int LeftMargin = 44;  // room for the scale's label
 constexpr int Margin = 6;
-constexpr int BottomMargin = 18;
+constexpr int Listed = 5;  // symbols named in the summary
 
-// The alphabet in code order: ( ) , - . digits : A-Z [ ] a-z А-Я а-я, the order a reader knows. The machine's own
-// order (rotor 0's entry row) is scrambled.
+// The groups of bars, in the order a reader knows them; within a group, code order.
+struct Group {
+    char16_t first, last;
+    const char16_t* label;
+};
+constexpr Group Groups[] = {{u' ', u']', u"␣ знаки"}, {u'0', u'9', u"0–9"}, {u'A', u'Z', u"A–Z"},
+                            {u'a', u'z', u"a–z"},     {u'А', u'Я', u"А–Я"}, {u'а', u'я', u"а–я"}};
+
+int GroupOf(char16_t symbol)
+{
+    for (int g = 1; g < int(std::size(Groups)); ++g)
+        if (symbol >= Groups[g].first && symbol <= Groups[g].last)
+            return g;
+    return 0;  // the space and the punctuation: ( ) , - . : [ ]
+}
+
+// The machine's own order (rotor 0's entry row) is scrambled.
 const std::array<char16_t, Symbols>& BarOrder()
 {
     static const std::array<char16_t, Symbols> order = [] {
         std::array<char16_t, Symbols> symbols{};
         const std::u16string_view alphabet = Alphabet::Machine().Text();
         std::copy(alphabet.begin(), alphabet.end(), symbols.begin());
-        std::sort(symbols.begin(), symbols.end());
+        std::sort(symbols.begin(), symbols.end(), [](char16_t a, char16_t b) {
+            return std::pair(GroupOf(a), a) < std::pair(GroupOf(b), b);
+        });
         return symbols;
     }();
     return order;
+}
+
+QString SymbolName(QChar symbol)
+{
+    return symbol == u' ' ? QStringLiteral("пробел") : QStringLiteral("«%1»").arg(symbol);
 }
 
 }  // namespace
@@ -48,11 +75,15 @@ FrequencyChart::FrequencyChart(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Reached by Tab, so that a screen reader reads the summary.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(Summary());
 }
 
 void FrequencyChart::SetStatistics(const analysis::SymbolStatistics& statistics)
 {
     statistics_ = statistics;
+    setAccessibleDescription(Summary());
     update();
 }
 
@@ -76,9 +107,35 @@ double FrequencyChart::HighestShare() const
     return highest;
 }
 
+QString FrequencyChart::Summary() const
+{
+    if (statistics_.SymbolCount() == 0)
+        return QStringLiteral("Символов алфавита нет.");
+    std::array<int, Symbols> bars{};
+    for (int s = 0; s < Symbols; ++s)
+        bars[std::size_t(s)] = s;
+    // Equal shares keep the chart's order.
+    std::stable_sort(bars.begin(), bars.end(), [this](int a, int b) { return Share(a) > Share(b); });
+    QStringList frequent;
+    for (int i = 0; i < Listed && Share(bars[std::size_t(i)]) > 0; ++i)
+        frequent << SymbolName(SymbolOfBar(bars[std::size_t(i)])) + u' '
+                        + NumberText::Decimal(Share(bars[std::size_t(i)]) * 100, 1) + QStringLiteral(" %");
+    const std::uint64_t count = statistics_.SymbolCount();
+    return QStringLiteral("%1 %2 алфавита. Чаще всего: %3. Индекс совпадений: %4.")
+        .arg(NumberText::Whole(count), RussianPlural(qint64(count), QStringLiteral("символ"),
+                                                     QStringLiteral("символа"), QStringLiteral("символов")),
+             frequent.join(QStringLiteral(", ")),
+             count < 2 ? QStringLiteral("не определён (нужны два символа)")
+                       : NumberText::Decimal(statistics_.IndexOfCoincidence(), 4));
+}
+
+int FrequencyChart::LabelHeight() const { return 2 * fontMetrics().height() + 4; }
+
 QRect FrequencyChart::PlotArea() const
 {
-    return rect().adjusted(LeftMargin, Margin, -Margin, -BottomMargin);
+    // Room on the left for the scale's largest label, «100,0 %».
+    const int left = fontMetrics().horizontalAdvance(QStringLiteral("100,0 %")) + Margin;
+    return rect().adjusted(left, Margin, -Margin, -LabelHeight());
 }
 
 int FrequencyChart::BarAt(QPoint point) const
@@ -89,9 +146,17 @@ int FrequencyChart::BarAt(QPoint point) const
     return std::min(Symbols - 1, (point.x() - area.left()) * Symbols / area.width());
 }
 
-QSize FrequencyChart::sizeHint() const { return {LeftMargin + Margin + 3 * Symbols, 180}; }
+QSize FrequencyChart::sizeHint() const
+{
+    const int left = fontMetrics().horizontalAdvance(QStringLiteral("100,0 %")) + Margin;
+    return {left + Margin + 3 * Symbols, 4 * fontMetrics().height() + LabelHeight()};
+}
 
-QSize FrequencyChart::minimumSizeHint() const { return {LeftMargin + Margin + Symbols, 100}; }
+QSize FrequencyChart::minimumSizeHint() const
+{
+    const int left = fontMetrics().horizontalAdvance(QStringLiteral("100,0 %")) + Margin;
+    return {left + Margin + 2 * Symbols, 3 * fontMetrics().height() + LabelHeight()};
+}
 
 void FrequencyChart::paintEvent(QPaintEvent*)
 {
@@ -102,23 +167,38 @@ void FrequencyChart::paintEvent(QPaintEvent*)
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     const double scale = scale_ > 0 ? scale_ : HighestShare();
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(QRect(0, area.top(), LeftMargin - 4, painter.fontMetrics().height()),
+    painter.drawText(QRect(0, area.top(), area.left() - 4, painter.fontMetrics().height()),
                      Qt::AlignRight | Qt::AlignTop, NumberText::Decimal(scale * 100, 1) + QStringLiteral(" %"));
-    painter.drawText(QRect(0, area.bottom() - painter.fontMetrics().height(), LeftMargin - 4,
+    painter.drawText(QRect(0, area.bottom() - painter.fontMetrics().height(), area.left() - 4,
                            painter.fontMetrics().height()),
                      Qt::AlignRight | Qt::AlignBottom, QStringLiteral("0"));
-    // Under the axis, where each group begins: the digits, the Latin and the Russian capitals and small letters.
-    for (int s = 0; s < Symbols; ++s) {
-        static const std::pair<char16_t, const char16_t*> groups[] = {
-            {u'0', u"0–9"}, {u'A', u"A–Z"}, {u'a', u"a–z"}, {u'А', u"А–Я"}, {u'а', u"а–я"}};
-        const char16_t symbol = SymbolOfBar(s);
-        const auto group = std::find_if(std::begin(groups), std::end(groups),
-                                        [symbol](const auto& g) { return g.first == symbol; });
-        if (group == std::end(groups))
-            continue;
-        const int x = area.left() + s * area.width() / Symbols;
-        painter.drawText(QRect(x, area.bottom() + 2, 40, BottomMargin - 2), Qt::AlignLeft | Qt::AlignTop,
-                         QString::fromUtf16(group->second));
+    // Under the axis, each group's label centred under its bars; one that would overlap the label before it on
+    // the first line goes to the second.
+    const QFontMetrics metrics = painter.fontMetrics();
+    int firstLineEnd = std::numeric_limits<int>::min();
+    for (const Group& group : Groups) {
+        int first = Symbols, last = -1;
+        for (int s = 0; s < Symbols; ++s)
+            if (GroupOf(SymbolOfBar(s)) == int(&group - Groups)) {
+                first = std::min(first, s);
+                last = std::max(last, s);
+            }
+        const int left = area.left() + first * area.width() / Symbols;
+        const int right = area.left() + (last + 1) * area.width() / Symbols;
+        const QString label = QString::fromUtf16(group.label);
+        const int width = metrics.horizontalAdvance(label);
+        const int x = std::max(0, (left + right - width) / 2);
+        const bool secondLine = x < firstLineEnd + metrics.horizontalAdvance(u' ');
+        const int y = area.bottom() + 2 + (secondLine ? metrics.height() : 0);
+        painter.drawText(QRect(x, y, width, metrics.height()), Qt::AlignLeft | Qt::AlignTop, label);
+        if (!secondLine)
+            firstLineEnd = x + width;
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
     if (scale <= 0)
         return;
@@ -143,11 +223,13 @@ bool FrequencyChart::event(QEvent* event)
         event->ignore();
         return true;
     }
-    const QChar symbol = SymbolOfBar(bar);
-    const QString shown = symbol == u' ' ? QStringLiteral("пробел") : QStringLiteral("«%1»").arg(symbol);
+    const std::uint64_t count = statistics_.Count(SymbolOfBar(bar));
     QToolTip::showText(help->globalPos(),
-                       QStringLiteral("%1: %2 раз, %3 %").arg(shown, NumberText::Whole(statistics_.Count(SymbolOfBar(bar))),
-                                                              NumberText::Decimal(Share(bar) * 100, 2)),
+                       QStringLiteral("%1: %2 %3, %4 %")
+                           .arg(SymbolName(SymbolOfBar(bar)), NumberText::Whole(count),
+                                RussianPlural(qint64(count), QStringLiteral("раз"), QStringLiteral("раза"),
+                                              QStringLiteral("раз")),
+                                NumberText::Decimal(Share(bar) * 100, 2)),
                        this);
     return true;
 }

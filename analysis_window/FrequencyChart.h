@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A bar chart of how often each of the machine's 135 symbols occurs in a text: the punctuation and digits, then
-// the Latin and the Russian capitals and small letters, each group in its usual order.
+// A bar chart of how often each of the machine's 135 symbols occurs in a text: the space and punctuation, the
+// digits, then the Latin and the Russian capitals and small letters, each group labelled under its middle. A
+// screen reader reads its summary: the five most frequent symbols and the index of coincidence.
 
 #include "analysis/SymbolStatistics.h"
 
@@ -30,6 +31,8 @@ public:
     double HighestShare() const;
     // The bar under a point of the widget, or -1.
     int BarAt(QPoint point) const;
+    // "Чаще всего: пробел 17,9 %, «о» 9,3 %, …. Индекс совпадений: 0,0531.", also the accessible description.
+    QString Summary() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -40,6 +43,8 @@ protected:
 
 private:
     QRect PlotArea() const;
+    // Two lines of labels under the axis: a group label that would overlap its left neighbour goes one line down.
+    int LabelHeight() const;
 
     analysis::SymbolStatistics statistics_;
     double scale_ = 0;

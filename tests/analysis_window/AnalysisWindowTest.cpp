@@ -8,7 +8,16 @@
 #include "analysis_window/FrequencyChart.h"
 #include "machine/RotorBank.h"
 #include "machine/RotorCatalogue.h"
+#include "analysis_window/KeyText.h"
+#include "analysis_window/NumberText.h"
+#include "main_window/RunClock.h"
+#include "main_window/StatusBar.h"
 #include "main_window/ThreeDButton.h"
+#include "window_kit/RussianPlural.h"
+
+#include <QAccessible>
+#include <QElapsedTimer>
+#include <QGroupBox>
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -48,6 +57,37 @@ QString PlainText(int length, unsigned seed)
     for (int i = 0; i < length; ++i)
         text += i % 61 == 60 ? QStringLiteral("\r\n") : QString(letters.at(qsizetype(random() % letters.size())));
     return text;
+}
+
+// A run's time that jumps to each deadline, with a hook called inside every wait of the run.
+struct HookedClock final : RunClock {
+    qint64 Now() const override { return now; }
+    void WaitUntil(qint64 time) override
+    {
+        if (onWait)
+            onWait(time);
+        QCoreApplication::processEvents();
+        if (time != NoDeadline)
+            now = std::max(now, time);
+    }
+    void Wake() override {}
+
+    qint64 now = 0;
+    std::function<void(qint64)> onWait;
+};
+
+// The focus chain from the focused widget: every widget Tab reaches until the focus comes back, or 40 presses.
+QList<QWidget*> TabChain(QWidget* window)
+{
+    QWidget* first = QApplication::focusWidget();
+    QList<QWidget*> reached;
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == first || !window->isAncestorOf(QApplication::focusWidget()))
+            return reached << QApplication::focusWidget();
+        reached << QApplication::focusWidget();
+    }
+    return reached;
 }
 
 }  // namespace
@@ -106,21 +146,23 @@ private slots:
                  qPrintable(window->resultLabel->text()));
         QCOMPARE(window->resultTable->rowCount(), 1);
         QCOMPARE(window->resultTable->item(0, 0)->text(), Rotors);
-        QCOMPARE(window->resultTable->item(0, 2)->text(), QString::number(at));
+        QCOMPARE(window->resultTable->item(0, 2)->text(), NumberText::Whole(std::uint64_t(at)));
         QCOMPARE(window->progressBar->value(), window->progressBar->maximum());
         QVERIFY(window->installButton->isEnabled());
 
         QTest::mouseClick(window->installButton, Qt::LeftButton);
         QCOMPARE(fixture.form.Text4->text(), Rotors);
-        QCOMPARE(fixture.form.Text5->text(), window->resultTable->item(0, 1)->text());
-        // The fields' own change handlers ran: the installed rotors went stale and may be installed anew.
-        QVERIFY(!fixture.form.RotorsInstalled());
-        QVERIFY(fixture.form.SSCommand10->isEnabled());
+        QCOMPARE(fixture.form.Text5->text(), window->resultTable->item(0, 1)->data(Qt::UserRole).toString());
+        // Written through the fields' own change handlers, then installed as by the install button.
+        QVERIFY(fixture.form.RotorsInstalled());
+        QVERIFY(!fixture.form.SSCommand10->isEnabled());
+        QCOMPARE(fixture.form.StatusBar1->PanelText(1), Form1::Installed);
+        QVERIFY2(window->installNote->text().contains(QStringLiteral("установлены в главном окне")),
+                 qPrintable(window->installNote->text()));
         // The key found deciphers the whole text.
         QCOMPARE(Transform(fixture.form.RichTextBox1->Text(), fixture.form.Text4->text(), fixture.form.Text5->text(),
                            false),
                  plain);
-        QVERIFY(fixture.form.InstallRotors());
     }
 
     void messagesSayWhyNothingOrTooMuchFits_data()
@@ -139,6 +181,10 @@ private slots:
         QTest::newRow("beyond the end") << QStringLiteral("абв") << 3100
                                         << QStringLiteral("выходит за конец шифротекста") << 0;
         QTest::newRow("no fragment") << QString(QChar(0)) << 0 << QStringLiteral("Введите известный фрагмент") << 0;
+        // Refused at once, with the length that would do.
+        QTest::newRow("one symbol anywhere") << QStringLiteral("0") << -1 << QStringLiteral("а нужно не меньше 7") << 0;
+        QTest::newRow("three symbols at a known place") << QStringLiteral("абв") << 10
+                                                        << QStringLiteral("а нужно не меньше 5") << 0;
     }
 
     void messagesSayWhyNothingOrTooMuchFits()
@@ -158,6 +204,8 @@ private slots:
         QSignalSpy finished(window, &AnalysisWindow::SearchFinished);
         QTest::mouseClick(window->findButton, Qt::LeftButton);
         // A refused input starts nothing; a search is waited for.
+        if (message.contains(QStringLiteral("нужно не меньше")))
+            QVERIFY(!window->Searching());
         if (window->Searching())
             QVERIFY(finished.wait(60000));
         QVERIFY2(window->resultLabel->text().contains(message), qPrintable(window->resultLabel->text()));
@@ -288,6 +336,378 @@ private slots:
         action->trigger();
         QCOMPARE(fixture.form.Analysis(), first);
         QVERIFY(first->isVisible());
+    }
+
+    void everyFocusableControlHasItsOwnName_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain chart") << "plainChart" << "Столбцы частот открытого текста";
+        QTest::newRow("cipher chart") << "cipherChart" << "Столбцы частот шифротекста";
+        QTest::newRow("fragment") << "fragmentEdit" << "Известный фрагмент открытого текста";
+        QTest::newRow("position") << "positionBox" << "Позиция фрагмента";
+        QTest::newRow("find") << "findButton" << "Найти ключ";
+        QTest::newRow("cancel") << "cancelButton" << "Отменить поиск";
+        QTest::newRow("progress") << "progressBar" << "Ход поиска";
+        QTest::newRow("result table") << "resultTable" << "Найденные настройки";
+        QTest::newRow("install") << "installButton" << "Установить роторы";
+    }
+
+    void everyFocusableControlHasItsOwnName()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(300, 2));
+        QAccessibleInterface* window_ = QAccessible::queryAccessibleInterface(window);
+        QCOMPARE(window_->role(), QAccessible::Dialog);
+        QCOMPARE(window_->text(QAccessible::Name), QStringLiteral("Криптоанализ"));
+        auto* widget = window->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+        // No focusable control goes unnamed, padded or named after its group.
+        QStringList titles;
+        for (const QGroupBox* box : window->findChildren<QGroupBox*>())
+            titles << box->title();
+        for (QWidget* focusable : window->findChildren<QWidget*>()) {
+            if (focusable->focusPolicy() == Qt::NoFocus || focusable->focusProxy() || !focusable->isVisibleTo(window))
+                continue;
+            const QString own = QAccessible::queryAccessibleInterface(focusable)->text(QAccessible::Name);
+            QVERIFY2(!own.isEmpty() && own == own.trimmed() && !titles.contains(own),
+                     qPrintable(focusable->objectName() + QStringLiteral(": '") + own + u'\''));
+        }
+        // The labels lead to their fields.
+        QCOMPARE(window->fragmentLabel->buddy(), window->fragmentEdit);
+        QCOMPARE(window->positionLabel->buddy(), window->positionBox);
+    }
+
+    void chartSummaryNamesTheFrequentSymbols_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("summary");
+        // о ×4, space ×3, а ×2, б, Z, В: 12 symbols; pairs (12 + 6 + 2) / (12 · 11) = 0,1515. Ties keep the chart's
+        // order: the space, then Latin, then Cyrillic capitals before small letters.
+        QTest::newRow("six symbols") << "оооо аа б ZВ!"
+                                     << "12 символов алфавита. Чаще всего: «о» 33,3 %, пробел 25,0 %, «а» 16,7 %, "
+                                        "«Z» 8,3 %, «В» 8,3 %. Индекс совпадений: 0,1515.";
+        QTest::newRow("one symbol") << "Ж!" << "1 символ алфавита. Чаще всего: «Ж» 100,0 %. Индекс совпадений: не "
+                                              "определён (нужны два символа).";
+        QTest::newRow("nothing of the alphabet") << "Ёё!" << "Символов алфавита нет.";
+    }
+
+    void chartSummaryNamesTheFrequentSymbols()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, summary);
+        WindowFixture fixture;
+        fixture.form.RichTextBox2->SetText(text);
+        fixture.form.OpenAnalysis();
+        FrequencyChart* chart = fixture.form.Analysis()->plainChart;
+        QCOMPARE(chart->Summary(), summary);
+        QCOMPARE(QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description), summary);
+    }
+
+    void tabComesBackAfterReachingEveryControl_data()
+    {
+        QTest::addColumn<bool>("searched");
+        QTest::newRow("before a search") << false;
+        QTest::newRow("after a search") << true;
+    }
+
+    void tabComesBackAfterReachingEveryControl()
+    {
+        QFETCH(bool, searched);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(1000, 4));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (searched)
+            QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(100, 40), 100));
+        window->fragmentEdit->setFocus();
+        const QList<QWidget*> chain = TabChain(window);
+        QVERIFY2(!chain.isEmpty() && chain.back() == window->fragmentEdit, "Tab does not come back to the fragment");
+        QList<QWidget*> expected = {window->plainChart, window->cipherChart, window->fragmentEdit, window->positionBox,
+                                    window->findButton, window->resultTable};
+        if (searched)
+            expected << window->installButton;
+        for (QWidget* control : expected)
+            QVERIFY2(chain.contains(control), qPrintable(control->objectName()));
+        QCOMPARE(chain.contains(window->installButton), searched);
+    }
+
+    void escapeClosesTheWindow_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("fragment") << "fragmentEdit";
+        QTest::newRow("position") << "positionBox";
+        QTest::newRow("result table") << "resultTable";
+        QTest::newRow("chart") << "cipherChart";
+    }
+
+    void escapeClosesTheWindow()
+    {
+        QFETCH(QString, focused);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(300, 4));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto* widget = window->findChild<QWidget*>(focused);
+        widget->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+    }
+
+    void enterOnARowInstallsThatRow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("first row") << 0;
+        QTest::newRow("fourth row") << 3;
+    }
+
+    void enterOnARowInstallsThatRow()
+    {
+        QFETCH(int, row);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(3000, 5));
+        // Five symbols at a known place: many settings fit.
+        QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(700, 5), 700));
+        QVERIFY(window->resultTable->rowCount() > row);
+        window->resultTable->setFocus();
+        window->resultTable->setCurrentCell(row, 0);
+        QTest::keyClick(window->resultTable, Qt::Key_Return);
+        QCOMPARE(fixture.form.Text4->text(), window->resultTable->item(row, 0)->text());
+        QCOMPARE(fixture.form.Text5->text(), window->resultTable->item(row, 1)->data(Qt::UserRole).toString());
+        QVERIFY(fixture.form.RotorsInstalled());
+    }
+
+    void aChangeAfterASearchTakesTheResultAway_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("fragment edited") << "fragment" << "Фрагмент или его позиция изменились";
+        QTest::newRow("position changed") << "position" << "Фрагмент или его позиция изменились";
+        QTest::newRow("ciphertext edited") << "ciphertext" << "Шифротекст изменился";
+        QTest::newRow("ciphertext edited, install at once") << "install" << "Шифротекст изменился";
+    }
+
+    void aChangeAfterASearchTakesTheResultAway()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, message);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(1000, 6));
+        QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(100, 40), 100));
+        QVERIFY(window->installButton->isEnabled());
+        if (change == "fragment")
+            window->fragmentEdit->appendPlainText(QStringLiteral("х"));
+        else if (change == "position")
+            window->positionBox->setValue(101);
+        else
+            fixture.form.RichTextBox1->SetText(fixture.form.RichTextBox1->Text().left(900));
+        if (change == "install")  // before the pause after the change: the click compares the ciphertext itself
+            window->InstallSetting();
+        QTRY_VERIFY(!window->Result());
+        QCOMPARE(window->resultTable->rowCount(), 0);
+        QVERIFY(!window->installButton->isEnabled());
+        QVERIFY2(window->resultLabel->text().startsWith(message), qPrintable(window->resultLabel->text()));
+        QVERIFY(fixture.form.Text4->text().isEmpty());
+    }
+
+    void installWaitsWhileARunHoldsTheFields_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("running") << "running" << false;
+        QTest::newRow("paused") << "paused" << false;
+        QTest::newRow("idle after the run") << "idle" << true;
+    }
+
+    void installWaitsWhileARunHoldsTheFields()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, enabled);
+        WindowFixture fixture;
+        HookedClock clock;
+        fixture.form.SetRunClock(clock);
+        fixture.form.SetSpeed(RunSpeed::OnePerSecond);
+        AnalysisWindow* window = Open(fixture, PlainText(200, 7));
+        // Another setting in the fields than the one the search will offer, installed; a decryption leaves the
+        // ciphertext, and so the result, as it is.
+        QVERIFY(fixture.Install(QStringLiteral("01234"), QStringLiteral("abcde")));
+        QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(20, 40), 20));
+        const auto check = [&] {
+            QCOMPARE(window->installButton->isEnabled(), enabled);
+            QCOMPARE(window->installButton->toolTip().startsWith(QStringLiteral("Идёт шифрование")), !enabled);
+            const QString status = fixture.form.StatusBar1->PanelText(1);
+            window->InstallSetting();  // as Enter or a double click would
+            QCOMPARE(fixture.form.Text4->text(), enabled ? Rotors : QStringLiteral("01234"));
+            QCOMPARE(fixture.form.Text5->text(), enabled ? window->resultTable->item(0, 1)->data(Qt::UserRole).toString()
+                                                          : QStringLiteral("abcde"));
+            // While the run holds the fields the status stays as it was; afterwards the rotors are installed.
+            QCOMPARE(fixture.form.StatusBar1->PanelText(1), enabled ? Form1::Installed : status);
+        };
+        int waits = 0;
+        clock.onWait = [&](qint64 time) {
+            ++waits;
+            if (state == "running" && waits == 3)
+                check();
+            if (state == "paused" && waits == 3)
+                fixture.form.TogglePause();
+            if (state == "paused" && time == RunClock::NoDeadline) {
+                check();
+                fixture.form.TogglePause();
+            }
+            if (waits == 4)
+                fixture.form.SetSpeed(RunSpeed::NoDelay);
+        };
+        fixture.form.DecryptCipherText();
+        QVERIFY(waits >= 3);
+        if (state == "idle")
+            check();
+    }
+
+    void pluralsMatchTheirNumbers_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("form");
+        for (const auto& [n, form] : std::initializer_list<std::pair<int, const char*>>{
+                 {1, "символ"}, {2, "символа"}, {4, "символа"}, {5, "символов"}, {11, "символов"}, {12, "символов"},
+                 {14, "символов"}, {21, "символ"}, {22, "символа"}, {25, "символов"}, {101, "символ"},
+                 {111, "символов"}})
+            QTest::newRow(qPrintable(QString::number(n))) << n << QString::fromUtf8(form);
+    }
+
+    void pluralsMatchTheirNumbers()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, form);
+        QCOMPARE(RussianPlural(n, QStringLiteral("символ"), QStringLiteral("символа"), QStringLiteral("символов")),
+                 form);
+        // The window's note on the fragment says it the same way.
+        WindowFixture fixture;
+        fixture.form.OpenAnalysis();
+        fixture.form.Analysis()->fragmentEdit->setPlainText(QString(n, u'ж'));
+        const QString note = fixture.form.Analysis()->fragmentNote->text();
+        QVERIFY2(note.startsWith(QStringLiteral("Во фрагменте %1 %2,").arg(n).arg(form)), qPrintable(note));
+    }
+
+    void keyIsShownWithItsSpacesAndScripts_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("scripts");
+        QTest::newRow("look-alikes") << "gЙEkА" << "«gЙEkА»"
+                                     << "латиница кириллица латиница латиница кириллица";
+        QTest::newRow("trailing space") << "7a(б " << "«7a(б␣»" << "цифра латиница знак кириллица пробел (знак)";
+    }
+
+    void keyIsShownWithItsSpacesAndScripts()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, shown);
+        QFETCH(QString, scripts);
+        QCOMPARE(KeyText::Quoted(key), shown);
+        const QStringList lines = KeyText::Scripts(key).split(u'\n');
+        QCOMPARE(lines.size(), key.size());
+        QStringList named;
+        for (const QString& line : lines)
+            named << line.section(QStringLiteral(" — "), 1).section(QStringLiteral(" (U+"), 0, 0);
+        QCOMPARE(named.join(u' '), scripts);
+    }
+
+    void stoppingASearchTakesLittleTime_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Отмена") << "cancel";
+        QTest::newRow("Escape closes the window") << "escape";
+        QTest::newRow("the main window goes") << "main window";
+    }
+
+    // Each stage of the search looks at the stop every 50 ms of work, and the window waits for nothing else.
+    void stoppingASearchTakesLittleTime()
+    {
+        QFETCH(QString, how);
+        auto fixture = std::make_unique<WindowFixture>();
+        AnalysisWindow* window = Open(*fixture, PlainText(20000, 9));
+        window->fragmentEdit->setPlainText(fixture->form.RichTextBox2->Text().mid(15000, 9));
+        QSignalSpy finished(window, &AnalysisWindow::SearchFinished);
+        QTest::mouseClick(window->findButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(window->progressBar->value() > 0, 20000);
+        QVERIFY2(window->Searching(), "the search ended before it could be stopped");
+        QElapsedTimer clock;
+        clock.start();
+        if (how == "main window") {
+            fixture.reset();
+        } else {
+            QTest::keyClick(how == "cancel" ? static_cast<QWidget*>(window->cancelButton) : window->fragmentEdit,
+                            how == "cancel" ? Qt::Key_Space : Qt::Key_Escape);
+            QVERIFY(finished.wait(5000));
+            QVERIFY(window->Result()->cancelled);
+        }
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void oneSettingAtSeveralPositionsIsUnique_data()
+    {
+        QTest::addColumn<QList<int>>("at");
+        QTest::newRow("twice") << QList<int>{300, 2450};
+        QTest::newRow("three times") << QList<int>{120, 1300, 2710};
+    }
+
+    void oneSettingAtSeveralPositionsIsUnique()
+    {
+        QFETCH(QList<int>, at);
+        WindowFixture fixture;
+        // A text that repeats one stretch of 30 symbols, the fragment that stretch.
+        QString plain = PlainText(3000, 11);
+        const QString line = QStringLiteral("Повторённая строка, та же сама");
+        for (const int position : at)
+            plain.replace(position, line.size(), line);
+        AnalysisWindow* window = Open(fixture, plain);
+        QVERIFY(Search(window, line, -1));
+        QCOMPARE(window->resultTable->rowCount(), 1);
+        QStringList positions;
+        for (const int position : at)
+            positions << NumberText::Whole(std::uint64_t(position));
+        const QString listed = QStringLiteral("%1 %2: %3")
+                                   .arg(at.size())
+                                   .arg(RussianPlural(at.size(), "позиция", "позиции", "позиций"),
+                                        positions.join(QStringLiteral(", ")));
+        QCOMPARE(window->resultTable->item(0, 2)->text(), listed);
+        const QString text = window->resultLabel->text();
+        QVERIFY2(text.startsWith(QStringLiteral("Найдена единственная настройка")) && text.contains(listed),
+                 qPrintable(text));
+        QVERIFY(window->installButton->isEnabled());
+    }
+
+    void longerMessagesLeaveTheButtonsInPlace_data()
+    {
+        QTest::addColumn<QString>("fragment");
+        QTest::addColumn<int>("position");
+        QTest::newRow("the note warns of a short fragment") << "абвгд" << -1;
+        QTest::newRow("the result explains the key's class") << "" << 100;
+    }
+
+    void longerMessagesLeaveTheButtonsInPlace()
+    {
+        QFETCH(QString, fragment);
+        QFETCH(int, position);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(1000, 8));
+        // Within the attack's group: the window scrolls when the offscreen screen is small.
+        auto* group = window->findChild<QWidget*>(QStringLiteral("attackBox"));
+        const auto places = [window, group] {
+            return QList<QPoint>{window->findButton->mapTo(group, QPoint()),
+                                 window->installButton->mapTo(group, QPoint())};
+        };
+        const QList<QPoint> before = places();
+        const qsizetype shortMessages = window->fragmentNote->text().size() + window->resultLabel->text().size();
+        if (fragment.isEmpty())
+            QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(position, 40), position));
+        else
+            window->fragmentEdit->setPlainText(fragment);
+        window->positionBox->setValue(position);
+        QCoreApplication::processEvents();
+        QVERIFY(window->fragmentNote->text().size() + window->resultLabel->text().size() > shortMessages + 80);
+        QCOMPARE(places(), before);
     }
 };
 
