@@ -193,6 +193,9 @@ private:
     enum class Direction { Encrypt, Decrypt };
     void Run(Direction direction);
     void CopyText(const QString& text, RichTextBox* working);
+    // A command is about to clear or replace this area: a run writing there ends first, paused or not,
+    // so that what the command puts there stands as it is.
+    void EndRunWriting(RichTextBox* area);
     void TransformText(RichTextBox* working, Direction direction);
     // Yields, then lets the events run until the frame that started at frameStart has lasted as long as
     // the pacer asks at the present speed; a pause or a step ends the frame at once.
@@ -228,6 +231,8 @@ private:
     bool running_ = false;
     bool paused_ = false;
     bool stepPending_ = false;
+    RichTextBox* runArea_ = nullptr;  // the area a run writes, from its first step to its last
+    bool runEnded_ = false;           // a command took the run's area: it stops where it stands
     std::unique_ptr<RunClock> ownClock_;
     RunClock* clock_ = nullptr;
     SymbolPathWindow* pathWindow_ = nullptr;  // a child window: goes with the main window

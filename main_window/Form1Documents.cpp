@@ -61,6 +61,8 @@ void Form1::OpenPlainText()
     const QString path = ChooseFile(false, PlainTextFilter, QStringLiteral("txt"));
     if (!path.isEmpty()) {
         if (std::optional<QString> text = ReadFile(path)) {
+            EndRunWriting(RichTextBox1);
+            EndRunWriting(RichTextBox2);
             RichTextBox1->SetText(QString());
             RichTextBox2->SetText(QString());
             ShowOperation(QString());
@@ -82,6 +84,8 @@ void Form1::OpenCipherText()
     std::optional<QString> text = ReadFile(path);
     if (!text)
         return;
+    EndRunWriting(RichTextBox1);
+    EndRunWriting(RichTextBox2);
     RichTextBox1->SetText(QString());
     RichTextBox2->SetText(QString());
     Yield();
@@ -119,6 +123,7 @@ void Form1::SaveCipherText()
 // The area is cleared twice: what was typed into it during the yields goes too.
 void Form1::NewPlainText()
 {
+    EndRunWriting(RichTextBox2);
     SSCommand9->hide();
     RichTextBox2->SetText(QString());
     Yield();
@@ -129,6 +134,7 @@ void Form1::NewPlainText()
 
 void Form1::NewCipherText()
 {
+    EndRunWriting(RichTextBox1);
     RichTextBox1->SetText(QString());
     Yield();
     SSCommand7->hide();

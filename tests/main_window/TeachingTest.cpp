@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -144,6 +145,8 @@ private slots:
     void speedChangedMidRun();
     void pausedWindowAnswers_data();
     void pausedWindowAnswers();
+    void commandTakingTheAreaEndsTheRun_data();
+    void commandTakingTheAreaEndsTheRun();
     void pathTableEqualsPathQuery_data();
     void pathTableEqualsPathQuery();
 
@@ -423,7 +426,7 @@ void TeachingTest::pausedWindowAnswers_data()
 {
     QTest::addColumn<QString>("action");
 
-    QTest::newRow("Shift+F3 empties the ciphertext, the run ends on resuming") << "new";
+    QTest::newRow("Shift+F3 empties the ciphertext and ends the run") << "new";
     QTest::newRow("Выход ends the paused run at once") << "exit";
     QTest::newRow("closing the window ends the paused run") << "close";
 }
@@ -475,11 +478,115 @@ void TeachingTest::pausedWindowAnswers()
     QVERIFY(acted);
     if (action == "new") {
         QVERIFY(f->RichTextBox1->IsEmpty());
-        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Шифрование выполнено"));
+        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Шифрование прервано"));
         QVERIFY(f->SSPanel1->isEnabled());
     } else {
         QVERIFY(!f->isVisible());
     }
+}
+
+void TeachingTest::commandTakingTheAreaEndsTheRun_data()
+{
+    QTest::addColumn<QKeySequence>("command");
+    QTest::addColumn<bool>("decrypt");
+    QTest::addColumn<QString>("state");  // what the run does when the command comes
+    QTest::addColumn<bool>("ends");
+
+    struct Command {
+        const char* name;
+        QKeySequence keys;
+        bool cipherArea;  // the area it clears or fills
+        bool opens;       // opening a text empties both areas first
+    };
+    const Command commands[] = {
+        {"Shift+F3 Новый шифротекст", QKeySequence(Qt::SHIFT | Qt::Key_F3), true, false},
+        {"Shift+F4 Открыть шифротекст", QKeySequence(Qt::SHIFT | Qt::Key_F4), true, true},
+        {"Ctrl+F3 Новый текст", QKeySequence(Qt::CTRL | Qt::Key_F3), false, false},
+        {"Ctrl+F4 Открыть текст", QKeySequence(Qt::CTRL | Qt::Key_F4), false, true},
+    };
+    for (const Command& command : commands) {
+        for (const bool decrypt : {false, true}) {
+            // The run writes the ciphertext area when it encrypts, the plain-text area when it decrypts.
+            const bool ends = command.opens || command.cipherArea != decrypt;
+            for (const char* state : {"running", "paused", "stepping"})
+                QTest::newRow(qPrintable(QStringLiteral("%1 during %2 %3, %4")
+                                             .arg(QString::fromUtf8(command.name), decrypt ? "decryption" : "encryption",
+                                                  state, ends ? "ends it" : "the run goes on")))
+                    << command.keys << decrypt << QString::fromLatin1(state) << ends;
+        }
+    }
+}
+
+// A command that clears or fills the area a run writes ends the run first, whatever it was doing: the
+// new or opened text stands as it is, the bank is back at the key, and the status does not call the run
+// done. A command on the run's source only lets the run finish its result.
+void TeachingTest::commandTakingTheAreaEndsTheRun()
+{
+    QFETCH(QKeySequence, command);
+    QFETCH(bool, decrypt);
+    QFETCH(QString, state);
+    QFETCH(bool, ends);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(decrypt ? "opened.txt" : "opened.vls");
+    const QString opened = QStringLiteral("ФАЙЛ: открытый текст\r\nвторая строка");
+    QVERIFY(WriteBytes(path, Cp1251(opened)));
+    w->dialogs.chosenFile = path;
+
+    const QString text = LongText().left(200);
+    Install("73915", "Ключ1");
+    QStringList atKey;
+    for (RotorWindow* window : f->List2)
+        atKey << window->Lines().value(0);
+    SetSource(decrypt, text);
+    f->SetSpeed(RunSpeed::TenPerSecond);
+    RichTextBox* working = Working(decrypt);
+    bool acted = false;
+    bool pauseAsked = false;
+    const auto act = [&] {
+        acted = true;
+        QTest::keySequence(f, command);
+    };
+    clock.onWait = [&](qint64 deadline) {
+        if (!acted && working->SelStart() < 4)
+            return;
+        if (deadline != RunClock::NoDeadline) {
+            if (acted)
+                return;
+            if (state == "running")
+                act();
+            else if (!pauseAsked) {
+                pauseAsked = true;
+                QTest::keyClick(f, Qt::Key_F5);
+            }
+            return;
+        }
+        if (acted) {
+            QTest::keyClick(f, Qt::Key_F5);  // a run that goes on is resumed
+            return;
+        }
+        if (state == "stepping")
+            QTest::keyClick(f, Qt::Key_F6);  // the step is asked for but not yet made
+        act();
+    };
+    Run(decrypt);
+
+    QVERIFY(acted);
+    const bool cipherArea = command[0].keyboardModifiers() == Qt::ShiftModifier;
+    const bool opens = command[0].key() == Qt::Key_F4;
+    RichTextBox* area = cipherArea ? f->RichTextBox1 : f->RichTextBox2;
+    RichTextBox* other = cipherArea ? f->RichTextBox2 : f->RichTextBox1;
+    const QString result = Reference(text, "73915", "Ключ1", decrypt).result;
+    QCOMPARE(area->Text(), opens ? opened : QString());
+    QCOMPARE(other->Text(), opens ? QString() : other == working ? result : text);
+    const QString done = decrypt ? QStringLiteral("Дешифрование  выполнено.") : QStringLiteral("Шифрование выполнено");
+    const QString ended = decrypt ? QStringLiteral("Дешифрование прервано") : QStringLiteral("Шифрование прервано");
+    QCOMPARE(f->StatusBar1->PanelText(2), ends ? ended : done);
+    QStringList lines;
+    for (RotorWindow* window : f->List2)
+        lines << window->Lines().value(0);
+    QCOMPARE(lines, atKey);
+    QVERIFY(!f->Paused() && !f->pauseAction->isEnabled() && f->SSPanel1->isEnabled());
 }
 
 void TeachingTest::pathTableEqualsPathQuery_data()
