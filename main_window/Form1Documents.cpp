@@ -8,6 +8,7 @@
 #include "main_window/TextFile.h"
 #include "main_window/ThreeDButton.h"
 #include "main_window/UserDialogs.h"
+#include "window_kit/RussianPlural.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,9 +49,10 @@ bool Form1::WriteFile(const QString& path, const QString& text)
     if (writing.replaced > 0)
         dialogs_.Warning(this,
                          QStringLiteral("Файл «%1» сохранён, но кодировка Windows-1251 вмещает не все знаки текста. "
-                                        "Вместо недостающих записан знак «?», по одному на место; их число: %2.")
-                             .arg(QDir::toNativeSeparators(path))
-                             .arg(writing.replaced),
+                                        "Знаком «?» заменено, по одному на место: %2.")
+                             .arg(QDir::toNativeSeparators(path),
+                                  RussianPlural(qint64(writing.replaced), QStringLiteral("символ"),
+                                                QStringLiteral("символа"), QStringLiteral("символов"))),
                          windowTitle());
     return true;
 }

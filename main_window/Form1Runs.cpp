@@ -34,6 +34,9 @@ void Form1::Run(Direction direction)
     RichTextBox* working = encrypt ? RichTextBox1 : RichTextBox2;
     runArea_ = working;
     runEnded_ = false;
+    runPosition_ = 0;
+    runCount_ = 0;
+    MoveFocusForRun(working);
     SSCommand9->hide();
     SSCommand7->hide();
     Timer1->stop();
@@ -52,6 +55,7 @@ void Form1::Run(Direction direction)
     if (!runEnded_)
         TransformText(working, direction);
     runArea_ = nullptr;
+    TellRunState(true);
     if (quitting_)
         return;
     InstallRotors();
@@ -65,9 +69,7 @@ void Form1::Run(Direction direction)
     else
         ShowOperation(encrypt ? QStringLiteral("Шифрование выполнено") : QStringLiteral("Дешифрование  выполнено."));
     Rebloc();
-    // The hidden buttons passed the focus on, to «Новый текст» or nowhere, where the next Space would
-    // erase a text; the area that holds the result takes it.
-    working->setFocus();
+    RestoreFocusAfterRun(working);
 }
 
 void Form1::EndRunWriting(RichTextBox* area)
@@ -145,6 +147,10 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
         position += length;
         working->SetSelStart(position - 1);
         working->SetSelLength(1);
+        runPosition_ = position;
+        runCount_ = count;
+        // A paused run is told at once: the reader hears where it stopped.
+        TellRunState(paused_);
         pacer.SliceDone(length, double(clock.nsecsElapsed() - sliceStart) / 1e6);
         FinishFrame(frameStart, pacer);
     }

@@ -13,11 +13,13 @@
 #include "path_window/PathSnapshot.h"
 #include "path_window/SymbolPathView.h"
 #include "path_window/SymbolPathWindow.h"
+#include "tests/main_window/ScriptedClock.h"
 #include "tests/main_window/WindowFixture.h"
 #include "tests/support/HeadlessWindow.h"
 
 #include "machine/Alphabet.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -37,30 +39,6 @@ using namespace velista;
 using namespace velista::test;
 
 namespace {
-
-// Time passes only when the run waits for it: a wait until a time jumps there, unless the window wakes
-// the run first, as a new speed, a pause or a step does.
-struct ScriptedClock final : RunClock {
-    qint64 Now() const override { return now; }
-    void WaitUntil(qint64 time) override
-    {
-        woken = false;
-        if (time == NoDeadline && ++pausedWaits > 10000 && escape)
-            escape();  // a script that never resumes would hang the suite
-        if (onWait)
-            onWait(time);
-        QCoreApplication::processEvents();
-        if (time != NoDeadline && !woken)
-            now = std::max(now, time);
-    }
-    void Wake() override { woken = true; }
-
-    qint64 now = 0;
-    bool woken = false;
-    int pausedWaits = 0;
-    std::function<void(qint64)> onWait;
-    std::function<void()> escape;
-};
 
 // What the machine does with the text symbol by symbol: each position's path, the result, and the top
 // lines of the rotor windows after each step.
@@ -147,6 +125,10 @@ private slots:
     void pausedWindowAnswers();
     void commandTakingTheAreaEndsTheRun_data();
     void commandTakingTheAreaEndsTheRun();
+    void pausedRunSaysSo_data();
+    void pausedRunSaysSo();
+    void stepWithNoRunStartsOne_data();
+    void stepWithNoRunStartsOne();
     void pathTableEqualsPathQuery_data();
     void pathTableEqualsPathQuery();
 
@@ -587,6 +569,120 @@ void TeachingTest::commandTakingTheAreaEndsTheRun()
         lines << window->Lines().value(0);
     QCOMPARE(lines, atKey);
     QVERIFY(!f->Paused() && !f->pauseAction->isEnabled() && f->SSPanel1->isEnabled());
+}
+
+void TeachingTest::pausedRunSaysSo_data()
+{
+    QTest::addColumn<bool>("decrypt");
+    QTest::addColumn<bool>("byStep");  // F6 rather than F5 pauses the run
+
+    QTest::newRow("encryption paused with F5") << false << false;
+    QTest::newRow("encryption paused by a step") << false << true;
+    QTest::newRow("decryption paused with F5") << true << false;
+    QTest::newRow("decryption paused by a step") << true << true;
+}
+
+// While a run waits the status bar says «Пауза», and status panel 2 describes the run's state for a screen
+// reader; going on gives the run's own text back, and the end text follows as usual.
+void TeachingTest::pausedRunSaysSo()
+{
+    QFETCH(bool, decrypt);
+    QFETCH(bool, byStep);
+
+    const QString text = LongText().left(120);
+    Install("01234", "Ключ1");
+    SetSource(decrypt, text);
+    f->SetSpeed(RunSpeed::TenPerSecond);
+    const QString running = decrypt ? QStringLiteral("Дешифрование шифротекста") : QStringLiteral("Шифрование открытого текста");
+    const QString direction = decrypt ? QStringLiteral("дешифрование") : QStringLiteral("шифрование");
+    RichTextBox* working = Working(decrypt);
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(f->StatusBar1->Panel(2));
+    QVERIFY(panel);
+    bool paused = false;
+    bool resumed = false;
+    QStringList afterResume;
+    clock.onWait = [&](qint64 deadline) {
+        if (deadline == RunClock::NoDeadline) {
+            QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Пауза"));
+            QCOMPARE(panel->text(QAccessible::Description),
+                     QStringLiteral("%1, позиция %2 из %3, пауза").arg(direction).arg(working->SelStart() + 1).arg(text.size()));
+            resumed = true;
+            QTest::keyClick(f, Qt::Key_F5);
+            return;
+        }
+        if (resumed) {
+            afterResume << f->StatusBar1->PanelText(2);
+            return;
+        }
+        QCOMPARE(f->StatusBar1->PanelText(2), running);
+        if (!paused && working->SelStart() >= 5) {
+            paused = true;
+            QTest::keyClick(f, byStep ? Qt::Key_F6 : Qt::Key_F5);
+        }
+    };
+    Run(decrypt);
+
+    QVERIFY(resumed);
+    QVERIFY(!afterResume.isEmpty());
+    QCOMPARE(afterResume.front(), running);
+    QCOMPARE(f->StatusBar1->PanelText(2),
+             decrypt ? QStringLiteral("Дешифрование  выполнено.") : QStringLiteral("Шифрование выполнено"));
+    QCOMPARE(panel->text(QAccessible::Description), QString());
+}
+
+void TeachingTest::stepWithNoRunStartsOne_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("cipher");
+    QTest::addColumn<int>("starts");  // 0 nothing, 1 an encryption, 2 a decryption
+
+    const QString text = QStringLiteral("Привет, Ёж!");
+    QTest::newRow("only the encryption offered") << true << text << QString() << 1;
+    QTest::newRow("both offered: the encryption") << true << text << QStringLiteral("шифр") << 1;
+    QTest::newRow("only the decryption offered") << true << QString() << text << 2;
+    QTest::newRow("rotors not installed: nothing") << false << text << text << 0;
+    QTest::newRow("both areas empty: nothing") << true << QString() << QString() << 0;
+}
+
+// F6 with no run going starts the run that the visible run button offers and makes exactly one position,
+// paused; the focus stays on a control that can take it.
+void TeachingTest::stepWithNoRunStartsOne()
+{
+    QFETCH(bool, installed);
+    QFETCH(QString, plain);
+    QFETCH(QString, cipher);
+    QFETCH(int, starts);
+
+    if (installed)
+        Install("73915", "Ключ1");
+    f->RichTextBox2->SetText(plain);
+    f->RichTextBox1->SetText(cipher);
+    w->Tick();
+    QCOMPARE(f->stepAction->isEnabled(), starts != 0);
+    const bool decrypt = starts == 2;
+    RichTextBox* working = Working(decrypt);
+    const QString source = decrypt ? cipher : plain;
+    int waits = 0;
+    clock.onWait = [&](qint64 deadline) {
+        ++waits;
+        QCOMPARE(deadline, RunClock::NoDeadline);  // no frame before the pause
+        QVERIFY(f->Paused());
+        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Пауза"));
+        QCOMPARE(working->SelStart(), 0);
+        QCOMPARE(working->SelLength(), 1);
+        const QString result = Reference(source, "73915", "Ключ1", decrypt).result;
+        QCOMPARE(working->Text(), result.left(1) + source.mid(1));
+        QWidget* focus = f->focusWidget();
+        QVERIFY(focus && focus->isVisibleTo(f) && focus->isEnabled());
+        f->Exit();  // ends the paused run where it stands
+    };
+    QTest::keyClick(f, Qt::Key_F6);
+    QCOMPARE(waits, starts != 0 ? 1 : 0);
+    if (starts == 0) {
+        QCOMPARE(f->RichTextBox2->Text(), plain);
+        QCOMPARE(f->RichTextBox1->Text(), cipher);
+    }
 }
 
 void TeachingTest::pathTableEqualsPathQuery_data()
