@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window for a screen reader and the keyboard alone: the accessible names of its controls, the
-// rotor windows' text, value and change events, the lock indicators, the tab chain and F1.
+// rotor windows' text, value and change events, the tab chain and F1.
 
 #include "help/Form4.h"
 #include "installation/RotorWindows.h"
@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QMenuBar>
 
-#include <cmath>
 #include <memory>
 #include <set>
 
@@ -40,12 +39,6 @@ QString NameOf(QObject* object)
     return iface ? iface->text(QAccessible::Name) : QStringLiteral("<no interface>");
 }
 
-double Luminance(const QColor& colour)
-{
-    const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
-}
-
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -62,8 +55,6 @@ private slots:
     void rotorWindows_data();
     void rotorWindows();
     void fastTurnsAnnouncedOnce();
-    void lockIndicators_data();
-    void lockIndicators();
     void tabChain_data();
     void tabChain();
     void f1OpensHelp();
@@ -246,40 +237,6 @@ void AccessibilityTest::fastTurnsAnnouncedOnce()
     QCOMPARE(told.size(), 3);  // the single step turns slot 1 only
     QCOMPARE(told[2], std::pair(0, QString(QChar(bank.Slot(1).EntryAt(0)))));
     QCOMPARE(QAccessible::queryAccessibleInterface(f->List2[0])->text(QAccessible::Value), told[2].second);
-}
-
-void AccessibilityTest::lockIndicators_data()
-{
-    QTest::addColumn<bool>("caps");
-    QTest::addColumn<bool>("num");
-
-    QTest::newRow("both off") << false << false;
-    QTest::newRow("CAPS on") << true << false;
-    QTest::newRow("NUM on") << false << true;
-    QTest::newRow("both on") << true << true;
-}
-
-// An indicator that is off reads at 4.5:1 at least against the status bar, and its name says whether it
-// is on, not its colour alone.
-void AccessibilityTest::lockIndicators()
-{
-    QFETCH(bool, caps);
-    QFETCH(bool, num);
-
-    w->keyboard.caps = caps;
-    w->keyboard.num = num;
-    f->StatusBar1->RefreshLockIndicators();
-    const QColor face = f->StatusBar1->palette().color(QPalette::Active, QPalette::Window);
-    for (const auto& [panel, on, text] : {std::tuple{3, caps, "CAPS"}, std::tuple{4, num, "NUM"}}) {
-        QLabel* label = f->StatusBar1->Panel(panel);
-        QCOMPARE(label->text(), QString::fromLatin1(text));  // the designed text stays
-        QCOMPARE(NameOf(label), QStringLiteral("%1 %2").arg(text, on ? "включён" : "выключен"));
-        const QColor ink = label->palette().color(QPalette::WindowText);
-        const double lighter = std::max(Luminance(ink), Luminance(face));
-        const double darker = std::min(Luminance(ink), Luminance(face));
-        QVERIFY2((lighter + 0.05) / (darker + 0.05) >= 4.5, qPrintable(ink.name()));
-        QCOMPARE(ink == f->StatusBar1->palette().color(QPalette::Active, QPalette::WindowText), on);
-    }
 }
 
 void AccessibilityTest::tabChain_data()
