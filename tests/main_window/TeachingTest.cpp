@@ -411,6 +411,8 @@ void TeachingTest::pausedWindowAnswers_data()
     QTest::newRow("Shift+F3 empties the ciphertext and ends the run") << "new";
     QTest::newRow("Выход ends the paused run at once") << "exit";
     QTest::newRow("closing the window ends the paused run") << "close";
+    // The path window is a child window, which Qt leaves open when its parent closes.
+    QTest::newRow("closing the window with the path window open") << "close with path";
 }
 
 // While paused the window works as during a run, with the program's own clock: a pause that waits without
@@ -424,7 +426,15 @@ void TeachingTest::pausedWindowAnswers()
     Install("73915", "Ключ1");
     SetSource(false, LongText());
     f->SetSpeed(RunSpeed::TenPerSecond);
+    if (action == "close with path")
+        f->ShowPathWindow();
     bool acted = false;
+    // A run that the action failed to end goes on after a while, so that the rows below can fail.
+    QTimer::singleShot(5000, f, [this] {
+        f->SetSpeed(RunSpeed::NoDelay);
+        if (f->Paused())
+            f->TogglePause();
+    });
     QTimer watch;
     watch.setInterval(0);
     connect(&watch, &QTimer::timeout, [&] {
@@ -464,6 +474,9 @@ void TeachingTest::pausedWindowAnswers()
         QVERIFY(f->SSPanel1->isEnabled());
     } else {
         QVERIFY(!f->isVisible());
+        QVERIFY(!f->PathWindow() || !f->PathWindow()->isVisible());
+        // The run ended where it stood, not at the text's end.
+        QVERIFY(f->StatusBar1->PanelText(2) != QStringLiteral("Шифрование выполнено"));
     }
 }
 
