@@ -128,6 +128,7 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
     createStatusBar();
     createRotorPanel();
     applyTabOrder();
+    createAccessibility();
     placeWindow();
     // The help windows open clear of the menu bar, so that its entries stay within reach.
     informationWindows_->KeepClearOf([this] { return QRect(menuBar()->mapToGlobal(QPoint(0, 0)), menuBar()->size()); });
@@ -353,6 +354,9 @@ void Form1::ToggleRotorPanel()
         return;
     const bool widen = width == NarrowTwips;
     setFixedWidth(TwipsToPixels((widen ? WideTwips : NarrowTwips) - 2 * FrameTwips));
+    // Outside the narrow window the panel's controls must not keep or take the keyboard focus.
+    SSPanel1->setVisible(widen);
+    KeepFocusUsable();
     vbnAction->setChecked(widen);
     Yield();
 }

@@ -7,7 +7,9 @@
 #include "main_window/RunSpeed.h"
 #include "platform/Platform.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <cstddef>
@@ -170,6 +172,15 @@ public:
     QAction* stepAction = nullptr;            // "Шаг"
     QAction* pathAction = nullptr;            // "Путь символа"
     QAction* cryptanalysisAction = nullptr;   // "Криптоанализ"
+    QAction* helpKeyAction = nullptr;         // F1: the help page «Справка», as "Помощь" opens it
+
+    // A run's state for a screen reader, as status panel 2 describes it: "шифрование, позиция 12 из 300,
+    // пауза"; empty while no run goes.
+    QString RunStateText() const;
+
+protected:
+    // The path and analysis windows belong to this window: they close with it, so the program ends.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActions();
@@ -180,6 +191,8 @@ private:
     void createStatusBar();
     void createTimer();
     void applyTabOrder();
+    // Accessible names and descriptions, label buddies, the rotor windows' screen-reader view, F1.
+    void createAccessibility();
     void connectAnalysis();
     void placeWindow();
     void Form_Load();
@@ -193,6 +206,9 @@ private:
     enum class Direction { Encrypt, Decrypt };
     void Run(Direction direction);
     void CopyText(const QString& text, RichTextBox* working);
+    // A command is about to clear or replace this area: a run writing there ends first, paused or not,
+    // so that what the command puts there stands as it is.
+    void EndRunWriting(RichTextBox* area);
     void TransformText(RichTextBox* working, Direction direction);
     // Yields, then lets the events run until the frame that started at frameStart has lasted as long as
     // the pacer asks at the present speed; a pause or a step ends the frame at once.
@@ -210,6 +226,14 @@ private:
     std::size_t TransformSlice(std::span<char16_t> slice, qint32 position, Direction direction);
     // The path window's bank when no run goes: the installed bank, or none.
     void UpdatePathWindowBank();
+    // Status panel 2 describes the run's state; now, or at most every half second while the run goes.
+    void TellRunState(bool now);
+    // A run hides the run buttons and the file buttons and disables the rotor panel: the focus leaves them
+    // for the working area first, and comes back to where it was afterwards if that can take it.
+    void MoveFocusForRun(RichTextBox* working);
+    void RestoreFocusAfterRun(RichTextBox* working);
+    // The focus never stays on a control that is hidden or disabled.
+    void KeepFocusUsable();
 
     // Reads a file into an area; a file that cannot be read leaves both areas as they are and says why.
     std::optional<QString> ReadFile(const QString& path);
@@ -228,6 +252,14 @@ private:
     bool running_ = false;
     bool paused_ = false;
     bool stepPending_ = false;
+    RichTextBox* runArea_ = nullptr;  // the area a run writes, from its first step to its last
+    bool runEnded_ = false;           // a command took the run's area: it stops where it stands
+    bool startPaused_ = false;        // F6 with no run going: the run makes one position and pauses
+    QString pausedOperation_;         // status panel 2 before it said «Пауза»
+    qint32 runPosition_ = 0;          // positions made, of runCount_
+    qint32 runCount_ = 0;
+    QElapsedTimer runStateTold_;
+    QPointer<QWidget> focusBeforeRun_;
     std::unique_ptr<RunClock> ownClock_;
     RunClock* clock_ = nullptr;
     SymbolPathWindow* pathWindow_ = nullptr;  // a child window: goes with the main window

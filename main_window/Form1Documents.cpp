@@ -8,6 +8,7 @@
 #include "main_window/TextFile.h"
 #include "main_window/ThreeDButton.h"
 #include "main_window/UserDialogs.h"
+#include "window_kit/RussianPlural.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,9 +49,10 @@ bool Form1::WriteFile(const QString& path, const QString& text)
     if (writing.replaced > 0)
         dialogs_.Warning(this,
                          QStringLiteral("Файл «%1» сохранён, но кодировка Windows-1251 вмещает не все знаки текста. "
-                                        "Вместо недостающих записан знак «?», по одному на место; их число: %2.")
-                             .arg(QDir::toNativeSeparators(path))
-                             .arg(writing.replaced),
+                                        "Знаком «?» заменено, по одному на место: %2 %3.")
+                             .arg(QDir::toNativeSeparators(path), QString::number(writing.replaced),
+                                  RussianPlural(qint64(writing.replaced), QStringLiteral("символ"),
+                                                QStringLiteral("символа"), QStringLiteral("символов"))),
                          windowTitle());
     return true;
 }
@@ -61,6 +63,8 @@ void Form1::OpenPlainText()
     const QString path = ChooseFile(false, PlainTextFilter, QStringLiteral("txt"));
     if (!path.isEmpty()) {
         if (std::optional<QString> text = ReadFile(path)) {
+            EndRunWriting(RichTextBox1);
+            EndRunWriting(RichTextBox2);
             RichTextBox1->SetText(QString());
             RichTextBox2->SetText(QString());
             ShowOperation(QString());
@@ -82,6 +86,8 @@ void Form1::OpenCipherText()
     std::optional<QString> text = ReadFile(path);
     if (!text)
         return;
+    EndRunWriting(RichTextBox1);
+    EndRunWriting(RichTextBox2);
     RichTextBox1->SetText(QString());
     RichTextBox2->SetText(QString());
     Yield();
@@ -119,6 +125,7 @@ void Form1::SaveCipherText()
 // The area is cleared twice: what was typed into it during the yields goes too.
 void Form1::NewPlainText()
 {
+    EndRunWriting(RichTextBox2);
     SSCommand9->hide();
     RichTextBox2->SetText(QString());
     Yield();
@@ -129,6 +136,7 @@ void Form1::NewPlainText()
 
 void Form1::NewCipherText()
 {
+    EndRunWriting(RichTextBox1);
     RichTextBox1->SetText(QString());
     Yield();
     SSCommand7->hide();

@@ -32,17 +32,30 @@ void Form1::Run(Direction direction)
     const bool encrypt = direction == Direction::Encrypt;
     RichTextBox* source = encrypt ? RichTextBox2 : RichTextBox1;
     RichTextBox* working = encrypt ? RichTextBox1 : RichTextBox2;
+    runArea_ = working;
+    runEnded_ = false;
+    runPosition_ = 0;
+    runCount_ = 0;
+    MoveFocusForRun(working);
     SSCommand9->hide();
     SSCommand7->hide();
     Timer1->stop();
     Yield();
-    working->SetText(QString());
-    Yield();
-    CopyText(source->Text(), working);
-    shifr(working);
+    // After every yield: a command that took the area meanwhile ends the run before it writes again.
+    if (!runEnded_) {
+        working->SetText(QString());
+        Yield();
+    }
+    if (!runEnded_)
+        CopyText(source->Text(), working);
+    if (!runEnded_)
+        shifr(working);
     ShowOperation(encrypt ? QStringLiteral("Шифрование открытого текста") : QStringLiteral("Дешифрование шифротекста"));
     bloc();
-    TransformText(working, direction);
+    if (!runEnded_)
+        TransformText(working, direction);
+    runArea_ = nullptr;
+    TellRunState(true);
     if (quitting_)
         return;
     InstallRotors();
@@ -51,18 +64,29 @@ void Form1::Run(Direction direction)
     Yield();
     SSCommand7->show();
     Timer1->start();
-    ShowOperation(encrypt ? QStringLiteral("Шифрование выполнено") : QStringLiteral("Дешифрование  выполнено."));
+    if (runEnded_)
+        ShowOperation(encrypt ? QStringLiteral("Шифрование прервано") : QStringLiteral("Дешифрование прервано"));
+    else
+        ShowOperation(encrypt ? QStringLiteral("Шифрование выполнено") : QStringLiteral("Дешифрование  выполнено."));
     Rebloc();
-    // The hidden buttons passed the focus on, to «Новый текст» or nowhere, where the next Space would
-    // erase a text; the area that holds the result takes it.
-    working->setFocus();
+    RestoreFocusAfterRun(working);
+}
+
+void Form1::EndRunWriting(RichTextBox* area)
+{
+    if (runArea_ != area || runEnded_)
+        return;
+    runEnded_ = true;
+    // A paused run waits without end, a slow one for its next frame: either wait ends now.
+    clock_->Wake();
 }
 
 // A long text is set in pieces of whole lines with a yield between them: setting 1 MiB at once keeps the
 // window from answering for 50 ms (measured). The text comes from an area, so its breaks are CR LF; a
 // piece ends after an LF, so no break is split, and a text without breaks is set in one piece. A command
-// that clears or replaces the working area between two pieces ends the copy: the run goes on over what
-// the area holds then, and no piece of the old source lands after it.
+// that clears or replaces the working area ends the whole run; any other change between two pieces (a
+// paste, typing) ends the copy: the run goes on over what the area holds then, and no piece of the old
+// source lands after it.
 void Form1::CopyText(const QString& text, RichTextBox* working)
 {
     constexpr qsizetype Piece = 128 * 1024;
@@ -76,7 +100,7 @@ void Form1::CopyText(const QString& text, RichTextBox* working)
         });
     const auto unwatch = qScopeGuard([&] { disconnect(watch); });
     qsizetype start = 0;
-    while (start < text.size() && !quitting_ && !replaced) {
+    while (start < text.size() && !quitting_ && !replaced && !runEnded_) {
         const qsizetype lf = text.indexOf(u'\n', start + Piece);
         const qsizetype end = lf < 0 ? text.size() : lf + 1;
         appending = true;
@@ -103,7 +127,7 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
     QElapsedTimer clock;
     clock.start();
     qint32 position = 0;
-    while (!quitting_) {
+    while (!quitting_ && !runEnded_) {
         const qint32 count = working->SymbolCount();
         if (position >= count)
             break;
@@ -123,6 +147,10 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
         position += length;
         working->SetSelStart(position - 1);
         working->SetSelLength(1);
+        runPosition_ = position;
+        runCount_ = count;
+        // A paused run is told at once: the reader hears where it stopped.
+        TellRunState(paused_);
         pacer.SliceDone(length, double(clock.nsecsElapsed() - sliceStart) / 1e6);
         FinishFrame(frameStart, pacer);
     }
@@ -133,7 +161,7 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
 void Form1::FinishFrame(qint64 frameStart, RunPacer& pacer)
 {
     Yield();
-    while (!quitting_ && !paused_ && !stepPending_) {
+    while (!quitting_ && !runEnded_ && !paused_ && !stepPending_) {
         pacer.SetSpeed(speed_);
         const qint64 end = frameStart + pacer.MinimumFrameMilliseconds();
         if (clock_->Now() >= end)

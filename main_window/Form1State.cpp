@@ -4,6 +4,7 @@
 
 #include "main_window/Form1.h"
 
+#include "analysis_window/AnalysisWindow.h"
 #include "help/InformationWindows.h"
 #include "installation/CipherMachine.h"
 #include "main_window/FilteredField.h"
@@ -13,12 +14,14 @@
 #include "main_window/ThreeDButton.h"
 #include "main_window/ThreeDPanel.h"
 #include "main_window/UserDialogs.h"
+#include "path_window/SymbolPathWindow.h"
 #include "platform/ApplicationEventLoop.h"
 #include "platform/LayoutIdentifier.h"
 #include "window_kit/Twips.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QTimer>
 
 namespace velista {
@@ -98,6 +101,16 @@ void Form1::Rebloc()
 
 bool Form1::InstallRotors() { return machine_.InstallRotors(*this); }
 
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Child windows stay open when their parent closes; a search in the analysis window would keep the
+    // program alive without a main window.
+    for (QWidget* window : {static_cast<QWidget*>(pathWindow_), static_cast<QWidget*>(analysisWindow_)})
+        if (window)
+            window->close();
+    QMainWindow::closeEvent(event);
+}
+
 void Form1::Exit()
 {
     quitting_ = true;
@@ -117,6 +130,9 @@ void Form1::Timer1_Timer()
         SSCommand7->setVisible(!RichTextBox1->IsEmpty());
     }
     StatusBar1->SetPanelText(5, IsRussianLayout() ? QStringLiteral("Ru") : QStringLiteral("En"));
+    // "Шаг" starts a run where a run button offers one.
+    stepAction->setEnabled(running_ || !SSCommand9->isHidden() || !SSCommand7->isHidden());
+    KeepFocusUsable();
 }
 
 // Any change of a field makes the installed bank stale.

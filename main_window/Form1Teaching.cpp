@@ -9,6 +9,8 @@
 #include "main_window/FilteredField.h"
 #include "main_window/RunClock.h"
 #include "main_window/RunPacer.h"
+#include "main_window/StatusBar.h"
+#include "main_window/ThreeDButton.h"
 #include "path_window/PathSnapshot.h"
 #include "path_window/SymbolPathWindow.h"
 
@@ -108,13 +110,31 @@ void Form1::TogglePause()
         return;
     paused_ = !paused_;
     pauseAction->setText(paused_ ? ResumeCaption : PauseCaption);
+    // The status bar says so while the run waits, and gives the run's text back when it goes on.
+    if (paused_) {
+        pausedOperation_ = StatusBar1->PanelText(2);
+        StatusBar1->SetPanelText(2, PauseCaption);
+    } else {
+        StatusBar1->SetPanelText(2, pausedOperation_);
+    }
+    TellRunState(true);
     clock_->Wake();
 }
 
 void Form1::Step()
 {
-    if (!running_)
+    if (!running_) {
+        // With no run going, F6 starts the run that the visible run button offers, paused after one position.
+        if (runArea_)
+            return;  // a run is starting
+        ThreeDButton* run = !SSCommand9->isHidden() ? SSCommand9 : !SSCommand7->isHidden() ? SSCommand7 : nullptr;
+        if (!run)
+            return;
+        startPaused_ = true;
+        run == SSCommand9 ? EncryptPlainText() : DecryptCipherText();
+        startPaused_ = false;
         return;
+    }
     if (!paused_)
         TogglePause();
     stepPending_ = true;
@@ -151,12 +171,23 @@ void Form1::UpdatePathWindowBank()
 
 void Form1::SetWatchedRun(bool running)
 {
+    if (paused_)
+        StatusBar1->SetPanelText(2, pausedOperation_);
     running_ = running;
     paused_ = false;
     stepPending_ = false;
     pauseAction->setText(PauseCaption);
     pauseAction->setEnabled(running);
     stepAction->setEnabled(running);
+    if (running && startPaused_) {
+        // The first pass makes the one position asked for, then the run waits.
+        startPaused_ = false;
+        paused_ = true;
+        stepPending_ = true;
+        pauseAction->setText(ResumeCaption);
+        pausedOperation_ = StatusBar1->PanelText(2);
+        StatusBar1->SetPanelText(2, PauseCaption);
+    }
     if (pathWindow_)
         pathWindow_->SetRunning(running);
 }

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QTimer;
+
 namespace velista {
 
 class RotorWindow : public QFrame {
@@ -22,11 +24,31 @@ public:
     std::optional<QString> TopLine() const;
     const QStringList& Lines() const { return lines_; }
 
+    // For a screen reader: the symbol on top, and the symbols the window shows, top first, one a line;
+    // both empty while the window holds only the blank lines it starts with.
+    QString TopSymbol() const;
+    QString VisibleSymbols() const;
+    // A turn is announced at most this often, so that a screen reader can follow; of a fast run only the
+    // last state is told.
+    static constexpr int AnnounceMilliseconds = 400;
+
+signals:
+    // A screen reader was told of a turn (when one listens): the symbol now on top.
+    void Announced(const QString& top);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // How many lines the window shows, the last one perhaps in part.
+    int VisibleLineCount() const;
+    void Changed();
+    void Announce();
+
     QStringList lines_;
+    QTimer* announceTimer_ = nullptr;
+    QString announcedTop_;
+    QString announcedSymbols_;
 };
 
 }  // namespace velista

@@ -19,6 +19,8 @@ class StatusBar : public QStatusBar {
 
 public:
     static constexpr int PanelCount = 5;
+    // An indicator that is off stays this readable against the status bar (WCAG's level for text).
+    static constexpr double MinimumContrast = 4.5;
 
     StatusBar(QWidget* parent, KeyboardState& keyboard);
 

@@ -3,6 +3,7 @@
 // by the built program on a machine without a display.
 
 #include "VelistaIdentity.h"
+#include "app/ExitDeadline.h"
 #include "app/QtTranslation.h"
 
 #include <QApplication>
@@ -11,8 +12,11 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -136,6 +140,40 @@ private slots:
         QVERIFY(QString::fromUtf8(program.readAllStandardError()).startsWith(QStringLiteral("velista: не удалось вывести текст: ")));
     }
 
+    // After the event loop, a teardown that waits too long (a search thread that does not look at its
+    // cancel flag) is cut short at the deadline, with the program's status; one that ends in time ends
+    // as usual, its last words written.
+    void exitDeadline_data()
+    {
+        QTest::addColumn<int>("teardownMilliseconds");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("finishes");
+        QTest::newRow("teardown blocked for a minute") << 60000 << 0 << false;
+        QTest::newRow("blocked, status 3 kept") << 60000 << 3 << false;
+        QTest::newRow("teardown in time") << 0 << 0 << true;
+        QTest::newRow("in time, status 3") << 50 << 3 << true;
+    }
+
+    void exitDeadline()
+    {
+        QFETCH(int, teardownMilliseconds);
+        QFETCH(int, status);
+        QFETCH(bool, finishes);
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--teardown"), QString::number(teardownMilliseconds), QString::number(status)});
+        QVERIFY(child.waitForStarted(30000));
+        QVERIFY(child.waitForReadyRead(30000));  // the event loop has ended, the deadline runs
+        QElapsedTimer sinceEnd;
+        sinceEnd.start();
+        QVERIFY(child.waitForFinished(30000));
+        // 400 ms and what a loaded machine adds to starting a thread and ending a process.
+        QVERIFY2(sinceEnd.elapsed() < 1500, qPrintable(QString::number(sinceEnd.elapsed())));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), status);
+        QCOMPARE(child.readAllStandardOutput(), finishes ? QByteArray("loop ended\nfinished\n") : QByteArray("loop ended\n"));
+    }
+
     // The rows above prove something only because without them the program needs a display.
     void noDisplayWithoutOptions()
     {
@@ -159,6 +197,17 @@ int main(int argc, char** argv)
         QApplication application(argc, argv);
         std::fputs(ButtonTexts(QLocale::system()).toUtf8().constData(), stdout);
         return 0;
+    }
+    // The child of exitDeadline: a teardown that takes the given time, under the program's deadline.
+    if (argc == 4 && std::strcmp(argv[1], "--teardown") == 0) {
+        velista::ExitDeadline deadline(std::chrono::milliseconds(400));
+        const int status = std::atoi(argv[3]);
+        std::fputs("loop ended\n", stdout);
+        std::fflush(stdout);
+        deadline.Start(status);
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[2])));
+        std::fputs("finished\n", stdout);
+        return status;
     }
     QApplication application(argc, argv);
     StartTest test;

@@ -362,13 +362,18 @@ void DocumentCommandsTest::charactersOutsideCodePage_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("written");
-    QTest::addColumn<int>("replaced");
+    QTest::addColumn<QString>("counted");  // the count as the message gives it, its noun in the right form
 
-    QTest::newRow("Greek letters, plain") << "save plain" << "Ω и ω, € и №" << "? и ?, € и №" << 2;
+    QTest::newRow("Greek letters, plain") << "save plain" << "Ω и ω, € и №" << "? и ?, € и №" << "2 символа";
     // An emoji fills two positions of the area, so it takes two places in the file.
-    QTest::newRow("emoji, cipher") << "save cipher" << "Смайл 😀." << "Смайл ??." << 2;
+    QTest::newRow("emoji, cipher") << "save cipher" << "Смайл 😀." << "Смайл ??." << "2 символа";
     QTest::newRow("two emoji and a lone surrogate, plain")
-        << "save plain" << QString("😀я😀") + QChar(0xD800) << "??я???" << 5;
+        << "save plain" << QString("😀я😀") + QChar(0xD800) << "??я???" << "5 символов";
+    QTest::newRow("one letter") << "save cipher" << "Ωя" << "?я" << "1 символ";
+    QTest::newRow("eleven letters") << "save plain" << QString("Ω").repeated(11) + "я" << QString("?").repeated(11) + "я"
+                                    << "11 символов";
+    QTest::newRow("twenty-one letters") << "save plain" << QString("ω").repeated(21) << QString("?").repeated(21)
+                                        << "21 символ";
 }
 
 // Each character that Windows-1251 lacks is written as '?', and one warning tells how many there were.
@@ -377,14 +382,15 @@ void DocumentCommandsTest::charactersOutsideCodePage()
     QFETCH(QString, command);
     QFETCH(QString, text);
     QFETCH(QString, written);
-    QFETCH(int, replaced);
+    QFETCH(QString, counted);
 
     Area(command)->SetText(text);
     w->dialogs.chosenFile = Path("вывод");
     Command(command);
     QCOMPARE(ReadBytes(Path("вывод")), Cp1251(written));
     QCOMPARE(w->dialogs.warnings.size(), 1);
-    QVERIFY2(w->dialogs.warnings[0].first.contains(QString::number(replaced)), qPrintable(w->dialogs.warnings[0].first));
+    const QString& message = w->dialogs.warnings[0].first;
+    QVERIFY2(message.contains(QStringLiteral(": %1.").arg(counted)), qPrintable(message));
     QCOMPARE(f->LastDirectory(), Path("вывод"));
 }
 

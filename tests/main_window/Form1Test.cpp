@@ -6,6 +6,7 @@
 
 #include "platform/NoRegistry.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -14,6 +15,10 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSignalSpy>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 
 using namespace velista;
 using namespace velista::test;
@@ -369,10 +374,27 @@ void Form1Test::lockIndicators()
     world->keyboard.caps = caps;
     world->keyboard.num = num;
     f->StatusBar1->RefreshLockIndicators();
-    QCOMPARE(f->StatusBar1->Panel(3)->palette().color(QPalette::WindowText), caps ? full : dimmed);
-    QCOMPARE(f->StatusBar1->Panel(4)->palette().color(QPalette::WindowText), num ? full : dimmed);
+    // Off is dimmed, in a grey darker than the style's disabled one so that it stays readable.
+    const auto dimmedEnough = [&](const QColor& colour) { return colour != full && colour.lightness() < dimmed.lightness(); };
+    const QColor capsInk = f->StatusBar1->Panel(3)->palette().color(QPalette::WindowText);
+    const QColor numInk = f->StatusBar1->Panel(4)->palette().color(QPalette::WindowText);
+    QVERIFY2(caps ? capsInk == full : dimmedEnough(capsInk), qPrintable(capsInk.name()));
+    QVERIFY2(num ? numInk == full : dimmedEnough(numInk), qPrintable(numInk.name()));
     QCOMPARE(f->StatusBar1->PanelText(3), QStringLiteral("CAPS"));
     QCOMPARE(f->StatusBar1->PanelText(4), QStringLiteral("NUM"));
+    // Readable on a projector (WCAG's 4.5:1 against the status bar), and told by name, not by colour alone.
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double face = luminance(design.color(QPalette::Active, QPalette::Window));
+    for (const auto& [panel, on, ink] : {std::tuple{3, caps, capsInk}, std::tuple{4, num, numInk}}) {
+        const double text = luminance(ink);
+        QVERIFY2((std::max(face, text) + 0.05) / (std::min(face, text) + 0.05) >= 4.5, qPrintable(ink.name()));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(f->StatusBar1->Panel(panel));
+        QCOMPARE(iface->text(QAccessible::Name),
+                 QStringLiteral("%1 %2").arg(f->StatusBar1->PanelText(panel), on ? "включён" : "выключен"));
+    }
 }
 
 void Form1Test::layoutPanel_data()

@@ -13,17 +13,20 @@
 #include "path_window/PathSnapshot.h"
 #include "path_window/SymbolPathView.h"
 #include "path_window/SymbolPathWindow.h"
+#include "tests/main_window/ScriptedClock.h"
 #include "tests/main_window/WindowFixture.h"
 #include "tests/support/HeadlessWindow.h"
 
 #include "machine/Alphabet.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -36,30 +39,6 @@ using namespace velista;
 using namespace velista::test;
 
 namespace {
-
-// Time passes only when the run waits for it: a wait until a time jumps there, unless the window wakes
-// the run first, as a new speed, a pause or a step does.
-struct ScriptedClock final : RunClock {
-    qint64 Now() const override { return now; }
-    void WaitUntil(qint64 time) override
-    {
-        woken = false;
-        if (time == NoDeadline && ++pausedWaits > 10000 && escape)
-            escape();  // a script that never resumes would hang the suite
-        if (onWait)
-            onWait(time);
-        QCoreApplication::processEvents();
-        if (time != NoDeadline && !woken)
-            now = std::max(now, time);
-    }
-    void Wake() override { woken = true; }
-
-    qint64 now = 0;
-    bool woken = false;
-    int pausedWaits = 0;
-    std::function<void(qint64)> onWait;
-    std::function<void()> escape;
-};
 
 // What the machine does with the text symbol by symbol: each position's path, the result, and the top
 // lines of the rotor windows after each step.
@@ -144,6 +123,12 @@ private slots:
     void speedChangedMidRun();
     void pausedWindowAnswers_data();
     void pausedWindowAnswers();
+    void commandTakingTheAreaEndsTheRun_data();
+    void commandTakingTheAreaEndsTheRun();
+    void pausedRunSaysSo_data();
+    void pausedRunSaysSo();
+    void stepWithNoRunStartsOne_data();
+    void stepWithNoRunStartsOne();
     void pathTableEqualsPathQuery_data();
     void pathTableEqualsPathQuery();
 
@@ -423,9 +408,11 @@ void TeachingTest::pausedWindowAnswers_data()
 {
     QTest::addColumn<QString>("action");
 
-    QTest::newRow("Shift+F3 empties the ciphertext, the run ends on resuming") << "new";
+    QTest::newRow("Shift+F3 empties the ciphertext and ends the run") << "new";
     QTest::newRow("Выход ends the paused run at once") << "exit";
     QTest::newRow("closing the window ends the paused run") << "close";
+    // The path window is a child window, which Qt leaves open when its parent closes.
+    QTest::newRow("closing the window with the path window open") << "close with path";
 }
 
 // While paused the window works as during a run, with the program's own clock: a pause that waits without
@@ -439,7 +426,15 @@ void TeachingTest::pausedWindowAnswers()
     Install("73915", "Ключ1");
     SetSource(false, LongText());
     f->SetSpeed(RunSpeed::TenPerSecond);
+    if (action == "close with path")
+        f->ShowPathWindow();
     bool acted = false;
+    // A run that the action failed to end goes on after a while, so that the rows below can fail.
+    QTimer::singleShot(5000, f, [this] {
+        f->SetSpeed(RunSpeed::NoDelay);
+        if (f->Paused())
+            f->TogglePause();
+    });
     QTimer watch;
     watch.setInterval(0);
     connect(&watch, &QTimer::timeout, [&] {
@@ -475,10 +470,231 @@ void TeachingTest::pausedWindowAnswers()
     QVERIFY(acted);
     if (action == "new") {
         QVERIFY(f->RichTextBox1->IsEmpty());
-        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Шифрование выполнено"));
+        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Шифрование прервано"));
         QVERIFY(f->SSPanel1->isEnabled());
     } else {
         QVERIFY(!f->isVisible());
+        QVERIFY(!f->PathWindow() || !f->PathWindow()->isVisible());
+        // The run ended where it stood, not at the text's end.
+        QVERIFY(f->StatusBar1->PanelText(2) != QStringLiteral("Шифрование выполнено"));
+    }
+}
+
+void TeachingTest::commandTakingTheAreaEndsTheRun_data()
+{
+    QTest::addColumn<QKeySequence>("command");
+    QTest::addColumn<bool>("decrypt");
+    QTest::addColumn<QString>("state");  // what the run does when the command comes
+    QTest::addColumn<bool>("ends");
+
+    struct Command {
+        const char* name;
+        QKeySequence keys;
+        bool cipherArea;  // the area it clears or fills
+        bool opens;       // opening a text empties both areas first
+    };
+    const Command commands[] = {
+        {"Shift+F3 Новый шифротекст", QKeySequence(Qt::SHIFT | Qt::Key_F3), true, false},
+        {"Shift+F4 Открыть шифротекст", QKeySequence(Qt::SHIFT | Qt::Key_F4), true, true},
+        {"Ctrl+F3 Новый текст", QKeySequence(Qt::CTRL | Qt::Key_F3), false, false},
+        {"Ctrl+F4 Открыть текст", QKeySequence(Qt::CTRL | Qt::Key_F4), false, true},
+    };
+    for (const Command& command : commands) {
+        for (const bool decrypt : {false, true}) {
+            // The run writes the ciphertext area when it encrypts, the plain-text area when it decrypts.
+            const bool ends = command.opens || command.cipherArea != decrypt;
+            for (const char* state : {"running", "paused", "stepping"})
+                QTest::newRow(qPrintable(QStringLiteral("%1 during %2 %3, %4")
+                                             .arg(QString::fromUtf8(command.name), decrypt ? "decryption" : "encryption",
+                                                  state, ends ? "ends it" : "the run goes on")))
+                    << command.keys << decrypt << QString::fromLatin1(state) << ends;
+        }
+    }
+}
+
+// A command that clears or fills the area a run writes ends the run first, whatever it was doing: the
+// new or opened text stands as it is, the bank is back at the key, and the status does not call the run
+// done. A command on the run's source only lets the run finish its result.
+void TeachingTest::commandTakingTheAreaEndsTheRun()
+{
+    QFETCH(QKeySequence, command);
+    QFETCH(bool, decrypt);
+    QFETCH(QString, state);
+    QFETCH(bool, ends);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(decrypt ? "opened.txt" : "opened.vls");
+    const QString opened = QStringLiteral("ФАЙЛ: открытый текст\r\nвторая строка");
+    QVERIFY(WriteBytes(path, Cp1251(opened)));
+    w->dialogs.chosenFile = path;
+
+    const QString text = LongText().left(200);
+    Install("73915", "Ключ1");
+    QStringList atKey;
+    for (RotorWindow* window : f->List2)
+        atKey << window->Lines().value(0);
+    SetSource(decrypt, text);
+    f->SetSpeed(RunSpeed::TenPerSecond);
+    RichTextBox* working = Working(decrypt);
+    bool acted = false;
+    bool pauseAsked = false;
+    const auto act = [&] {
+        acted = true;
+        QTest::keySequence(f, command);
+    };
+    clock.onWait = [&](qint64 deadline) {
+        if (!acted && working->SelStart() < 4)
+            return;
+        if (deadline != RunClock::NoDeadline) {
+            if (acted)
+                return;
+            if (state == "running")
+                act();
+            else if (!pauseAsked) {
+                pauseAsked = true;
+                QTest::keyClick(f, Qt::Key_F5);
+            }
+            return;
+        }
+        if (acted) {
+            QTest::keyClick(f, Qt::Key_F5);  // a run that goes on is resumed
+            return;
+        }
+        if (state == "stepping")
+            QTest::keyClick(f, Qt::Key_F6);  // the step is asked for but not yet made
+        act();
+    };
+    Run(decrypt);
+
+    QVERIFY(acted);
+    const bool cipherArea = command[0].keyboardModifiers() == Qt::ShiftModifier;
+    const bool opens = command[0].key() == Qt::Key_F4;
+    RichTextBox* area = cipherArea ? f->RichTextBox1 : f->RichTextBox2;
+    RichTextBox* other = cipherArea ? f->RichTextBox2 : f->RichTextBox1;
+    const QString result = Reference(text, "73915", "Ключ1", decrypt).result;
+    QCOMPARE(area->Text(), opens ? opened : QString());
+    QCOMPARE(other->Text(), opens ? QString() : other == working ? result : text);
+    const QString done = decrypt ? QStringLiteral("Дешифрование  выполнено.") : QStringLiteral("Шифрование выполнено");
+    const QString ended = decrypt ? QStringLiteral("Дешифрование прервано") : QStringLiteral("Шифрование прервано");
+    QCOMPARE(f->StatusBar1->PanelText(2), ends ? ended : done);
+    QStringList lines;
+    for (RotorWindow* window : f->List2)
+        lines << window->Lines().value(0);
+    QCOMPARE(lines, atKey);
+    QVERIFY(!f->Paused() && !f->pauseAction->isEnabled() && f->SSPanel1->isEnabled());
+}
+
+void TeachingTest::pausedRunSaysSo_data()
+{
+    QTest::addColumn<bool>("decrypt");
+    QTest::addColumn<bool>("byStep");  // F6 rather than F5 pauses the run
+
+    QTest::newRow("encryption paused with F5") << false << false;
+    QTest::newRow("encryption paused by a step") << false << true;
+    QTest::newRow("decryption paused with F5") << true << false;
+    QTest::newRow("decryption paused by a step") << true << true;
+}
+
+// While a run waits the status bar says «Пауза», and status panel 2 describes the run's state for a screen
+// reader; going on gives the run's own text back, and the end text follows as usual.
+void TeachingTest::pausedRunSaysSo()
+{
+    QFETCH(bool, decrypt);
+    QFETCH(bool, byStep);
+
+    const QString text = LongText().left(120);
+    Install("01234", "Ключ1");
+    SetSource(decrypt, text);
+    f->SetSpeed(RunSpeed::TenPerSecond);
+    const QString running = decrypt ? QStringLiteral("Дешифрование шифротекста") : QStringLiteral("Шифрование открытого текста");
+    const QString direction = decrypt ? QStringLiteral("дешифрование") : QStringLiteral("шифрование");
+    RichTextBox* working = Working(decrypt);
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(f->StatusBar1->Panel(2));
+    QVERIFY(panel);
+    bool paused = false;
+    bool resumed = false;
+    QStringList afterResume;
+    clock.onWait = [&](qint64 deadline) {
+        if (deadline == RunClock::NoDeadline) {
+            QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Пауза"));
+            QCOMPARE(panel->text(QAccessible::Description),
+                     QStringLiteral("%1, позиция %2 из %3, пауза").arg(direction).arg(working->SelStart() + 1).arg(text.size()));
+            resumed = true;
+            QTest::keyClick(f, Qt::Key_F5);
+            return;
+        }
+        if (resumed) {
+            afterResume << f->StatusBar1->PanelText(2);
+            return;
+        }
+        QCOMPARE(f->StatusBar1->PanelText(2), running);
+        if (!paused && working->SelStart() >= 5) {
+            paused = true;
+            QTest::keyClick(f, byStep ? Qt::Key_F6 : Qt::Key_F5);
+        }
+    };
+    Run(decrypt);
+
+    QVERIFY(resumed);
+    QVERIFY(!afterResume.isEmpty());
+    QCOMPARE(afterResume.front(), running);
+    QCOMPARE(f->StatusBar1->PanelText(2),
+             decrypt ? QStringLiteral("Дешифрование  выполнено.") : QStringLiteral("Шифрование выполнено"));
+    QCOMPARE(panel->text(QAccessible::Description), QString());
+}
+
+void TeachingTest::stepWithNoRunStartsOne_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("cipher");
+    QTest::addColumn<int>("starts");  // 0 nothing, 1 an encryption, 2 a decryption
+
+    const QString text = QStringLiteral("Привет, Ёж!");
+    QTest::newRow("only the encryption offered") << true << text << QString() << 1;
+    QTest::newRow("both offered: the encryption") << true << text << QStringLiteral("шифр") << 1;
+    QTest::newRow("only the decryption offered") << true << QString() << text << 2;
+    QTest::newRow("rotors not installed: nothing") << false << text << text << 0;
+    QTest::newRow("both areas empty: nothing") << true << QString() << QString() << 0;
+}
+
+// F6 with no run going starts the run that the visible run button offers and makes exactly one position,
+// paused; the focus stays on a control that can take it.
+void TeachingTest::stepWithNoRunStartsOne()
+{
+    QFETCH(bool, installed);
+    QFETCH(QString, plain);
+    QFETCH(QString, cipher);
+    QFETCH(int, starts);
+
+    if (installed)
+        Install("73915", "Ключ1");
+    f->RichTextBox2->SetText(plain);
+    f->RichTextBox1->SetText(cipher);
+    w->Tick();
+    QCOMPARE(f->stepAction->isEnabled(), starts != 0);
+    const bool decrypt = starts == 2;
+    RichTextBox* working = Working(decrypt);
+    const QString source = decrypt ? cipher : plain;
+    int waits = 0;
+    clock.onWait = [&](qint64 deadline) {
+        ++waits;
+        QCOMPARE(deadline, RunClock::NoDeadline);  // no frame before the pause
+        QVERIFY(f->Paused());
+        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Пауза"));
+        QCOMPARE(working->SelStart(), 0);
+        QCOMPARE(working->SelLength(), 1);
+        const QString result = Reference(source, "73915", "Ключ1", decrypt).result;
+        QCOMPARE(working->Text(), result.left(1) + source.mid(1));
+        QWidget* focus = f->focusWidget();
+        QVERIFY(focus && focus->isVisibleTo(f) && focus->isEnabled());
+        f->Exit();  // ends the paused run where it stands
+    };
+    QTest::keyClick(f, Qt::Key_F6);
+    QCOMPARE(waits, starts != 0 ? 1 : 0);
+    if (starts == 0) {
+        QCOMPARE(f->RichTextBox2->Text(), plain);
+        QCOMPARE(f->RichTextBox1->Text(), cipher);
     }
 }
 
