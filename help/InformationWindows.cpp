@@ -6,6 +6,7 @@
 #include "help/frmBrowser.h"
 
 #include "help/PlaceClearOf.h"
+#include "window_kit/WindowZoom.h"
 
 namespace velista {
 
@@ -42,6 +43,8 @@ frmBrowser* InformationWindows::ShowBrowser()
         BringToFront(browser_);
     } else {
         browser_ = new frmBrowser(programFolder_);
+        if (zoom_)
+            zoom_->Follow(browser_);
         browser_->Load(KeepClear());
     }
     return browser_;
@@ -53,6 +56,8 @@ Form4* InformationWindows::ShowHelp()
         BringToFront(help_);
     } else {
         help_ = new Form4(programFolder_);
+        if (zoom_)
+            zoom_->Follow(help_);
         help_->Load(KeepClear());
     }
     return help_;

@@ -21,14 +21,15 @@ void Form1::connectAnalysis()
 
 void Form1::OpenAnalysis()
 {
-    if (!analysisWindow_) {
+    const bool first = analysisWindow_ == nullptr;
+    if (first) {
         // A child window: it closes with the main window, and a search still running stops with it.
         analysisWindow_ = new AnalysisWindow([this] { return RichTextBox2->Text(); },
                                              [this] { return RichTextBox1->Text(); }, Text4, Text5, this);
         for (RichTextBox* area : {RichTextBox1, RichTextBox2})
             connect(area, &QPlainTextEdit::textChanged, analysisWindow_, &AnalysisWindow::TextsChanged);
     }
-    analysisWindow_->show();
+    ShowTeachingWindow(analysisWindow_, first);
     analysisWindow_->raise();
     analysisWindow_->activateWindow();
 }

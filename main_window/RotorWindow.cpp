@@ -7,7 +7,7 @@ namespace velista {
 
 namespace {
 // Rows of the window's font, as the designed window is tall enough for 22 of them.
-constexpr int RowHeight = 13;
+constexpr int DesignRowHeight = 13;
 // A dark grey: 7.4:1 against the light grey face by the WCAG luminance, readable on a classroom projector
 // (the classic disabled grey, #6D6D6D, gives 3.9:1), and still lighter than the black of live text.
 const QColor DisabledText(68, 68, 68);
@@ -15,10 +15,17 @@ const QColor DisabledText(68, 68, 68);
 
 RotorWindow::RotorWindow(QWidget* parent)
     : QFrame(parent)
+    , rowHeight_(DesignRowHeight)
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void RotorWindow::SetZoom(double factor)
+{
+    rowHeight_ = qRound(DesignRowHeight * factor);
+    update();
 }
 
 void RotorWindow::Clear()
@@ -54,9 +61,9 @@ void RotorWindow::paintEvent(QPaintEvent* event)
     for (const QString& line : lines_) {
         if (top > area.bottom())
             break;
-        painter.drawText(QRect(area.left() + 1, top, area.width() - 1, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(QRect(area.left() + 1, top, area.width() - 1, rowHeight_), Qt::AlignLeft | Qt::AlignVCenter,
                          line);
-        top += RowHeight;
+        top += rowHeight_;
     }
 }
 

@@ -21,12 +21,16 @@ public:
     // Line 0, or nothing when the window holds no line.
     std::optional<QString> TopLine() const;
     const QStringList& Lines() const { return lines_; }
+    // The rows grow with the window's zoomed font: the designed 13 pixels times the factor.
+    void SetZoom(double factor);
+    int RowHeight() const { return rowHeight_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QStringList lines_;
+    int rowHeight_;
 };
 
 }  // namespace velista
