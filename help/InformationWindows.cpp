@@ -6,11 +6,15 @@
 #include "help/frmBrowser.h"
 
 #include "help/PlaceClearOf.h"
+#include "window_kit/ScreenFit.h"
 #include "window_kit/WindowZoom.h"
 
 namespace velista {
 
 namespace {
+
+// Once shown, the platform may tell the frame's real margins, which the placing could only guess.
+void KeepOnScreen(QWidget* window) { FitOnScreen(*window, window->screen()); }
 
 void BringToFront(QWidget* window)
 {
@@ -46,6 +50,7 @@ frmBrowser* InformationWindows::ShowBrowser()
         if (zoom_)
             zoom_->Follow(browser_);
         browser_->Load(KeepClear());
+        KeepOnScreen(browser_);
     }
     return browser_;
 }
@@ -59,6 +64,7 @@ Form4* InformationWindows::ShowHelp()
         if (zoom_)
             zoom_->Follow(help_);
         help_->Load(KeepClear());
+        KeepOnScreen(help_);
     }
     return help_;
 }
@@ -71,6 +77,7 @@ frmAbout* InformationWindows::ShowAbout()
         about_ = new frmAbout(registry_, launcher_);
         PlaceWindowClearOf(*about_, KeepClear());
         about_->show();
+        KeepOnScreen(about_);
     }
     return about_;
 }

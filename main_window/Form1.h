@@ -19,6 +19,7 @@ class QActionGroup;
 class QElapsedTimer;
 class QLabel;
 class QMenu;
+class QScreen;
 class QScrollArea;
 class QTimer;
 
@@ -189,6 +190,10 @@ public:
     QAction* cryptanalysisAction = nullptr;   // "Криптоанализ"
     QMenu* viewMenu = nullptr;
 
+protected:
+    // Once shown, the platform may tell the frame's real margins, which the fit before could only guess.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createActions();
     void createMenus();
@@ -208,6 +213,8 @@ private:
     void FitWindow();
     // Opens a teaching window that follows the zoom: wholly on the main window's screen the first time.
     void ShowTeachingWindow(QWidget* window, bool first);
+    // The screen the window is on.
+    const QScreen* OnScreen() const;
     void Form_Load();
 
     void Timer1_Timer();

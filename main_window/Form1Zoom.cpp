@@ -13,6 +13,7 @@
 #include "window_kit/WindowZoom.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -55,7 +56,7 @@ void Form1::FitWindow()
     const QSize client(ZoomedTwips(designWidthTwips_ - 2 * FrameTwips, factor), ZoomedTwips(StatusBarTopTwips, factor));
     const int barHeight = ZoomedTwips(ClientHeightTwips - StatusBarTopTwips, factor);
     const QSize wanted(client.width(), menuBar()->sizeHint().height() + client.height() + barHeight);
-    const QScreen* onScreen = screen();
+    const QScreen* onScreen = OnScreen();
     const QSize fitted = onScreen ? FitClientSize(wanted, WindowFrame(*this), onScreen->availableGeometry()) : wanted;
     const bool scroll = fitted != wanted;
 
@@ -91,18 +92,34 @@ void Form1::FitWindow()
     setFixedSize(fitted);
     fittedWidth_ = fitted.width();
     if (isVisible())
-        FitOnScreen(*this, screen());
+        FitOnScreen(*this, onScreen);
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    FitWindow();
+}
+
+const QScreen* Form1::OnScreen() const
+{
+    // The screen under the window's centre: where the window manager or the user moved it last.
+    if (const QScreen* under = QGuiApplication::screenAt(geometry().center()))
+        return under;
+    return screen();
 }
 
 void Form1::ShowTeachingWindow(QWidget* window, bool first)
 {
     if (first) {
         zoom_->Follow(window);
-        FitOnScreen(*window, screen());
+        FitOnScreen(*window, OnScreen());
     } else if (!window->isVisible()) {
         FitOnScreen(*window, window->screen());
     }
     window->show();
+    // Once shown, the platform may tell the frame's real margins, which the first fit could only guess.
+    FitOnScreen(*window, window->screen());
 }
 
 }  // namespace velista

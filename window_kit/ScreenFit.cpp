@@ -77,6 +77,8 @@ void FitSize(QWidget& window, const QScreen* screen)
     const QRect available = screen->availableGeometry();
     const bool fixed = window.minimumSize() == window.maximumSize();
     if (!fixed && window.layout() != nullptr) {
+        // Laid out anew first: a font that has just changed shows in the least size only then.
+        window.layout()->activate();
         const QSize least = window.layout()->totalMinimumSize();
         if (FitClientSize(least, frame, available) != least)
             ScrollContents(window);
