@@ -21,6 +21,8 @@ const char* const DesignFixedHeight = "designFixedHeightTwips";
 const char* const DesignFixedSize = "designFixedSizeTwips";
 const char* const DesignInitialSize = "designInitialPixels";
 const char* const DesignSection = "designSectionPixels";
+const char* const ZoomedSize = "zoomedSize";
+const char* const BaseSize = "zoomBaseSize";
 const char* const Applied = "appliedZoom";
 
 // The factor the control's window was zoomed to: a control built after a zoom starts at it.
@@ -77,11 +79,13 @@ void ApplyDesign(QWidget* w, double factor, double previous)
             header->setDefaultSectionSize(qRound(section.toInt() * factor));
     }
     if (const QVariant size = w->property(DesignInitialSize); size.isValid()) {
-        // Before the first zoom the window has its designed size; after it, the size the user gave it.
-        const bool first = !w->property(Applied).isValid();
-        const QSize from = first ? size.toSize() : w->size();
-        const double scale = first ? factor : factor / previous;
-        w->resize(qRound(from.width() * scale), qRound(from.height() * scale));
+        // The size at 100 %: the design's, or the one the user gave the window since the last zoom.
+        QSize base = w->property(BaseSize).isValid() ? w->property(BaseSize).toSize() : size.toSize();
+        if (w->property(ZoomedSize).isValid() && w->property(ZoomedSize).toSize() != w->size())
+            base = QSize(qRound(w->width() / previous), qRound(w->height() / previous));
+        w->setProperty(BaseSize, base);
+        w->resize(qRound(base.width() * factor), qRound(base.height() * factor));
+        w->setProperty(ZoomedSize, w->size());
     }
 }
 
@@ -180,6 +184,12 @@ void RecordBuiltDesign(QWidget* window)
         if (header != nullptr && header->orientation() == Qt::Vertical && !w->property(DesignSection).isValid())
             w->setProperty(DesignSection, header->defaultSectionSize());
     });
+}
+
+void KeepZoomedSize(QWidget* window, const QSize& before)
+{
+    if (window->property(ZoomedSize).toSize() == before)
+        window->setProperty(ZoomedSize, window->size());
 }
 
 double AppliedZoom(const QWidget* root)

@@ -34,6 +34,11 @@ void SetDesignInitialSize(QWidget* window, const QSize& pixels);
 // already recorded stay. Call before the window is first zoomed.
 void RecordBuiltDesign(QWidget* window);
 
+// Notes a window's size, cut to its screen, as still the one the zoom gave it, when it was that before.
+// At the next zoom such a window takes its size at 100 % (the design's, or the one the user gave it at
+// an earlier zoom, scaled back) times the new factor; a window the user resized since takes its own.
+void KeepZoomedSize(QWidget* window, const QSize& before);
+
 // Applies every design recorded on root and the widgets below it at factor. A resizable window that was
 // zoomed before keeps the size the user gave it, scaled by the change of the factor.
 void ApplyZoom(QWidget* root, double factor);

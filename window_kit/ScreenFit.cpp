@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_kit/ScreenFit.h"
 
+#include "window_kit/DesignZoom.h"
+
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScrollArea>
@@ -86,10 +88,13 @@ void FitSize(QWidget& window, const QScreen* screen)
     const QSize fitted = FitClientSize(window.size(), frame, available);
     if (fitted == window.size())
         return;
+    const QSize before = window.size();
     if (fixed)
         window.setFixedSize(fitted);
     else
         window.resize(fitted);
+    // A size cut to the screen is still the zoom's, not one the user chose.
+    KeepZoomedSize(&window, before);
 }
 
 void FitOnScreen(QWidget& window, const QScreen* screen)

@@ -103,6 +103,8 @@ private slots:
     void designScales();
     void windowsFit_data();
     void windowsFit();
+    void teachingWindowSizeComesBack_data();
+    void teachingWindowSizeComesBack();
     void keysAnswerEverywhere_data();
     void keysAnswerEverywhere();
     void rotorPanelSwitchAtZoom();
@@ -211,6 +213,38 @@ void ZoomTest::windowsFit()
     // The main window's client area keeps its whole zoomed size, scrolled where the window is smaller.
     const double factor = percent / 100.0;
     QCOMPARE(f.form.Client()->size(), QSize(qRound(754 * factor), qRound(403 * factor)));
+}
+
+void ZoomTest::teachingWindowSizeComesBack_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QSize>("userSize");  // empty: left at the size it opened at
+
+    for (const char* window : {"Путь символа", "Криптоанализ"}) {
+        QTest::addRow("%s as it opened", window) << QString::fromUtf8(window) << QSize();
+        QTest::addRow("%s resized by the user", window) << QString::fromUtf8(window) << QSize(900, 700);
+    }
+}
+
+// Zoomed to 300 %, the window is cut to the screen; back at 100 % it has its size at 100 % again, the
+// one it opened at or the one the user gave it, not the cut one scaled down.
+void ZoomTest::teachingWindowSizeComesBack()
+{
+    QFETCH(QString, window);
+    QFETCH(QSize, userSize);
+
+    WindowFixture f;
+    PutOnScreen(f.form, LargeScreen);
+    QWidget* opened = OpenWindow(f, window);
+    QVERIFY(opened);
+    if (!userSize.isEmpty())
+        opened->resize(userSize);
+    const QSize at100 = opened->size();
+    f.form.Zoom().SetPercent(300);
+    QVERIFY(LargeScreen.contains(Frame(opened)));
+    f.form.Zoom().SetPercent(200);
+    f.form.Zoom().Reset();
+    QCOMPARE(opened->size(), at100);
 }
 
 void ZoomTest::keysAnswerEverywhere_data()
