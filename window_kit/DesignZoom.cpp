@@ -72,7 +72,7 @@ void ApplyDesign(QWidget* w, double factor, double previous)
         w->setFixedSize(ZoomedTwips(size.toSize().width(), factor), ZoomedTwips(size.toSize().height(), factor));
     if (auto* header = qobject_cast<QHeaderView*>(w)) {
         // Qt passes a changed font on to a table's vertical header but not to its horizontal one (Qt 6.4),
-        // nor does a header's default row height follow its font.
+        // nor do a header's default row height and column width follow its font.
         if (!w->property(DesignPoints).isValid() && w->parentWidget() != nullptr)
             header->setFont(w->parentWidget()->font());
         if (const QVariant section = w->property(DesignSection); section.isValid())
@@ -181,7 +181,7 @@ void RecordBuiltDesign(QWidget* window)
             recordFont(w);
         recordFixed(w);
         auto* header = qobject_cast<QHeaderView*>(w);
-        if (header != nullptr && header->orientation() == Qt::Vertical && !w->property(DesignSection).isValid())
+        if (header != nullptr && !w->property(DesignSection).isValid())
             w->setProperty(DesignSection, header->defaultSectionSize());
     });
 }
