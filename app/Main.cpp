@@ -11,8 +11,10 @@
 #include "platform/ApplicationEventLoop.h"
 #include "platform/SystemPlatform.h"
 #include "window_kit/ProgramIcon.h"
+#include "window_kit/WindowZoom.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include <cerrno>
 #include <cstdio>
@@ -40,7 +42,10 @@ int Main(QApplication& application)
     CipherMachine machine(loop);  // stores the wiring, fills the catalogue, sets the counters to 0
     SystemPlatform platform;
     QtUserDialogs dialogs;
-    Form1 form1(machine, platform.Services(), dialogs, LastDirectory);
+    // The only setting the program keeps, written only once the user changes the zoom.
+    QSettings settings(QString::fromLatin1(identity::SettingsOrganisation), QString::fromLatin1(identity::SettingsApplication));
+    WindowZoom zoom(&settings);
+    Form1 form1(machine, platform.Services(), dialogs, LastDirectory, zoom);
     form1.show();
     const int status = application.exec();
     deadline.Start(status);

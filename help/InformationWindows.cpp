@@ -6,10 +6,15 @@
 #include "help/frmBrowser.h"
 
 #include "help/PlaceClearOf.h"
+#include "window_kit/ScreenFit.h"
+#include "window_kit/WindowZoom.h"
 
 namespace velista {
 
 namespace {
+
+// Once shown, the platform may tell the frame's real margins, which the placing could only guess.
+void KeepOnScreen(QWidget* window) { FitOnScreen(*window, window->screen()); }
 
 void BringToFront(QWidget* window)
 {
@@ -42,7 +47,10 @@ frmBrowser* InformationWindows::ShowBrowser()
         BringToFront(browser_);
     } else {
         browser_ = new frmBrowser(programFolder_);
+        if (zoom_)
+            zoom_->Follow(browser_);
         browser_->Load(KeepClear());
+        KeepOnScreen(browser_);
     }
     return browser_;
 }
@@ -53,7 +61,10 @@ Form4* InformationWindows::ShowHelp()
         BringToFront(help_);
     } else {
         help_ = new Form4(programFolder_);
+        if (zoom_)
+            zoom_->Follow(help_);
         help_->Load(KeepClear());
+        KeepOnScreen(help_);
     }
     return help_;
 }
@@ -66,6 +77,7 @@ frmAbout* InformationWindows::ShowAbout()
         about_ = new frmAbout(registry_, launcher_);
         PlaceWindowClearOf(*about_, KeepClear());
         about_->show();
+        KeepOnScreen(about_);
     }
     return about_;
 }

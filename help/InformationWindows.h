@@ -14,6 +14,7 @@ namespace velista {
 class Form4;
 class ProgramLauncher;
 class SystemRegistry;
+class WindowZoom;
 class frmAbout;
 class frmBrowser;
 
@@ -40,6 +41,9 @@ public:
     // main window's menu bar, so that the other help entries stay within reach.
     void KeepClearOf(std::function<QRect()> area) { keepClear_ = std::move(area); }
 
+    // The two help windows follow the program's zoom, which must outlive this object.
+    void FollowZoom(WindowZoom* zoom) { zoom_ = zoom; }
+
 private:
     QRect KeepClear() const;
 
@@ -50,6 +54,7 @@ private:
     QPointer<Form4> help_;
     QPointer<frmAbout> about_;
     std::function<QRect()> keepClear_;
+    WindowZoom* zoom_ = nullptr;
 };
 
 }  // namespace velista

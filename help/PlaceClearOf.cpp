@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/PlaceClearOf.h"
 
+#include "window_kit/ScreenFit.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -41,9 +43,9 @@ void PlaceWindowClearOf(QWidget& window, const QRect& keepClear)
         screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    QMargins frame = window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
-    if (frame.isNull())
-        frame.setTop(window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    // A zoomed window larger than the screen is made to fit it first.
+    FitSize(window, screen);
+    const QMargins frame = WindowFrame(window);
     window.setGeometry(PlaceClearOf(window.size(), frame, screen->availableGeometry(), keepClear));
 }
 

@@ -20,8 +20,11 @@
 #include "main_window/ThreeDPanel.h"
 #include "main_window/UserDialogs.h"
 #include "platform/LayoutIdentifier.h"
+#include "window_kit/DesignZoom.h"
 #include "window_kit/Fonts.h"
+#include "window_kit/ScreenFit.h"
 #include "window_kit/Twips.h"
+#include "window_kit/WindowZoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,11 +51,6 @@ const QString Form1::CipherTextFilter = QStringLiteral("(Все файлы  ра
 
 namespace {
 
-// The frame on each side of the client area, in twips.
-constexpr int FrameTwips = 45;
-constexpr int ClientWidthTwips = 11310;
-constexpr int ClientHeightTwips = 6330;
-constexpr int StatusBarTopTwips = 6045;
 
 const char* const TabIndexProperty = "tabIndex";
 
@@ -68,14 +66,15 @@ const QString SampleText = QStringLiteral(
     " Управление ключами — слабое звено \r\n"
     "\r\n");
 
-// Puts a control at its designed place (twips) and records its place in the tab order.
+// Puts a control at its designed place (twips) with the design's font, both recorded for the zoom, and
+// records its place in the tab order.
 template <typename Control>
 Control* Place(Control* control, const char* name, int left, int top, int width, int height, int tabIndex)
 {
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(TwipsRect(left, top, width, height));
+    PlaceDesigned(control, QRect(left, top, width, height));
     control->setProperty(TabIndexProperty, tabIndex);
-    control->setFont(DesignFont(8.25));
+    SetDesignFont(control, DesignFont(8.25));
     return control;
 }
 
@@ -105,20 +104,36 @@ void SetColours(QWidget* control, QColor base, QColor text)
 
 Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dialogs, const QString& programFolder,
              QWidget* parent)
+    : Form1(machine, platform, dialogs, programFolder, std::make_unique<WindowZoom>(), nullptr, parent)
+{
+}
+
+Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dialogs, const QString& programFolder,
+             WindowZoom& zoom, QWidget* parent)
+    : Form1(machine, platform, dialogs, programFolder, nullptr, &zoom, parent)
+{
+}
+
+Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dialogs, const QString& programFolder,
+             std::unique_ptr<WindowZoom> ownZoom, WindowZoom* zoom, QWidget* parent)
     : QMainWindow(parent)
     , machine_(machine)
     , platform_(platform)
     , dialogs_(dialogs)
     , lastDirectory_(programFolder)
     , informationWindows_(std::make_unique<InformationWindows>(programFolder, platform.registry, platform.launcher))
+    , ownZoom_(std::move(ownZoom))
+    , zoom_(zoom != nullptr ? zoom : ownZoom_.get())
     , ownClock_(std::make_unique<EventLoopClock>())
     , clock_(ownClock_.get())
 {
     InstallFontSubstitutes();
     setObjectName("Form1");
     setWindowTitle(QString::fromUtf8(identity::Title));
-    setFont(DesignFont(8.25));
-    setCentralWidget(new QWidget(this));
+    SetDesignFont(this, DesignFont(8.25));
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    setCentralWidget(client_);
 
     createActions();
     createMenus();
@@ -132,6 +147,7 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
     placeWindow();
     // The help windows open clear of the menu bar, so that its entries stay within reach.
     informationWindows_->KeepClearOf([this] { return QRect(menuBar()->mapToGlobal(QPoint(0, 0)), menuBar()->size()); });
+    informationWindows_->FollowZoom(zoom_);
     connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { quitting_ = true; });
     connectAnalysis();
 
@@ -192,6 +208,7 @@ void Form1::createMenus()
     qq->addAction(exitAction);
 
     createTeachingMenu();
+    createViewMenu();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral(" Помощь "));
     help->setObjectName("help");
@@ -215,14 +232,14 @@ void Form1::createTextAreas()
     SSPanel3 = Place(new ThreeDPanel(client), "SSPanel3", 0, 660, 4065, 5415, 2);
     SSPanel5 = Place(new ThreeDPanel(SSPanel3, QStringLiteral("Открытый текст")), "SSPanel5", 30, 30, 4005, 255, 29);
     RichTextBox2 = Place(new RichTextBox(SSPanel3), "RichTextBox2", 60, 300, 3945, 5055, 3);
-    RichTextBox2->setFont(DesignFont(9.75));
+    SetDesignFont(RichTextBox2, DesignFont(9.75));
     SetColours(RichTextBox2, Qt::white, Qt::black);
     RichTextBox2->SetText(SampleText);
     RichTextBox2->FormatWholeText(DesignFamily, 10);
 
     SSPanel4 = Place(new ThreeDPanel(client), "SSPanel4", 4080, 660, 4065, 5415, 26);
     RichTextBox1 = Place(new RichTextBox(SSPanel4), "RichTextBox1", 30, 300, 3975, 5055, 27);
-    RichTextBox1->setFont(DesignFont(9.75));
+    SetDesignFont(RichTextBox1, DesignFont(9.75));
     SetColours(RichTextBox1, QColor(255, 224, 192), Qt::black);
     SSPanel6 = Place(new ThreeDPanel(SSPanel4, QStringLiteral("Шифротекст")), "SSPanel6", 30, 30, 4005, 255, 30);
 }
@@ -271,7 +288,7 @@ void Form1::createRotorPanel()
     const auto rotorWindow = [&](int index, int left) {
         auto* window = Place(new RotorWindow(SSPanel1), "List2", left, 1440, 585, 4515, windowTabs[std::size_t(index)]);
         window->setObjectName(QStringLiteral("List2(%1)").arg(index));
-        window->setFont(DesignFont(8.25, true, true));
+        SetDesignFont(window, DesignFont(8.25, true, true));
         SetColours(window, QColor(224, 224, 224), Qt::black);
         window->setEnabled(false);
         for (int line = 0; line < 23; ++line)
@@ -282,7 +299,7 @@ void Form1::createRotorPanel()
         auto* edit = Place(new FilteredField(SSPanel1, std::move(allowed), platform_.beeper), name, left, 1020,
                            width, 285, tab);
         edit->setMaxLength(5);
-        edit->setFont(DesignFont(8.25, true));
+        SetDesignFont(edit, DesignFont(8.25, true));
         SetColours(edit, Qt::black, QColor(255, 255, 192));
         return edit;
     };
@@ -327,12 +344,12 @@ void Form1::placeWindow()
     // Fixed single border: no resizing, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    centralWidget()->setFixedHeight(TwipsToPixels(StatusBarTopTwips));
-    setFixedSize(TwipsToPixels(ClientWidthTwips), menuBar()->sizeHint().height() + TwipsToPixels(ClientHeightTwips));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(width() / 2, height() / 2));
-    }
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        SetDesignFont(menu, menu->font());
+    ZoomChanged(zoom_->Factor());
+    connect(zoom_, &WindowZoom::Changed, this, &Form1::ZoomChanged);
+    // Centred on the screen; a window zoomed larger than the screen fills its available area.
+    FitOnScreen(*this, QGuiApplication::primaryScreen());
 }
 
 // Creation: the machine is not installed yet, and the window says so.
@@ -344,7 +361,14 @@ void Form1::Form_Load()
     Yield();
 }
 
-int Form1::WidthTwips() const { return width() * TwipsPerPixel + 2 * FrameTwips; }
+int Form1::WidthTwips() const
+{
+    // Zoomed, or capped by a small screen, the window stands for the width the switch chose as long as it
+    // keeps the width it was fitted to; any other width is read as it stands.
+    if (width() == fittedWidth_)
+        return designWidthTwips_;
+    return width() * TwipsPerPixel + 2 * FrameTwips;
+}
 
 // The rotor panel switch: the window widens to show the rotor panel or narrows to hide it.
 void Form1::ToggleRotorPanel()
@@ -353,7 +377,8 @@ void Form1::ToggleRotorPanel()
     if (width != WideTwips && width != NarrowTwips)
         return;
     const bool widen = width == NarrowTwips;
-    setFixedWidth(TwipsToPixels((widen ? WideTwips : NarrowTwips) - 2 * FrameTwips));
+    designWidthTwips_ = widen ? WideTwips : NarrowTwips;
+    FitWindow();
     // Outside the narrow window the panel's controls must not keep or take the keyboard focus.
     SSPanel1->setVisible(widen);
     KeepFocusUsable();

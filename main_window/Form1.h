@@ -21,6 +21,8 @@ class QActionGroup;
 class QElapsedTimer;
 class QLabel;
 class QMenu;
+class QScreen;
+class QScrollArea;
 class QTimer;
 
 namespace velista {
@@ -38,6 +40,7 @@ class StatusBar;
 class ThreeDButton;
 class ThreeDPanel;
 class UserDialogs;
+class WindowZoom;
 
 class Form1 : public QMainWindow, public MachineWindow {
     Q_OBJECT
@@ -45,6 +48,11 @@ class Form1 : public QMainWindow, public MachineWindow {
 public:
     static constexpr int WideTwips = 11400;
     static constexpr int NarrowTwips = 8220;
+    // The frame on each side of the client area; the client area's height with the status bar, and the
+    // status bar's top in it.
+    static constexpr int FrameTwips = 45;
+    static constexpr int ClientHeightTwips = 6330;
+    static constexpr int StatusBarTopTwips = 6045;
 
     static const QString NotInstalled;            // "ВНИМАНИЕ!  Роторы НЕ установлены."
     static const QString NotInstalledAfterRotors;  // the text that stays after an edit of the rotor field
@@ -54,8 +62,12 @@ public:
     static const QString CipherTextFilter;
 
     // Builds the window and runs its creation handler; programFolder is where the program lives.
+    // The window keeps a zoom of its own, at 100 %, that nothing stores.
     Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dialogs, const QString& programFolder,
           QWidget* parent = nullptr);
+    // The program's zoom, which every window follows; it must outlive the window.
+    Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dialogs, const QString& programFolder,
+          WindowZoom& zoom, QWidget* parent = nullptr);
     ~Form1() override;
 
     // What the machine does to the window.
@@ -123,6 +135,12 @@ public:
     // The analysis window once it was opened, else nullptr.
     AnalysisWindow* Analysis() const { return analysisWindow_; }
 
+    // The menu " Вид ": the program's zoom, "Крупнее" (Ctrl+=), "Мельче" (Ctrl+−), "Обычный размер" (Ctrl+0).
+    WindowZoom& Zoom() const { return *zoom_; }
+    // The designed client area above the status bar. It is the central widget while the zoomed window fits
+    // on its screen, and scrolls inside the central widget where it does not.
+    QWidget* Client() const { return client_; }
+
     // The controls, by their designed names.
     QTimer* Timer1 = nullptr;
     ThreeDPanel* SSPanel1 = nullptr;
@@ -173,6 +191,7 @@ public:
     QAction* pathAction = nullptr;            // "Путь символа"
     QAction* cryptanalysisAction = nullptr;   // "Криптоанализ"
     QAction* helpKeyAction = nullptr;         // F1: the help page «Справка», as "Помощь" opens it
+    QMenu* viewMenu = nullptr;
 
     // A run's state for a screen reader, as status panel 2 describes it: "шифрование, позиция 12 из 300,
     // пауза"; empty while no run goes.
@@ -181,6 +200,8 @@ public:
 protected:
     // The path and analysis windows belong to this window: they close with it, so the program ends.
     void closeEvent(QCloseEvent* event) override;
+    // Once shown, the platform may tell the frame's real margins, which the fit before could only guess.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createActions();
@@ -195,6 +216,16 @@ private:
     void createAccessibility();
     void connectAnalysis();
     void placeWindow();
+    void createViewMenu();
+    // Every designed size and font at the zoom's factor, the window fitted to its screen.
+    void ZoomChanged(double factor);
+    // The window's fixed size at the zoom for its designed width; on a screen too small for it, the size
+    // of the screen's available area, with the client area scrolling inside.
+    void FitWindow();
+    // Opens a teaching window that follows the zoom: wholly on the main window's screen the first time.
+    void ShowTeachingWindow(QWidget* window, bool first);
+    // The screen the window is on.
+    const QScreen* OnScreen() const;
     void Form_Load();
 
     void Timer1_Timer();
@@ -241,12 +272,21 @@ private:
     bool WriteFile(const QString& path, const QString& text);
     QString ChooseFile(bool save, const QString& filter, const QString& extension);
 
+    Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dialogs, const QString& programFolder,
+          std::unique_ptr<WindowZoom> ownZoom, WindowZoom* zoom, QWidget* parent);
+
     CipherMachine& machine_;
     Platform platform_;
     UserDialogs& dialogs_;
     QString lastDirectory_;
     std::unique_ptr<InformationWindows> informationWindows_;
     bool quitting_ = false;
+    std::unique_ptr<WindowZoom> ownZoom_;
+    WindowZoom* zoom_;
+    QWidget* client_ = nullptr;
+    QScrollArea* scroller_ = nullptr;  // only while the zoomed window is larger than its screen
+    int designWidthTwips_ = WideTwips;  // the outer width the rotor-panel switch last chose
+    int fittedWidth_ = 0;               // the width FitWindow gave the window for it
 
     RunSpeed speed_ = RunSpeed::Normal;
     bool running_ = false;

@@ -23,7 +23,8 @@ void Form1::connectAnalysis()
 
 void Form1::OpenAnalysis()
 {
-    if (!analysisWindow_) {
+    const bool first = analysisWindow_ == nullptr;
+    if (first) {
         // A child window: it closes with the main window, and a search still running stops with it.
         // The install is the click of SSCommand10: the status bar says «Роторы  установлены.» as for the button.
         analysisWindow_ = new AnalysisWindow(
@@ -40,7 +41,7 @@ void Form1::OpenAnalysis()
         connect(qApp, &QCoreApplication::aboutToQuit, analysisWindow_, &AnalysisWindow::CancelSearch);
         connect(qApp, &QGuiApplication::lastWindowClosed, analysisWindow_, &AnalysisWindow::CancelSearch);
     }
-    analysisWindow_->show();
+    ShowTeachingWindow(analysisWindow_, first);
     analysisWindow_->raise();
     analysisWindow_->activateWindow();
 }

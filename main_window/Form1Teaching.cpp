@@ -143,7 +143,8 @@ void Form1::Step()
 
 void Form1::ShowPathWindow()
 {
-    if (!pathWindow_) {
+    const bool first = pathWindow_ == nullptr;
+    if (first) {
         pathWindow_ = new SymbolPathWindow(this);
         pathWindow_->SetRunning(running_);
         // The speeds, the pause and the step answer their keys in the path window too, where a student
@@ -153,7 +154,7 @@ void Form1::ShowPathWindow()
         // With no run going, the window follows installations and turns of the bank as the timer sees them.
         connect(Timer1, &QTimer::timeout, pathWindow_, [this] { UpdatePathWindowBank(); });
     }
-    pathWindow_->show();
+    ShowTeachingWindow(pathWindow_, first);
     UpdatePathWindowBank();
     pathWindow_->raise();
     pathWindow_->activateWindow();

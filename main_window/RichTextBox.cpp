@@ -7,6 +7,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <vector>
+
 namespace velista {
 
 namespace {
@@ -235,12 +237,56 @@ void RichTextBox::FormatWholeText(const QString& family, qreal points)
 {
     QTextCharFormat format;
     format.setFontFamilies({family});
-    format.setFontPointSize(points);
+    format.setFontPointSize(points * zoom_);
     format.setFontUnderline(false);
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     cursor.mergeCharFormat(format);
     SetSelStart(0);
+}
+
+void RichTextBox::SetZoom(double factor)
+{
+    if (factor == zoom_)
+        return;
+    const double scale = factor / zoom_;
+    zoom_ = factor;
+    // The fragments with their sizes first: a merge splits and joins them. Mostly the whole text has one
+    // size, and one merge does (a run's working area of 1 MiB has a fragment a line).
+    struct Sized {
+        int start;
+        int end;
+        qreal points;
+    };
+    std::vector<Sized> fragments;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const qreal points = fragment.charFormat().fontPointSize();
+            if (points <= 0)
+                continue;
+            if (!fragments.empty() && fragments.back().points == points && fragments.back().end >= fragment.position() - 1)
+                fragments.back().end = fragment.position() + fragment.length();
+            else
+                fragments.push_back({fragment.position(), fragment.position() + fragment.length(), points});
+        }
+    }
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (const Sized& sized : fragments) {
+        QTextCharFormat format;
+        format.setFontPointSize(sized.points * scale);
+        cursor.setPosition(sized.start);
+        cursor.setPosition(sized.end, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(format);
+    }
+    cursor.endEditBlock();
+    // In an empty area what is typed next takes the caret's own format, which no merge reached.
+    QTextCharFormat typed = currentCharFormat();
+    if (document()->isEmpty() && typed.fontPointSize() > 0) {
+        typed.setFontPointSize(typed.fontPointSize() * scale);
+        setCurrentCharFormat(typed);
+    }
 }
 
 void RichTextBox::insertFromMimeData(const QMimeData* source)

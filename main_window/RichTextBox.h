@@ -44,8 +44,11 @@ public:
     // Replaces those symbols in one edit; the caret goes after the new text.
     void ReplaceRange(qint32 start, qint32 length, const QString& text);
 
-    // Gives the whole text one font and size, with underlining off.
+    // Gives the whole text one font and size (at the zoom: points times the factor), with underlining off.
     void FormatWholeText(const QString& family, qreal points);
+    // The text's sizes are the design's times the factor: each character's size is scaled by the change.
+    // The document holds the zoomed sizes, as a text area shows what its characters' formats say.
+    void SetZoom(double factor);
 
 protected:
     void insertFromMimeData(const QMimeData* source) override;
@@ -69,6 +72,7 @@ private:
     // the CR and the LF of a line break.
     std::optional<Range> selection_;
     bool selecting_ = false;
+    double zoom_ = 1.0;
 };
 
 // LF, CR LF and a lone CR each become LF; the line and paragraph separators of Unicode too.

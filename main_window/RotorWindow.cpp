@@ -13,7 +13,7 @@ namespace velista {
 
 namespace {
 // Rows of the window's font, as the designed window is tall enough for 22 of them.
-constexpr int RowHeight = 13;
+constexpr int DesignRowHeight = 13;
 // A dark grey: 7.4:1 against the light grey face by the WCAG luminance, readable on a classroom projector
 // (the classic disabled grey, #6D6D6D, gives 3.9:1), and still lighter than the black of live text.
 const QColor DisabledText(68, 68, 68);
@@ -29,6 +29,7 @@ QChar SymbolOf(const QString& line)
 
 RotorWindow::RotorWindow(QWidget* parent)
     : QFrame(parent)
+    , rowHeight_(DesignRowHeight)
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
@@ -43,6 +44,12 @@ RotorWindow::RotorWindow(QWidget* parent)
     announceTimer_->setSingleShot(true);
     announceTimer_->setInterval(AnnounceMilliseconds);
     connect(announceTimer_, &QTimer::timeout, this, &RotorWindow::Announce);
+}
+
+void RotorWindow::SetZoom(double factor)
+{
+    rowHeight_ = qRound(DesignRowHeight * factor);
+    update();
 }
 
 void RotorWindow::Clear()
@@ -84,7 +91,7 @@ void RotorWindow::Announce()
 int RotorWindow::VisibleLineCount() const
 {
     const int height = contentsRect().height();
-    return height <= 0 ? 0 : (height + RowHeight - 1) / RowHeight;
+    return height <= 0 ? 0 : (height + rowHeight_ - 1) / rowHeight_;
 }
 
 QString RotorWindow::TopSymbol() const
@@ -129,9 +136,9 @@ void RotorWindow::paintEvent(QPaintEvent* event)
     for (const QString& line : lines_) {
         if (top > area.bottom())
             break;
-        painter.drawText(QRect(area.left() + 1, top, area.width() - 1, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(QRect(area.left() + 1, top, area.width() - 1, rowHeight_), Qt::AlignLeft | Qt::AlignVCenter,
                          line);
-        top += RowHeight;
+        top += rowHeight_;
     }
 }
 

@@ -23,6 +23,9 @@ public:
     // Line 0, or nothing when the window holds no line.
     std::optional<QString> TopLine() const;
     const QStringList& Lines() const { return lines_; }
+    // The rows grow with the window's zoomed font: the designed 13 pixels times the factor.
+    void SetZoom(double factor);
+    int RowHeight() const { return rowHeight_; }
 
     // For a screen reader: the symbol on top, and the symbols the window shows, top first, one a line;
     // both empty while the window holds only the blank lines it starts with.
@@ -49,6 +52,7 @@ private:
     QTimer* announceTimer_ = nullptr;
     QString announcedTop_;
     QString announcedSymbols_;
+    int rowHeight_;
 };
 
 }  // namespace velista

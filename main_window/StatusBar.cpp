@@ -3,8 +3,8 @@
 
 #include "machine/Checked.h"
 #include "platform/KeyboardState.h"
+#include "window_kit/DesignZoom.h"
 #include "window_kit/Fonts.h"
-#include "window_kit/Twips.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -79,7 +79,7 @@ StatusBar::StatusBar(QWidget* parent, KeyboardState& keyboard)
 {
     setObjectName("StatusBar1");
     setSizeGripEnabled(false);
-    setFixedHeight(TwipsToPixels(285));
+    SetDesignFixedHeight(this, 285);
     setStyleSheet("QStatusBar::item { border: none; }");
     for (int i = 0; i < PanelCount; ++i) {
         const PanelDesign& design = Panels[static_cast<std::size_t>(i)];
@@ -88,10 +88,10 @@ StatusBar::StatusBar(QWidget* parent, KeyboardState& keyboard)
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(Qt::AlignCenter);
         // Set on each panel: the status bar's style sheet keeps the window's font from reaching them all.
-        panel->setFont(DesignFont(8.25));
-        panel->setMinimumWidth(TwipsToPixels(design.minWidth));
+        SetDesignFont(panel, DesignFont(8.25));
+        SetDesignMinimumWidth(panel, design.minWidth);
         if (design.stretch == 0)
-            panel->setFixedWidth(TwipsToPixels(design.width));
+            SetDesignFixedWidth(panel, design.width);
         addPermanentWidget(panel, design.stretch);
         panels_[static_cast<std::size_t>(i)] = panel;
     }

@@ -20,7 +20,14 @@ ThreeDButton::ThreeDButton(QWidget* parent, const QIcon& picture, const QString&
 
 QSize ThreeDButton::sizeHint() const
 {
-    return {36, 36};
+    return QSize(36, 36) * zoom_;
+}
+
+void ThreeDButton::SetZoom(double factor)
+{
+    zoom_ = factor;
+    updateGeometry();
+    update();
 }
 
 void ThreeDButton::paintEvent(QPaintEvent*)
@@ -31,17 +38,26 @@ void ThreeDButton::paintEvent(QPaintEvent*)
     option.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
-    const QRect inside = rect().adjusted(PictureMargin, PictureMargin, -PictureMargin, -PictureMargin);
-    const QSize pictureSize = picture_.availableSizes().value(0, QSize(32, 32));
+    const int margin = qRound(PictureMargin * zoom_);
+    const QRect inside = rect().adjusted(margin, margin, -margin, -margin);
+    const QSize pictureSize = picture_.availableSizes().value(0, QSize(32, 32)) * zoom_;
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     QRect captionArea = inside;
     if (!picture_.isNull()) {
         const bool face = pictureSize.width() > inside.width() / 2;
         QRect pictureArea = face ? rect() : QRect(inside.topLeft(), QSize(pictureSize.width(), inside.height()));
         const QPoint offset = isDown() ? QPoint(1, 1) : QPoint();
-        picture_.paint(&painter, pictureArea.translated(offset), Qt::AlignCenter, mode);
+        if (zoom_ == 1.0) {
+            picture_.paint(&painter, pictureArea.translated(offset), Qt::AlignCenter, mode);
+        } else {
+            // An icon is never drawn larger than its largest picture; zoomed, the picture is scaled up.
+            const QRect target = QStyle::alignedRect(layoutDirection(), Qt::AlignCenter,
+                                                     pictureSize.boundedTo(pictureArea.size()), pictureArea);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(target.translated(offset), picture_.pixmap(pictureSize, devicePixelRatio(), mode));
+        }
         if (!face)
-            captionArea.setLeft(pictureArea.right() + PictureMargin);
+            captionArea.setLeft(pictureArea.right() + margin);
     }
     if (!text().isEmpty()) {
         if (isDown())
@@ -52,7 +68,8 @@ void ThreeDButton::paintEvent(QPaintEvent*)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
+        const int inset = qRound(4 * zoom_);
+        focus.rect = rect().adjusted(inset, inset, -inset, -inset);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

@@ -16,12 +16,15 @@ public:
 
     QIcon Picture() const { return picture_; }
     QSize sizeHint() const override;
+    // The picture and the margins grow with the zoomed button; at 1 the picture is drawn at its own size.
+    void SetZoom(double factor);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QIcon picture_;
+    double zoom_ = 1.0;
 };
 
 }  // namespace velista

@@ -261,7 +261,10 @@ void Form1Test::menuTree_data()
                                              "-",
                                              "pathAction:Путь символа\tF7",
                                              "cryptanalysisAction:Криптоанализ\tF9"};
-    QTest::newRow("help") << 2 << " Помощь "
+    QTest::newRow("view") << 2 << " Вид "
+                          << QStringList{"zoomInAction:Крупнее\tCtrl+=", "zoomOutAction:Мельче\tCtrl+-",
+                                         "zoomResetAction:Обычный размер\tCtrl+0"};
+    QTest::newRow("help") << 3 << " Помощь "
                           << QStringList{"aaa:Велиста", "hhhh:Помощь", "about:О программе..."};
 }
 
@@ -272,7 +275,7 @@ void Form1Test::menuTree()
     QFETCH(QStringList, entries);
 
     const QList<QAction*> menus = f->menuBar()->actions();
-    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus.size(), 4);
     QMenu* opened = menus[menu]->menu();
     QVERIFY(opened);
     QCOMPARE(opened->title(), title);
