@@ -147,8 +147,7 @@ void SymbolPathWindow::ShowRunPosition(qint64 position, const PathSnapshot& snap
     const bool encipher = snapshot.direction == CipherDirection::Encipher;
     // The path of a position goes through the bank as it stood before the machine stepped after it; the
     // rotor windows of the main window show the bank after that step, one turn of slot 1 further.
-    QString caption = QStringLiteral("%1, позиция %2: %3 → %4. Роторы — до шага машины после этой позиции; "
-                                     "окна роторов главного окна — уже после шага.")
+    QString caption = QStringLiteral("%1, позиция %2: %3 → %4; роторы до шага машины (в главном окне — после)")
                           .arg(encipher ? QStringLiteral("Шифрование") : QStringLiteral("Дешифрование"))
                           .arg(position)
                           .arg(SymbolLabel::Quoted(snapshot.path.input), SymbolLabel::Quoted(snapshot.path.output));
