@@ -3,7 +3,6 @@
 
 #include "path_window/SymbolLabel.h"
 
-#include <QAccessible>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -52,6 +51,11 @@ SymbolPathView::SymbolPathView(QWidget* parent)
     // Reached by Tab, so that a screen reader reads what it shows.
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QStringLiteral("Рисунок пути символа"));
+    // A run at full speed changes the drawing every frame: a screen reader is told at most twice a second,
+    // and always of the last state.
+    descriptionPause_.setSingleShot(true);
+    descriptionPause_.setInterval(500);
+    connect(&descriptionPause_, &QTimer::timeout, this, &SymbolPathView::AnnounceDescription);
 }
 
 // Cells about 2.4 lines of the window's type high: 1000 × 450 pixels at 14 points, and as much larger as
@@ -86,12 +90,20 @@ void SymbolPathView::ShowMessage(const QString& message)
 
 void SymbolPathView::SetDescription(const QString& description)
 {
-    if (accessibleDescription() == description)
+    pendingDescription_ = description;
+    // The latest goes out when the pause ends.
+    if (descriptionPause_.isActive())
         return;
-    setAccessibleDescription(description);
-    // Qt does not announce a changed description by itself.
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    AnnounceDescription();
+}
+
+void SymbolPathView::AnnounceDescription()
+{
+    if (accessibleDescription() == pendingDescription_)
+        return;
+    // Qt tells the screen reader of the change.
+    setAccessibleDescription(pendingDescription_);
+    descriptionPause_.start();
 }
 
 QString SymbolPathView::Summary(const PathSnapshot& shot)

@@ -2,11 +2,12 @@
 #pragma once
 // The drawing of the path window: five slots side by side, each with its entry and exit row around the
 // positions the path uses, and the four hops in four colours; decryption runs right to left. For a screen
-// reader it says in words what it shows, and tells when that changes.
+// reader it says in words what it shows (its accessible description), and tells when that changes.
 
 #include "path_window/PathLayout.h"
 #include "path_window/PathSnapshot.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -37,9 +38,12 @@ protected:
 
 private:
     void SetDescription(const QString& description);
+    void AnnounceDescription();
 
     std::optional<PathSnapshot> snapshot_;
     QString message_;
+    QString pendingDescription_;
+    QTimer descriptionPause_;
 };
 
 }  // namespace velista
