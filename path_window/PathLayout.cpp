@@ -42,10 +42,11 @@ constexpr qreal HopLabelBottom = HopLabelTop + 0.5;
 constexpr qreal BandHeight = 0.3;
 constexpr qreal SymbolTop = 0.32;
 
-// The room a line of text takes: its advance, and above and below the baseline the font's ascent and
-// descent or the ink of the tallest glyph of `heightOf`, whichever reaches further (the breve of «Й»
-// rises above the ascent of some faces).
+// The room a line of text takes: its advance, widened by any ink beyond it (small type rounds glyphs out
+// by a pixel), and above and below the baseline the font's ascent and descent or the ink of the tallest
+// glyph of `heightOf`, whichever reaches further (the breve of «Й» rises above the ascent of some faces).
 struct Line {
+    qreal lead;  // ink left of the start
     qreal width;
     qreal above;
     qreal below;
@@ -55,9 +56,11 @@ struct Line {
 Line Measure(const QFont& font, const QString& text, const QString& heightOf)
 {
     const QFontMetricsF metrics(font);
-    const QRectF ink = metrics.tightBoundingRect(heightOf.isEmpty() ? text : heightOf);
-    return {metrics.horizontalAdvance(text), std::max(metrics.ascent(), -ink.top()),
-            std::max(metrics.descent(), ink.bottom())};
+    const QRectF ink = metrics.tightBoundingRect(text);
+    const QRectF tall = heightOf.isEmpty() ? ink : metrics.tightBoundingRect(heightOf);
+    const qreal lead = std::max(0.0, -ink.left());
+    return {lead, lead + std::max(metrics.horizontalAdvance(text), ink.right()), std::max(metrics.ascent(), -tall.top()),
+            std::max(metrics.descent(), tall.bottom())};
 }
 
 QString AlphabetText()
@@ -166,7 +169,7 @@ PathLayout PathLayout::Make(const PathSnapshot& shot, QSizeF area, const QFont& 
         else if (align == Align::Right)
             x = rect.right() - line.width;
         const qreal lineTop = rect.center().y() - line.Height() / 2;
-        layout.texts.push_back({text, font, QPointF(x, lineTop + line.above),
+        layout.texts.push_back({text, font, QPointF(x + line.lead, lineTop + line.above),
                                 QRectF(x, lineTop, line.width, line.Height()), colour, background, {}});
     };
     // A symbol centred below the cell's band, on the same baseline whatever the symbol; «lat» in the band.
@@ -176,7 +179,7 @@ PathLayout PathLayout::Make(const PathSnapshot& shot, QSizeF area, const QFont& 
         const QRectF room(cellRect.left(), cellRect.top() + c * SymbolTop, cellRect.width(), c * (1 - SymbolTop));
         const qreal x = room.center().x() - line.width / 2;
         const qreal lineTop = room.center().y() - line.Height() / 2;
-        layout.texts.push_back({shown, symbolFont, QPointF(x, lineTop + line.above),
+        layout.texts.push_back({shown, symbolFont, QPointF(x + line.lead, lineTop + line.above),
                                 QRectF(x, lineTop, line.width, line.Height()), colour, background,
                                 SymbolLabel::ToolTip(s)});
         const QString mark = SymbolLabel::ScriptMark(s);

@@ -132,6 +132,17 @@ void SymbolPathWindow::changeEvent(QEvent* event)
         FitFieldWidth();
 }
 
+void SymbolPathWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // A narrower window wraps the caption and the legend onto more lines. Qt takes a window's least height
+    // at its widest lines; the window keeps room for as many lines as its width gives, so that nothing
+    // is pushed under the drawing.
+    const int needed = layout()->totalMinimumHeightForWidth(width());
+    if (needed != minimumHeight())
+        setMinimumHeight(needed);
+}
+
 void SymbolPathWindow::SetRunning(bool running)
 {
     running_ = running;

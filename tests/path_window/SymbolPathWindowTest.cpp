@@ -272,12 +272,16 @@ void SymbolPathWindowTest::textsNeverOverlap_data()
     QTest::addColumn<int>("points");
     QTest::addColumn<bool>("decipher");
 
-    QTest::newRow("as it opens") << QSize() << 14 << false;
-    QTest::newRow("its least size") << QSize(1, 1) << 14 << true;
-    QTest::newRow("wide and low") << QSize(1600, 420) << 14 << false;
-    QTest::newRow("narrow and high") << QSize(420, 900) << 14 << true;
-    QTest::newRow("three times the type, least size") << QSize(1, 1) << 42 << false;
-    QTest::newRow("three times the type, as it opens") << QSize() << 42 << true;
+    QTest::addColumn<bool>("run");  // the long caption of a run
+
+    QTest::newRow("as it opens") << QSize() << 14 << false << false;
+    QTest::newRow("its least size") << QSize(1, 1) << 14 << true << false;
+    QTest::newRow("its least size, a run") << QSize(1, 1) << 14 << false << true;
+    QTest::newRow("narrow and low, a run") << QSize(400, 340) << 14 << true << true;
+    QTest::newRow("wide and low") << QSize(1600, 420) << 14 << false << false;
+    QTest::newRow("narrow and high") << QSize(420, 900) << 14 << true << false;
+    QTest::newRow("three times the type, least size, a run") << QSize(1, 1) << 42 << false << true;
+    QTest::newRow("three times the type, as it opens") << QSize() << 42 << true << false;
 }
 
 // At any size and type, no two texts of the drawing touch (the breve of «Й» stays clear of the position
@@ -287,12 +291,19 @@ void SymbolPathWindowTest::textsNeverOverlap()
     QFETCH(QSize, size);
     QFETCH(int, points);
     QFETCH(bool, decipher);
+    QFETCH(bool, run);
 
     QFont font = window_->font();
     font.setPointSize(points);
     window_->setFont(font);
     // «Й» in the cell the path starts from, under its position number.
     Type(u'Й', decipher);
+    if (run) {
+        window_->SetRunning(true);
+        window_->ShowRunPosition(1'000'000, PathSnapshot::Take(bank_, u'Й', decipher ? CipherDirection::Decipher
+                                                                                     : CipherDirection::Encipher,
+                                                               u"Ключ1"));
+    }
     window_->show();
     window_->resize(size.isValid() ? size : window_->sizeHint());
     QCoreApplication::processEvents();
