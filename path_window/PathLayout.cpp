@@ -116,24 +116,65 @@ QString WidestSymbol(QFont font, const QString& alphabet)
     return QString(widest);
 }
 
+// The cell and the gap between the slots for an area.
+struct Grid {
+    qreal c;
+    qreal g;
+};
+
+Grid GridFor(QSizeF area)
+{
+    const qreal c = std::max(1.0, std::min((area.width() - 2 * PathLayout::Margin) / PathLayout::WidthInCells,
+                                           (area.height() - 2 * PathLayout::Margin) / PathLayout::HeightInCells));
+    // Spare width goes into the gaps between the slots, where the hops are drawn.
+    return {c, std::clamp((area.width() - 2 * PathLayout::Margin - 12 * c) / 6, c * 0.8, c * 2.0)};
+}
+
+const QString NoteText = QStringLiteral("Символа нет в алфавите машины: он проходит без изменений.");
+
 }  // namespace
+
+PathLayout::Type PathLayout::FitType(QSizeF area, const QFont& base)
+{
+    const auto [c, g] = GridFor(area);
+    const qreal frameWidth = 2 * c + 0.8 * g;
+    Type type;
+    type.area = area;
+    type.base = base;
+    const QString alphabet = AlphabetText();
+    type.symbol = Fitted(base, true, {{WidestSymbol(base, alphabet), {c - 4, c * (1 - SymbolTop) - 2}, alphabet}});
+    const Line tall = Measure(type.symbol, alphabet, {});
+    type.symbolAbove = tall.above;
+    type.symbolBelow = tall.below;
+    type.number = Fitted(base, false, {{QStringLiteral("888 lat"), {c * 0.88, c * BandHeight}, QString()}});
+    type.heading =
+        Fitted(base, true, {{QStringLiteral("Гнездо 5"), {frameWidth - 0.1 * c, c * (NameBottom - NameTop)}, {}}});
+    type.small = Fitted(
+        base, false,
+        {{QStringLiteral("от ключа: 134"), {frameWidth - 0.1 * c, c * (TurnBottom - NameBottom)}, {}},
+         {QStringLiteral("счётчик: 134"), {frameWidth - 0.1 * c, c * (CounterBottom - TurnBottom)}, {}},
+         // Above a row, and below an end box, which is no wider than a cell.
+         {QStringLiteral("выход"), {c, c * (RowLabelBottom - RowLabelTop)}, {}},
+         {QStringLiteral("ход 4"), {2 * c + 0.9 * g, c * (HopLabelBottom - HopLabelTop)}, {}}});
+    type.note =
+        Fitted(base, false, {{NoteText, {area.width() - 2 * Margin, (HopLabelBottom - HopLabelTop) * c}, {}}});
+    return type;
+}
 
 QSizeF PathLayout::AreaFor(qreal cell)
 {
     return {WidthInCells * cell + 2 * Margin, HeightInCells * cell + 2 * Margin};
 }
 
-PathLayout PathLayout::Make(const PathSnapshot& shot, QSizeF area, const QFont& base)
+PathLayout PathLayout::Make(const PathSnapshot& shot, const Type& type)
 {
     PathLayout layout;
     const bool encipher = shot.direction == CipherDirection::Encipher;
     layout.direction = encipher ? 1 : -1;
-    const qreal w = area.width();
-    const qreal h = area.height();
-    const qreal c = std::max(1.0, std::min((w - 2 * Margin) / WidthInCells, (h - 2 * Margin) / HeightInCells));
+    const qreal w = type.area.width();
+    const qreal h = type.area.height();
+    const auto [c, g] = GridFor(type.area);
     layout.cell = c;
-    // Spare width goes into the gaps between the slots, where the hops are drawn.
-    const qreal g = std::clamp((w - 2 * Margin - 12 * c) / 6, c * 0.8, c * 2.0);
     const qreal left = (w - 12 * c - 6 * g) / 2;
     const qreal top = std::max(Margin, (h - HeightInCells * c) / 2);
     const auto y = [&](qreal cells) { return top + cells * c; };
@@ -142,22 +183,10 @@ PathLayout PathLayout::Make(const PathSnapshot& shot, QSizeF area, const QFont& 
     const auto entryX = [&](int slot) { return left + c + g + (slot - 1) * (2 * c + g); };
     const auto columnX = [&](int slot, int row) { return entryX(slot) + row * c; };
     const qreal frameWidth = 2 * c + 0.8 * g;
-
-    // The fonts, each fitted once to the widest and tallest text it has to hold.
-    const QString alphabet = AlphabetText();
-    const QFont symbolFont =
-        Fitted(base, true, {{WidestSymbol(base, alphabet), {c - 4, c * (1 - SymbolTop) - 2}, alphabet}});
-    const QFont numberFont =
-        Fitted(base, false, {{QStringLiteral("888 lat"), {c * 0.88, c * BandHeight}, QString()}});
-    const QFont headingFont =
-        Fitted(base, true, {{QStringLiteral("Гнездо 5"), {frameWidth - 0.1 * c, c * (NameBottom - NameTop)}, {}}});
-    const QFont smallFont = Fitted(
-        base, false,
-        {{QStringLiteral("от ключа: 134"), {frameWidth - 0.1 * c, c * (TurnBottom - NameBottom)}, {}},
-         {QStringLiteral("счётчик: 134"), {frameWidth - 0.1 * c, c * (CounterBottom - TurnBottom)}, {}},
-         // Above a row, and below an end box, which is no wider than a cell.
-         {QStringLiteral("выход"), {c, c * (RowLabelBottom - RowLabelTop)}, {}},
-         {QStringLiteral("ход 4"), {2 * c + 0.9 * g, c * (HopLabelBottom - HopLabelTop)}, {}}});
+    const QFont& symbolFont = type.symbol;
+    const QFont& numberFont = type.number;
+    const QFont& headingFont = type.heading;
+    const QFont& smallFont = type.small;
 
     enum class Align { Left, Centre, Right };
     const auto place = [&](const QString& text, const QFont& font, const QRectF& rect, Align align,
@@ -175,7 +204,10 @@ PathLayout PathLayout::Make(const PathSnapshot& shot, QSizeF area, const QFont& 
     // A symbol centred below the cell's band, on the same baseline whatever the symbol; «lat» in the band.
     const auto symbol = [&](Symbol s, const QRectF& cellRect, const QColor& colour, const QColor& background) {
         const QString shown = SymbolLabel::Shown(s);
-        const Line line = Measure(symbolFont, shown, alphabet);
+        Line line = Measure(symbolFont, shown, {});
+        // Every symbol on the same baseline, with room for the tallest.
+        line.above = type.symbolAbove;
+        line.below = type.symbolBelow;
         const QRectF room(cellRect.left(), cellRect.top() + c * SymbolTop, cellRect.width(), c * (1 - SymbolTop));
         const qreal x = room.center().x() - line.width / 2;
         const qreal lineTop = room.center().y() - line.Height() / 2;
@@ -238,9 +270,8 @@ PathLayout PathLayout::Make(const PathSnapshot& shot, QSizeF area, const QFont& 
     const QRectF input = endBox(encipher ? left : rightEnd, shot.path.input, QStringLiteral("вход"));
     const QRectF output = endBox(encipher ? rightEnd : left, shot.path.output, QStringLiteral("выход"));
     if (!shot.inAlphabet) {
-        const QString note = QStringLiteral("Символа нет в алфавите машины: он проходит без изменений.");
         const QRectF room(Margin, y(HopLabelTop), w - 2 * Margin, (HopLabelBottom - HopLabelTop) * c);
-        place(note, Fitted(base, false, {{note, room.size(), {}}}), room, Align::Centre, Ink, Paper);
+        place(NoteText, type.note, room, Align::Centre, Ink, Paper);
         return layout;
     }
 

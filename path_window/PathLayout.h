@@ -61,8 +61,28 @@ public:
     static constexpr qreal WidthInCells = 12 + 6 * 0.8;
     static constexpr qreal Margin = 6;
 
-    // The whole drawing of the snapshot in an area of that size; base gives the font family.
-    static PathLayout Make(const PathSnapshot& snapshot, QSizeF area, const QFont& base);
+    // The fonts of a drawing in an area of one size, each fitted to the widest and tallest text it holds.
+    // Fitting takes about 15 ms; the drawing keeps them while its size and font stay.
+    struct Type {
+        QSizeF area;
+        QFont base;
+        QFont symbol;
+        QFont number;
+        QFont heading;
+        QFont small;
+        QFont note;
+        // The alphabet's tallest ink above and below the baseline in the symbol font.
+        qreal symbolAbove = 0;
+        qreal symbolBelow = 0;
+    };
+    static Type FitType(QSizeF area, const QFont& base);
+
+    // The whole drawing of the snapshot in the type's area; base gives the font family.
+    static PathLayout Make(const PathSnapshot& snapshot, const Type& type);
+    static PathLayout Make(const PathSnapshot& snapshot, QSizeF area, const QFont& base)
+    {
+        return Make(snapshot, FitType(area, base));
+    }
     // The area a drawing with cells of that size takes at the least.
     static QSizeF AreaFor(qreal cell);
 

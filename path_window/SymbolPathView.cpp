@@ -133,7 +133,10 @@ PathLayout SymbolPathView::Layout() const
 {
     if (!snapshot_)
         return {};
-    return PathLayout::Make(*snapshot_, QSizeF(size()), font());
+    // A run changes the snapshot every frame; the fonts change only with the size or the type.
+    if (!type_ || type_->area != QSizeF(size()) || type_->base != font())
+        type_ = PathLayout::FitType(QSizeF(size()), font());
+    return PathLayout::Make(*snapshot_, *type_);
 }
 
 bool SymbolPathView::event(QEvent* event)

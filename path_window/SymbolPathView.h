@@ -43,6 +43,7 @@ private:
     std::optional<PathSnapshot> snapshot_;
     QString message_;
     QString pendingDescription_;
+    mutable std::optional<PathLayout::Type> type_;
     QTimer descriptionPause_;
 };
 

@@ -6,6 +6,7 @@
 // window (so screen readers name it as one, and Escape closes it), resizable, with the focus first in the
 // symbol field.
 
+#include "path_window/HopTable.h"
 #include "path_window/PathSnapshot.h"
 
 #include <QDialog>
@@ -16,7 +17,6 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QTableWidget;
 
 namespace velista {
 
@@ -48,7 +48,7 @@ public:
 
     QLineEdit* SymbolField = nullptr;
     QCheckBox* DecipherBox = nullptr;
-    QTableWidget* HopTable = nullptr;
+    velista::HopTable* HopTable = nullptr;
     SymbolPathView* PathView = nullptr;
     QLabel* Caption = nullptr;
     // Which way the drawing reads and what «от ключа» means.
@@ -59,7 +59,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void FitFieldWidth();
+    // The field and the table rows follow the size of the type.
+    void FitToType();
     // The field's symbol through the bank as it stands.
     void ShowFieldPath();
     void ShowSnapshot(const PathSnapshot& snapshot, const QString& caption);
