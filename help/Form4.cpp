@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/Form4.h"
 
+#include "help/PageBrowser.h"
+
 namespace velista {
 
 Form4::Form4(QString programFolder)
@@ -9,6 +11,7 @@ Form4::Form4(QString programFolder)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Справка"));
+    WebBrowser()->setAccessibleName(QStringLiteral("Справка по программе"));
 }
 
 }  // namespace velista

@@ -12,16 +12,18 @@ namespace velista {
 
 PageWindow::PageWindow(QString programFolder, QString pageName, QSize clientTwips, int browserTopTwips,
                        const QString& browserName)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , programFolder_(std::move(programFolder))
     , pageName_(std::move(pageName))
     , browser_(new PageBrowser(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(ProgramIcon());
-    setFixedSize(TwipsSize(clientTwips.width(), clientTwips.height()));
+    resize(TwipsSize(clientTwips.width(), clientTwips.height()));
+    // Small enough for any screen, large enough for a few lines of the page.
+    setMinimumSize(TwipsSize(3000, 1500));
     browser_->setObjectName(browserName);
+    setFocusProxy(browser_);
     browser_->move(0, TwipsToPixels(browserTopTwips));
 }
 

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A help window: a fixed frame around one browser that shows a page from the program's folder.
+// A help window: a frame around one browser that shows a page from the program's folder. It opens at its
+// designed size and can be made larger for a projector or smaller; a dialog to screen readers, closed
+// by Escape, and read from the keyboard (arrows and Page Up/Down scroll, Tab walks the links, Enter
+// follows one).
 
+#include <QDialog>
 #include <QRect>
 #include <QSize>
 #include <QString>
-#include <QWidget>
 
 namespace velista {
 
 class PageBrowser;
 
-class PageWindow : public QWidget {
+class PageWindow : public QDialog {
     Q_OBJECT
 
 public:

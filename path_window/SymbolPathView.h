@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing of the path window: five slots side by side, each with its entry and exit row around the
-// positions the path uses, and the four hops in four colours; decryption runs right to left.
+// positions the path uses, and the four hops in four colours; decryption runs right to left. For a screen
+// reader it says in words what it shows (its accessible description), and tells when that changes.
 
+#include "path_window/PathLayout.h"
 #include "path_window/PathSnapshot.h"
 
-#include <QColor>
+#include <QTimer>
 #include <QWidget>
 
-#include <array>
 #include <optional>
 
 namespace velista {
@@ -17,26 +18,33 @@ class SymbolPathView : public QWidget {
     Q_OBJECT
 
 public:
-    // Dark enough on white to read from the back of a classroom, and told apart by colour-blind eyes
-    // through their lightness as well.
-    static const std::array<QColor, 4> HopColours;
-
     explicit SymbolPathView(QWidget* parent = nullptr);
 
     void Show(const PathSnapshot& snapshot);
     // Nothing to draw but a line of text.
     void ShowMessage(const QString& message);
     const std::optional<PathSnapshot>& Snapshot() const { return snapshot_; }
+    // What is drawn at the view's present size (empty boxes, texts and arrows while it shows a message).
+    PathLayout Layout() const;
+    // The snapshot in words: the input, each hop with its slots, symbols and position, the output.
+    static QString Summary(const PathSnapshot& snapshot);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    void SetDescription(const QString& description);
+    void AnnounceDescription();
+
     std::optional<PathSnapshot> snapshot_;
     QString message_;
+    QString pendingDescription_;
+    mutable std::optional<PathLayout::Type> type_;
+    QTimer descriptionPause_;
 };
 
 }  // namespace velista

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "path_window/SymbolPathWindow.h"
 
+#include "path_window/HopTable.h"
+#include "path_window/SymbolLabel.h"
 #include "path_window/SymbolPathView.h"
 
 #include "machine/RotorBank.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,17 +20,26 @@ namespace velista {
 
 namespace {
 
-QString SymbolText(Symbol symbol) { return QString(QChar(symbol)); }
-
-QString Quoted(Symbol symbol)
+QTableWidgetItem* SymbolItem(QTableWidgetItem* item, Symbol symbol)
 {
-    return symbol == u' ' ? QStringLiteral("«пробел»") : QStringLiteral("«%1»").arg(SymbolText(symbol));
+    item->setText(SymbolLabel::Cell(symbol));
+    item->setToolTip(SymbolLabel::ToolTip(symbol));
+    item->setData(Qt::AccessibleTextRole, SymbolLabel::Spoken(symbol));
+    return item;
+}
+
+void PlainItem(QTableWidgetItem* item, const QString& text)
+{
+    item->setText(text);
+    item->setToolTip(QString());
+    item->setData(Qt::AccessibleTextRole, QVariant());
 }
 
 }  // namespace
 
 SymbolPathWindow::SymbolPathWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                          | Qt::WindowCloseButtonHint)
 {
     setObjectName("SymbolPathWindow");
     setWindowTitle(QStringLiteral("Путь символа"));
@@ -42,31 +54,33 @@ SymbolPathWindow::SymbolPathWindow(QWidget* parent)
     captionFont.setBold(true);
     Caption->setFont(captionFont);
     Caption->setWordWrap(true);
+    Legend = new QLabel(this);
+    Legend->setObjectName("pathLegend");
+    Legend->setWordWrap(true);
 
     PathView = new SymbolPathView(this);
 
-    HopTable = new QTableWidget(4, 4, this);
+    HopTable = new velista::HopTable(this);
     HopTable->setObjectName("hopTable");
     HopTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Ход"), QStringLiteral("Гнездо"), QStringLiteral("Позиция"), QStringLiteral("Символ")});
-    HopTable->verticalHeader()->hide();
+        {QStringLiteral("Переход"), QStringLiteral("Символ"), QStringLiteral("Позиция"), QStringLiteral("Получен")});
     HopTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    HopTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     HopTable->setAccessibleName(QStringLiteral("Ходы символа"));
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 4; ++column)
             HopTable->setItem(row, column, new QTableWidgetItem());
-    HopTable->setFixedHeight(HopTable->horizontalHeader()->sizeHint().height() + 4 * HopTable->rowHeight(0) + 4);
 
-    auto* fieldLabel = new QLabel(QStringLiteral("Символ:"), this);
+    auto* fieldLabel = new QLabel(QStringLiteral("&Символ:"), this);
+    fieldLabel->setObjectName("symbolLabel");
     SymbolField = new QLineEdit(this);
     SymbolField->setObjectName("symbolField");
     SymbolField->setMaxLength(1);
-    SymbolField->setFixedWidth(fieldLabel->fontMetrics().horizontalAdvance(QStringLiteral("ЖЖЖ")) + 12);
     SymbolField->setAccessibleName(QStringLiteral("Символ, путь которого показать"));
     fieldLabel->setBuddy(SymbolField);
     DecipherBox = new QCheckBox(QStringLiteral("Дешифрация"), this);
     DecipherBox->setObjectName("decipherBox");
+    DecipherBox->setAccessibleName(QStringLiteral("Дешифрация"));
+    DecipherBox->setAccessibleDescription(QStringLiteral("Показать обратный путь, от гнезда 5 к гнезду 1"));
 
     auto* fieldRow = new QHBoxLayout;
     fieldRow->addWidget(fieldLabel);
@@ -75,19 +89,59 @@ SymbolPathWindow::SymbolPathWindow(QWidget* parent)
     fieldRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Caption);
+    layout->addWidget(Legend);
     layout->addWidget(PathView, 1);
     layout->addWidget(HopTable);
     layout->addLayout(fieldRow);
 
+    // Tab goes the way the eye reads the controls that can be used: the field, the box, the drawing, the
+    // table, and round again.
+    setTabOrder(SymbolField, DecipherBox);
+    setTabOrder(DecipherBox, PathView);
+    setTabOrder(PathView, HopTable);
+    SymbolField->setFocus();
+    FitToType();
+
     connect(SymbolField, &QLineEdit::textChanged, this, &SymbolPathWindow::ShowFieldPath);
     connect(DecipherBox, &QCheckBox::toggled, this, &SymbolPathWindow::ShowFieldPath);
-    resize(1150, 720);
+    SetLegend(CipherDirection::Encipher);
     ShowFieldPath();
+    resize(sizeHint());
+}
+
+void SymbolPathWindow::FitToType()
+{
+    // Three wide letters and the frame, at whatever size the type is.
+    SymbolField->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("ЖЖЖ")) + 12);
+    // Rows as high as the type. Set here rather than measured from the cells, which the header would do
+    // at every change of a cell: a run at full speed over 1 MiB took 15 s with that, 0.5 s without.
+    HopTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    HopTable->updateGeometry();
+}
+
+void SymbolPathWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // The font is set while the controls are being made.
+    if (event->type() == QEvent::FontChange && SymbolField)
+        FitToType();
+}
+
+void SymbolPathWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // A narrower window wraps the caption and the legend onto more lines. Qt takes a window's least height
+    // at its widest lines; the window keeps room for as many lines as its width gives, so that nothing
+    // is pushed under the drawing.
+    const int needed = layout()->totalMinimumHeightForWidth(width());
+    if (needed != minimumHeight())
+        setMinimumHeight(needed);
 }
 
 void SymbolPathWindow::SetRunning(bool running)
 {
     running_ = running;
+    // Qt moves the focus on from a control it disables.
     SymbolField->setEnabled(!running);
     DecipherBox->setEnabled(!running);
     if (!running)
@@ -97,10 +151,12 @@ void SymbolPathWindow::SetRunning(bool running)
 void SymbolPathWindow::ShowRunPosition(qint64 position, const PathSnapshot& snapshot)
 {
     const bool encipher = snapshot.direction == CipherDirection::Encipher;
-    QString caption = QStringLiteral("%1, позиция %2: %3 → %4")
+    // The path of a position goes through the bank as it stood before the machine stepped after it; the
+    // rotor windows of the main window show the bank after that step, one turn of slot 1 further.
+    QString caption = QStringLiteral("%1, позиция %2: %3 → %4; роторы до шага машины (в главном окне — после)")
                           .arg(encipher ? QStringLiteral("Шифрование") : QStringLiteral("Дешифрование"))
                           .arg(position)
-                          .arg(Quoted(snapshot.path.input), Quoted(snapshot.path.output));
+                          .arg(SymbolLabel::Quoted(snapshot.path.input), SymbolLabel::Quoted(snapshot.path.output));
     ShowSnapshot(snapshot, caption);
 }
 
@@ -130,7 +186,15 @@ void SymbolPathWindow::ShowFieldPath()
     const PathSnapshot snapshot = PathSnapshot::Take(*bank_, typed.at(0).unicode(), direction, key_);
     ShowSnapshot(snapshot, QStringLiteral("%1 при нынешнем положении роторов: %2 → %3")
                                .arg(DecipherBox->isChecked() ? QStringLiteral("Дешифрация") : QStringLiteral("Шифрование"),
-                                    Quoted(snapshot.path.input), Quoted(snapshot.path.output)));
+                                    SymbolLabel::Quoted(snapshot.path.input), SymbolLabel::Quoted(snapshot.path.output)));
+}
+
+void SymbolPathWindow::SetLegend(CipherDirection direction)
+{
+    Legend->setText((direction == CipherDirection::Encipher ? QStringLiteral("Шифрование: слева направо.")
+                                                            : QStringLiteral("Дешифрация: справа налево."))
+                    + QStringLiteral(" «от ключа» — на сколько шагов ротор повернулся от положения ключа. "
+                                     "«lat» — латинская буква."));
 }
 
 void SymbolPathWindow::ShowSnapshot(const PathSnapshot& snapshot, const QString& caption)
@@ -139,14 +203,24 @@ void SymbolPathWindow::ShowSnapshot(const PathSnapshot& snapshot, const QString&
     if (PathView->Snapshot() == snapshot && Caption->text() == caption)
         return;
     Caption->setText(caption);
+    SetLegend(snapshot.direction);
     PathView->Show(snapshot);
+    const bool encipher = snapshot.direction == CipherDirection::Encipher;
+    Symbol entering = snapshot.path.input;
     for (int row = 0; row < 4; ++row) {
         const SymbolHop& hop = snapshot.path.hops[std::size_t(row)];
-        const bool shown = snapshot.inAlphabet;
-        HopTable->item(row, HopColumn)->setText(QString::number(row + 1));
-        HopTable->item(row, SlotColumn)->setText(shown ? QString::number(hop.slot) : QStringLiteral("—"));
-        HopTable->item(row, PositionColumn)->setText(shown ? QString::number(hop.position) : QStringLiteral("—"));
-        HopTable->item(row, SymbolColumn)->setText(shown ? SymbolText(hop.reached) : QStringLiteral("—"));
+        const int from = encipher ? row + 1 : SlotCount - row;
+        const int to = encipher ? from + 1 : from - 1;
+        PlainItem(HopTable->item(row, HopColumn), QStringLiteral("%1 → %2").arg(from).arg(to));
+        if (snapshot.inAlphabet) {
+            SymbolItem(HopTable->item(row, EnteringColumn), entering);
+            PlainItem(HopTable->item(row, PositionColumn), QString::number(hop.position));
+            SymbolItem(HopTable->item(row, ReachedColumn), hop.reached);
+            entering = hop.reached;
+        } else {
+            for (int column : {EnteringColumn, PositionColumn, ReachedColumn})
+                PlainItem(HopTable->item(row, column), QStringLiteral("—"));
+        }
     }
 }
 
@@ -156,7 +230,7 @@ void SymbolPathWindow::ShowNothing(const QString& caption)
     PathView->ShowMessage(caption);
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 4; ++column)
-            HopTable->item(row, column)->setText(QString());
+            PlainItem(HopTable->item(row, column), QString());
 }
 
 }  // namespace velista

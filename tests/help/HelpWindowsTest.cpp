@@ -10,6 +10,8 @@
 #include "platform/NoRegistry.h"
 #include "tests/support/FakeLauncher.h"
 
+#include <QAccessible>
+#include <QScrollBar>
 #include <QtTest>
 
 using velista::test::FakeLauncher;
@@ -66,6 +68,8 @@ private slots:
     void windowsCarryProgramIcon();
     void shippedPagesHaveTitles_data();
     void shippedPagesHaveTitles();
+    void keyboardAndScreenReader_data();
+    void keyboardAndScreenReader();
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;
@@ -178,9 +182,11 @@ void HelpWindowsTest::geometry()
         window = std::make_unique<Form4>(folder_->path());
     window->Load();
 
+    // Opens at its designed size; resizable, down to a size that still shows a few lines.
     QCOMPARE(window->size(), client);
-    QCOMPARE(window->minimumSize(), client);
-    QCOMPARE(window->maximumSize(), client);
+    QVERIFY(window->minimumSize().width() <= client.width() / 2 && window->minimumSize().height() <= client.height());
+    QVERIFY(window->minimumSize().height() >= 80);
+    QCOMPARE(window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     auto* view = window->findChild<PageBrowser*>(machine ? QStringLiteral("brwWebBrowser") : QStringLiteral("WebBrowser"));
     QVERIFY(view);
@@ -319,6 +325,49 @@ void HelpWindowsTest::shippedPagesHaveTitles()
     QVERIFY(text.size() > 2000);
     QVERIFY(text.contains(QStringLiteral("ротор")));
     QVERIFY(!text.contains(QChar::ReplacementCharacter));
+}
+
+void HelpWindowsTest::keyboardAndScreenReader_data()
+{
+    QTest::addColumn<bool>("machine");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("frmBrowser") << true << "Описание машины";
+    QTest::newRow("Form4") << false << "Справка по программе";
+}
+
+// Each help window is a dialog to a screen reader, its page has a name, the focus is on the page when it
+// opens and Tab comes back to it past the links, the keys scroll a long page, and Escape closes it.
+void HelpWindowsTest::keyboardAndScreenReader()
+{
+    QFETCH(bool, machine);
+    QFETCH(QString, name);
+
+    QFile page(folder_->path() + '/' + (machine ? MachinePage() : HelpPage()));
+    QVERIFY(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write(QStringLiteral("<html><body><a href=\"#a\">один</a> <a href=\"#b\">два</a>%1</body></html>")
+                   .arg(QStringLiteral("<p>строка</p>").repeated(200))
+                   .toUtf8());
+    page.close();
+    velista::NoRegistry registry;
+    FakeLauncher launcher;
+    InformationWindows windows(folder_->path(), registry, launcher);
+    QPointer<PageWindow> window = machine ? static_cast<PageWindow*>(windows.ShowBrowser()) : windows.ShowHelp();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* browser = window->findChild<PageBrowser*>();
+
+    QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Dialog);
+    QCOMPARE(QAccessible::queryAccessibleInterface(browser)->text(QAccessible::Name), name);
+    QCOMPARE(QApplication::focusWidget(), browser);
+    for (int press = 0; press < 3; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), browser);
+    QTest::keyClick(browser, Qt::Key_PageDown);
+    QVERIFY(browser->verticalScrollBar()->value() > 0);
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window);
 }
 
 QTEST_MAIN(HelpWindowsTest)

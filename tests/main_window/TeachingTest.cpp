@@ -85,16 +85,30 @@ QString TableText(const SymbolPathWindow* window)
     return rows.join('/');
 }
 
-QString TableOf(const std::optional<SymbolPath>& path)
+// A symbol as the table writes it: a space as an open box, a Latin letter marked.
+QString Cell(Symbol symbol)
+{
+    if (symbol == u' ')
+        return QStringLiteral("␣");
+    const bool latin = (symbol >= u'A' && symbol <= u'Z') || (symbol >= u'a' && symbol <= u'z');
+    return QString(QChar(symbol)) + (latin ? QStringLiteral(" lat") : QString());
+}
+
+// One row a hop: from which slot to which, the symbol entering, its position, the symbol reached.
+QString TableOf(const std::optional<SymbolPath>& path, bool decrypt = false)
 {
     QStringList rows;
+    Symbol entering = path ? path->input : NoSymbol;
     for (int hop = 0; hop < 4; ++hop) {
+        const int from = decrypt ? 5 - hop : hop + 1;
+        const QString step = QStringLiteral("%1 → %2").arg(from).arg(decrypt ? from - 1 : from + 1);
         if (!path) {
-            rows << QStringLiteral("%1|—|—|—").arg(hop + 1);
+            rows << step + QStringLiteral("|—|—|—");
             continue;
         }
         const SymbolHop& made = path->hops[std::size_t(hop)];
-        rows << QStringLiteral("%1|%2|%3|%4").arg(hop + 1).arg(made.slot).arg(made.position).arg(QChar(made.reached));
+        rows << QStringLiteral("%1|%2|%3|%4").arg(step, Cell(entering)).arg(made.position).arg(Cell(made.reached));
+        entering = made.reached;
     }
     return rows.join('/');
 }
@@ -231,7 +245,7 @@ void TeachingTest::slowSpeedShowsEveryPosition()
         for (RotorWindow* window : f->List2)
             lines << window->Lines().value(0);
         QCOMPARE(lines, expected.topLines.at(std::size_t(frame)));
-        QCOMPARE(TableText(f->PathWindow()), TableOf(expected.paths.at(std::size_t(frame))));
+        QCOMPARE(TableText(f->PathWindow()), TableOf(expected.paths.at(std::size_t(frame)), decrypt));
         QVERIFY(f->PathWindow()->Caption->text().contains(QStringLiteral("позиция %1:").arg(frame)));
         ++frame;
     };
@@ -739,7 +753,7 @@ void TeachingTest::pathTableEqualsPathQuery()
             inAlphabet ? std::optional(bank.Path(typed.unicode(),
                                                  decipher ? CipherDirection::Decipher : CipherDirection::Encipher))
                        : std::nullopt;
-        QCOMPARE(TableText(window), TableOf(path));
+        QCOMPARE(TableText(window), TableOf(path, decipher));
         const PathSnapshot& shot = window->PathView->Snapshot().value();
         QCOMPARE(shot.counters, counters);
         // Stepped from the key only, each slot has turned from it as often as its counter says.
