@@ -81,7 +81,13 @@ void FitSize(QWidget& window, const QScreen* screen)
     if (!fixed && window.layout() != nullptr) {
         // Laid out anew first: a font that has just changed shows in the least size only then.
         window.layout()->activate();
-        const QSize least = window.layout()->totalMinimumSize();
+        QSize least = window.layout()->totalMinimumSize();
+        // A layout whose height follows its width (wrapping captions) needs more height at the narrower
+        // width the screen leaves it than at its widest lines.
+        if (window.layout()->hasHeightForWidth()) {
+            const int width = FitClientSize(window.size(), frame, available).width();
+            least.setHeight(std::max(least.height(), window.layout()->totalMinimumHeightForWidth(width)));
+        }
         if (FitClientSize(least, frame, available) != least)
             ScrollContents(window);
     }
