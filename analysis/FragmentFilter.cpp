@@ -22,10 +22,20 @@ FragmentFilter::FragmentFilter(const RotorTables& tables, std::u16string_view ci
             symbols_.push_back(j);
     }
     const std::size_t prefix = std::min(symbols_.size(), PrefixSymbols);
+    pairs_.resize(RotorCount);
     for (int r = 0; r < RotorCount; ++r) {
         auto& positions = exitPositions_[static_cast<std::size_t>(r)];
-        for (std::size_t s = 0; s < prefix; ++s)
-            positions.push_back(tables.ExitPosition(r, fragment[symbols_[s]]));
+        auto& pairs = pairs_[static_cast<std::size_t>(r)];
+        std::vector<std::size_t> lastAt(RotorTables::N, ~std::size_t{0});
+        for (std::size_t s = 0; s < prefix; ++s) {
+            const std::size_t j = symbols_[s];
+            positions.push_back(tables.ExitPosition(r, fragment[j]));
+            // Within a stretch the exit position is the exit-row position plus the text position, modulo 135.
+            const std::size_t w = (positions.back() + j) % RotorTables::N;
+            if (lastAt[w] != ~std::size_t{0} && j - lastAt[w] < RotorTables::N && pairs.size() < QuickPairs)
+                pairs.emplace_back(lastAt[w], j);
+            lastAt[w] = j;
+        }
     }
     for (const char16_t c : fragment)
         marks_.push_back(Mark(c));
@@ -88,9 +98,15 @@ unsigned FragmentFilter::RotorsFitting(std::size_t position)
 {
     if (position > ciphertext_.size() || ciphertext_.size() - position < fragment_.size())
         ProgrammingError("slot-1 rotors tested where the fragment does not fit");
+    constexpr std::size_t N = RotorTables::N;
     unsigned fitting = 0;
     for (int r = 0; r < RotorCount; ++r) {
-        if (SameGrouping(position, r))
+        const bool quick = std::all_of(pairs_[static_cast<std::size_t>(r)].begin(),
+                                       pairs_[static_cast<std::size_t>(r)].end(), [&](const auto& pair) {
+            const std::size_t a = position + pair.first, b = position + pair.second;
+            return a / N != b / N || ciphertext_[a] == ciphertext_[b];
+        });
+        if (quick && SameGrouping(position, r))
             fitting |= 1u << r;
     }
     return fitting;

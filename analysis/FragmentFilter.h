@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velista::analysis {
@@ -59,6 +60,12 @@ private:
     std::vector<std::size_t> symbols_, outside_;
     // The fragment's marks, and for each length of its start the longest start that also ends it.
     std::vector<std::uint32_t> marks_, border_;
+    // For each rotor, up to QuickPairs pairs of fragment places less than a stretch apart whose slot-1 exit
+    // positions are equal wherever both lie in one stretch: their ciphertext symbols must then be equal too.
+    // Looked at before the whole grouping, they reject nearly every wrong position in a few steps (2 MiB of
+    // alphabet-only text: 2.1 s of CPU for the grouping alone).
+    static constexpr std::size_t QuickPairs = 4;
+    std::vector<std::vector<std::pair<std::size_t, std::size_t>>> pairs_;
     // exitPositions_[r][s]: rotor r's exit-row position of the fragment's s-th alphabet symbol, s < PrefixSymbols.
     std::vector<std::vector<std::uint8_t>> exitPositions_;
     std::vector<Slot> exitMarks_, cipherMarks_;

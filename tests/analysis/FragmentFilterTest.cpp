@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 namespace velista::analysis {
 namespace {
@@ -77,6 +79,47 @@ INSTANTIATE_TEST_SUITE_P(
         // A whole stretch of one letter meets a ciphertext without equal symbols: every rotor passes.
         FilterRow{"NothingRepeats", Same, 0, std::u16string(135, u'ж'), true, true}),
     RowName<FilterRow>);
+
+struct PatternRow {
+    const char* name;
+    unsigned outsideInEight;  // characters outside the alphabet, out of every eight
+    std::size_t fragmentLength;
+    std::size_t chunk;        // positions asked for at a time
+};
+
+class FittingPositionsTest : public ::testing::TestWithParam<PatternRow> {};
+
+// The one-pass pattern search finds exactly the positions that the position-by-position check accepts, over
+// chunks of any size, in texts of few characters so that near misses abound.
+TEST_P(FittingPositionsTest, AgreeWithTheCheckAtEachPosition)
+{
+    const PatternRow& row = GetParam();
+    std::mt19937 rng(static_cast<unsigned>(row.fragmentLength * 31 + row.outsideInEight));
+    const std::u16string others = u"\r\n!";
+    std::u16string cipher;
+    for (int i = 0; i < 5000; ++i)
+        cipher += rng() % 8 < row.outsideInEight ? others[rng() % others.size()] : u'а' + static_cast<char16_t>(rng() % 3);
+    // A fragment cut from the text, so that it fits at least there.
+    const std::u16string fragment = cipher.substr(2000, row.fragmentLength);
+    FragmentFilter filter(Tables(), cipher, fragment);
+    std::vector<std::size_t> expected, found;
+    for (std::size_t p = 0; p <= cipher.size(); ++p) {
+        if (filter.PatternFits(p))
+            expected.push_back(p);
+    }
+    for (std::size_t from = 0; from <= cipher.size(); from += row.chunk)
+        filter.FittingPositions(from, std::min(cipher.size() + 1, from + row.chunk), found);
+    EXPECT_EQ(found, expected);
+    EXPECT_FALSE(expected.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FittingPositionsTest,
+                         ::testing::Values(PatternRow{"SymbolsOnly", 0, 20, 4096},
+                                           PatternRow{"FewOutside", 1, 12, 97},
+                                           PatternRow{"MostlyOutside", 7, 9, 1},
+                                           PatternRow{"HalfOutsideLong", 4, 300, 1000},
+                                           PatternRow{"OneCharacter", 4, 1, 13}),
+                         RowName<PatternRow>);
 
 }  // namespace
 }  // namespace velista::analysis

@@ -22,6 +22,7 @@
 #ifndef _WIN32
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -269,6 +270,50 @@ INSTANTIATE_TEST_SUITE_P(
     velista::test::RowName<RepeatRow>);
 
 #ifndef _WIN32
+struct ProgressRow {
+    const char* name;
+    bool terminal;  // standard error is a pseudo-terminal, else a file
+};
+
+class AttackCliProgress : public AttackCli, public ::testing::WithParamInterface<ProgressRow> {};
+
+// A search longer than a second tells a terminal how far it has come, and writes nothing of that into a file.
+TEST_P(AttackCliProgress, GoesToATerminalOnly)
+{
+    const std::string plain = PlainText(60000, 5);
+    WriteFile(Path("cipher.vls"), Transform(plain, Rotors, Key, true));
+    WriteFile(Path("known.txt"), plain.substr(40000, 10));
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    ToolProcess::Streams streams;
+    streams.error = GetParam().terminal ? fs::path(ptsname(master)) : Path(".err");
+    ToolProcess tool({VELISTA_CLI, "attack", "--known", "known.txt", "cipher.vls"}, dir_, streams);
+    std::string seen;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(2500);
+    while (std::chrono::steady_clock::now() < until) {
+        pollfd ready{master, POLLIN, 0};
+        if (poll(&ready, 1, 100) == 1 && (ready.revents & POLLIN)) {
+            char buffer[4096];
+            const ssize_t got = read(master, buffer, sizeof buffer);
+            if (got > 0)
+                seen.append(buffer, static_cast<std::size_t>(got));
+        }
+    }
+    kill(tool.Id(), SIGINT);
+    // Closed first: the wait reads the error stream's path, and a terminal with its master open never ends.
+    close(master);
+    const ToolResult result = tool.Wait(std::chrono::seconds(10));
+    ASSERT_EQ(result.status, 128 + SIGINT) << "the search ended within 2.5 s: the row tests nothing";
+    const std::string written = GetParam().terminal ? seen : ReadFile(Path(".err"));
+    EXPECT_EQ(written.find("Идёт поиск: ") != std::string::npos, GetParam().terminal) << written;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AttackCliProgress,
+                         ::testing::Values(ProgressRow{"Terminal", true}, ProgressRow{"File", false}),
+                         velista::test::RowName<ProgressRow>);
+
 TEST_F(AttackCli, InterruptStopsALongSearchWithTheSignalsStatus)
 {
     // Ten symbols at an unknown place in 60,000: minutes of search if left to run.
