@@ -13,6 +13,7 @@
 #include "machine/Alphabet.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <variant>
 #include <vector>
@@ -47,14 +48,18 @@ bool Given(const std::vector<std::string>& words, const std::string& file)
            });
 }
 
-// The word ends in the number's digits, with or without leading zeros ("--at=007" for 7).
+// The word ends in the number's digits, with or without leading zeros ("--at=007" for 7). A position past what
+// the system counts is read as the largest, which lies past any ciphertext's end.
 bool EndsWithNumber(const std::string& word, std::size_t number)
 {
     const std::size_t start = word.find_last_not_of("0123456789") + 1;
     if (start == word.size())
         return false;
-    const std::size_t significant = std::min(word.find_first_not_of('0', start), word.size() - 1);
-    return word.substr(significant) == std::to_string(number);
+    const std::string digits = word.substr(std::min(word.find_first_not_of('0', start), word.size() - 1));
+    const std::string expected = std::to_string(number);
+    if (number == std::numeric_limits<std::size_t>::max())
+        return digits.size() > expected.size() || (digits.size() == expected.size() && digits >= expected);
+    return digits == expected;
 }
 
 }  // namespace
