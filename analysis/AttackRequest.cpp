@@ -71,6 +71,19 @@ std::u16string NormaliseFragment(std::u16string_view typed)
     return text;
 }
 
+namespace {
+
+// The number and the noun's form for it: one after 1, 21, 101 …; few after 2–4, 22–24 …; many otherwise.
+std::string Counted(std::size_t n, const char* one, const char* few, const char* many)
+{
+    const std::size_t lastTwo = n % 100;
+    const std::size_t last = n % 10;
+    const char* form = lastTwo >= 11 && lastTwo <= 14 ? many : last == 1 ? one : last >= 2 && last <= 4 ? few : many;
+    return Number(n) + " " + form;
+}
+
+}  // namespace
+
 std::string AttackProblemText(const AttackRequest& request, AttackProblem problem)
 {
     switch (problem) {
@@ -81,7 +94,7 @@ std::string AttackProblemText(const AttackRequest& request, AttackProblem proble
     case AttackProblem::FragmentTooShort:
         return "фрагмент слишком короткий: символов алфавита в нём " + Number(request.AlphabetSymbols())
             + ", а нужно не меньше " + Number(request.ShortestUseful()) + " — иначе "
-            + (request.position ? "на этой позиции" : "на " + Number(request.Positions()) + " возможных позициях")
+            + (request.position ? "на этой позиции" : "на " + Counted(request.Positions(), "возможной позиции", "возможных позициях", "возможных позициях"))
             + " подойдут тысячи настроек и ответ ничего не скажет";
     case AttackProblem::FragmentTooLong:
         return "фрагмент длиннее " + Number(AttackRequest::MaxFragment)
@@ -91,10 +104,12 @@ std::string AttackProblemText(const AttackRequest& request, AttackProblem proble
     case AttackProblem::PastTheEnd:
         if (request.position)
             return "ни одна настройка не подходит: с позиции " + Number(*request.position) + " фрагмент из "
-                + Number(request.fragment.size()) + " символов выходит за конец шифротекста ("
-                + Number(request.ciphertextLength) + " символов)";
-        return "ни одна настройка не подходит: фрагмент из " + Number(request.fragment.size())
-            + " символов длиннее шифротекста (" + Number(request.ciphertextLength) + " символов)";
+                + Counted(request.fragment.size(), "символа", "символов", "символов")
+                + " выходит за конец шифротекста (" + Counted(request.ciphertextLength, "символ", "символа", "символов")
+                + ")";
+        return "ни одна настройка не подходит: фрагмент из "
+            + Counted(request.fragment.size(), "символа", "символов", "символов") + " длиннее шифротекста ("
+            + Counted(request.ciphertextLength, "символ", "символа", "символов") + ")";
     }
     return {};
 }
