@@ -248,7 +248,7 @@ int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, boo
     if (showProgress) {
         const auto started = std::chrono::steady_clock::now();
         attack.SetProgressCallback(
-            [&](const analysis::AttackProgress& progress) {
+            [&, started](const analysis::AttackProgress& progress) {
                 if (std::chrono::steady_clock::now() - started < std::chrono::seconds(1))
                     return;
                 std::fprintf(err, "\rИдёт поиск: %3.0f %%, найдено настроек: %llu ", 100 * progress.fraction,
