@@ -7,6 +7,7 @@
 // main() writes before the application starts.
 
 #include "tests/main_window/WindowFixture.h"
+#include "tests/support/TwoScreens.h"
 
 #include "help/PageWindow.h"
 #include "main_window/RotorWindow.h"
@@ -270,31 +271,7 @@ void WindowFinishTest::helpWindowClearOfMenuBar()
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/velista-screens-XXXXXX"));
-    if (!folder.isValid()) {
-        std::fprintf(stderr, "no temporary folder: %s\n", qPrintable(folder.errorString()));
-        return 2;
-    }
-    const QString config = folder.filePath(QStringLiteral("screens.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(config), qPrintable(file.errorString()));
-        return 2;
-    }
-    file.write(QStringLiteral(R"({"screens": [
-        {"name": "large", "x": %1, "y": %2, "width": %3, "height": %4, "logicalDpi": 96, "logicalBaseDpi": 96},
-        {"name": "small", "x": %5, "y": %6, "width": %7, "height": %8, "logicalDpi": 96, "logicalBaseDpi": 96}]})")
-                   .arg(LargeScreen.x()).arg(LargeScreen.y()).arg(LargeScreen.width()).arg(LargeScreen.height())
-                   .arg(SmallScreen.x()).arg(SmallScreen.y()).arg(SmallScreen.width()).arg(SmallScreen.height())
-                   .toUtf8());
-    file.close();
-    // Named from the folder the file is in: the platform's arguments are separated by colons, and a
-    // Windows path has one after its drive letter.
-    QDir::setCurrent(folder.path());
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen:configfile=screens.json"));
-    QApplication app(argc, argv);
-    WindowFinishTest test;
-    return QTest::qExec(&test, argc, argv);
+    return velista::test::RunOnTwoScreens<WindowFinishTest>(argc, argv, LargeScreen, SmallScreen);
 }
 
 #include "WindowFinishTest.moc"
