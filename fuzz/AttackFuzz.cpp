@@ -7,6 +7,7 @@
 
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"
+#include "fuzz/FuzzSetting.h"
 
 #include "analysis/AttackRequest.h"
 #include "analysis/KnownPlaintextAttack.h"
@@ -39,12 +40,7 @@ constexpr std::u16string_view Outside = u"\r\n\tЁ!?";
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    std::array<std::int16_t, SlotCount> rotors{};
-    for (std::int16_t& rotor : rotors)
-        rotor = static_cast<std::int16_t>(input.Byte() % RotorCount);
-    std::u16string key;
-    for (int k = 0; k < SlotCount; ++k)
-        key += Alphabet::Machine().Text()[input.Byte() % RowLength];
+    const auto [rotors, key] = fuzz::FuzzSetting::Read(input);
     // Up to 2^22 positions: past the first turn of slot 4 (at 135^3 = 2,460,375).
     const auto position = static_cast<std::size_t>(input.Number(3) & 0x3FFFFF);
     std::u16string fragment;

@@ -8,6 +8,7 @@
 
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"
+#include "fuzz/FuzzSetting.h"
 
 #include "machine/Alphabet.h"
 #include "machine/RotorBank.h"
@@ -50,12 +51,7 @@ TextResult SymbolBySymbol(RotorBank& bank, std::u16string& text, bool decipher)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    std::array<std::int16_t, SlotCount> rotors{};
-    for (std::int16_t& rotor : rotors)
-        rotor = static_cast<std::int16_t>(input.Byte() % RotorCount);
-    std::u16string key;
-    for (int k = 0; k < SlotCount; ++k)
-        key += Alphabet::Machine().Text()[input.Byte() % RowLength];
+    const auto [rotors, key] = fuzz::FuzzSetting::Read(input);
     // Up to 2^22 steps, past the first turn of slot 4 (at 135^3 = 2,460,375 steps). Slot 5 turns every
     // 135^4 ≈ 3.3·10^8 steps, too far for Advance, which makes at most 135 at a time, in a fuzz run's time.
     const auto start = static_cast<std::int64_t>(input.Number(3) & 0x3FFFFF);
