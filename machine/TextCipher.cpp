@@ -46,6 +46,32 @@ struct Turns {
     }
 };
 
+// A position through one of the middle slots, turned by o: the row maps the position relative to the slot, and
+// the result is turned back with it.
+template <typename Row>
+int Through(const Row& row, int x, int o)
+{
+    return Wrap(row[static_cast<std::size_t>(Wrap(x - o))] + o);
+}
+
+// Slots 3 to 5 stand still for 18,225 steps at a time; a direction builds their part of its tables again only
+// when one of them has moved.
+class SlowSlots {
+public:
+    bool Moved(const Turns& turns)
+    {
+        if (known_ && turns.SlowSlotsEqual(turns_))
+            return false;
+        turns_ = turns;
+        known_ = true;
+        return true;
+    }
+
+private:
+    Turns turns_;
+    bool known_ = false;
+};
+
 // Where a direction finds the tables for its kind of character.
 template <typename Char>
 struct Tables;
@@ -99,11 +125,8 @@ public:
     // stretch_[q] is what slots 2 to 5 make of slot 1 exit position q + o2.
     void Prepare(const Turns& turns)
     {
-        if (!slowKnown_ || !turns.SlowSlotsEqual(slow_)) {
+        if (slow_.Moved(turns))
             BuildSlow(turns);
-            slow_ = turns;
-            slowKnown_ = true;
-        }
         o2_ = turns(2);
         // Locals: a store of a byte may alias any member, and the profile showed the loop reloading them.
         const std::uint8_t* const m2 = wiring_.entryToExit[0].data();
@@ -141,8 +164,7 @@ private:
         const auto& m4 = wiring_.entryToExit[2];
         const auto& slot5Entry = Tables<Char>::Slot5EntryRow(wiring_);
         for (int x2 = 0; x2 < N; ++x2) {
-            const int x3 = Wrap(m3[static_cast<std::size_t>(Wrap(x2 - o3))] + o3);
-            const int x4 = Wrap(m4[static_cast<std::size_t>(Wrap(x3 - o4))] + o4);
+            const int x4 = Through(m4, Through(m3, x2, o3), o4);
             slowOut_[static_cast<std::size_t>(x2)] = slot5Entry[static_cast<std::size_t>(Wrap(x4 - o5))];
         }
         Repeat(slowOut_);
@@ -152,8 +174,7 @@ private:
     std::array<Char, 2 * N> slowOut_{};  // slot 2 exit position -> result
     std::array<Char, 5 * N> stretch_{};
     int o2_ = 0;
-    Turns slow_;
-    bool slowKnown_ = false;
+    SlowSlots slow_;
 };
 
 // Deciphering runs the other way: y5 = slot 5 entry position; y(k) = N(k)[y(k+1) - o(k)] + o(k) for
@@ -174,11 +195,8 @@ public:
     // multiple of N: below 2N.
     void Prepare(const Turns& turns)
     {
-        if (!slowKnown_ || !turns.SlowSlotsEqual(slow_)) {
+        if (slow_.Moved(turns))
             BuildSlow(turns);
-            slow_ = turns;
-            slowKnown_ = true;
-        }
         const int o2 = turns(2);
         const std::uint8_t* const slot2 = slot2_.data() + N - o2;
         const std::uint8_t* const slowY3 = slowY3_.data();
@@ -215,10 +233,8 @@ private:
         const auto& n3 = wiring_.exitToEntry[1];
         const auto& n4 = wiring_.exitToEntry[2];
         for (int p = 0; p < N; ++p) {
-            const int y5 = Wrap(p + o5);
-            const int y4 = Wrap(n4[static_cast<std::size_t>(Wrap(y5 - o4))] + o4);
-            slowY3_[static_cast<std::size_t>(p)] =
-                static_cast<std::uint8_t>(Wrap(n3[static_cast<std::size_t>(Wrap(y4 - o3))] + o3));
+            const int y4 = Through(n4, Wrap(p + o5), o4);
+            slowY3_[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(Through(n3, y4, o3));
         }
     }
 
@@ -227,8 +243,7 @@ private:
     std::array<Char, 4 * N> slot1Exit_{};
     std::array<std::uint8_t, N> slowY3_{};      // slot 5 entry position -> slot 3 entry position
     std::array<std::uint16_t, 256> stretch_{};  // slot 5 entry position -> slot 2 entry position
-    Turns slow_;
-    bool slowKnown_ = false;
+    SlowSlots slow_;
 };
 
 // Character -> position in the row, or Outside.
