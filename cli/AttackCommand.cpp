@@ -13,12 +13,9 @@
 #include "machine/LineBreakNormalizer.h"
 #include "machine/Windows1251.h"
 
-#include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 namespace velista::cli {
@@ -33,30 +30,6 @@ constexpr std::size_t Printed = 1000;
 // Positions named on standard error for a setting that fits at several.
 constexpr std::size_t PositionsNamed = 20;
 const char* const CannotRead = "не удаётся прочитать";
-
-const char* const Footer =
-    "Фрагмент и шифротекст - файлы в кодировке Windows-1251; переводы строк (LF, CR LF, CR) считаются как CR LF,\n"
-    "два символа, и --at отсчитывает позицию от 0 в таком тексте. Без --at фрагмент ищется на всех позициях.\n"
-    "Каждая найденная настройка - строка РОТОРЫ<TAB>КЛЮЧ (ключ в UTF-8); итог - в стандартном потоке ошибок.\n"
-    "Ключ находится с точностью до равносильных: прибавив одно число ко всем пяти поворотам роторов, получим\n"
-    "ключ, который шифрует так же; выводится один ключ из каждых 135 равносильных, и каждая настройка - один раз,\n"
-    "на скольких бы позициях она ни подходила (позиции названы в итоге).\n"
-    "Читаются обычные файлы и каналы, не устройства; фрагмент - до 64 КиБ, шифротекст - до 256 МиБ.\n"
-    "\n"
-    "Коды завершения:\n"
-    "  0  найдена хотя бы одна настройка\n"
-    "  1  файл не прочитать, это устройство или он слишком велик; закрыт нужный стандартный поток\n"
-    "  2  неверные аргументы; во фрагменте нет символов алфавита или их слишком мало (ничего не выведено)\n"
-    "  3  ни одна настройка не подходит\n"
-    "\n"
-    "Пример:\n"
-    "  velista-cli attack --known фрагмент.txt --at 120 письмо.vls";
-
-EarlyExit Refuse(const std::string& why)
-{
-    return {UsageError, "velista-cli attack: " + why + "\nСправка: velista-cli attack --help\n"};
-}
-
 
 std::string Shown(const std::string& name)
 {
@@ -109,22 +82,6 @@ std::u16string ReadCiphertext(const std::string& name)
     return text;
 }
 
-// Any number of digits is a position; one beyond what the system counts lies past any ciphertext's end.
-std::optional<std::size_t> WholeNumber(const std::string& value)
-{
-    if (value.empty() || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    constexpr std::size_t Most = std::numeric_limits<std::size_t>::max();
-    std::size_t number = 0;
-    for (const char c : value) {
-        const auto digit = static_cast<std::size_t>(c - '0');
-        if (number > (Most - digit) / 10)
-            return Most;
-        number = number * 10 + digit;
-    }
-    return number;
-}
-
 std::string PositionList(const std::vector<std::size_t>& positions, std::uint64_t fits)
 {
     std::string list;
@@ -146,86 +103,6 @@ std::string Decimal(double value, const char* format)
 }
 
 }  // namespace
-
-bool AttackCommand::Asked(int argc, char** argv)
-{
-    return argc > 1 && std::string_view(argv[1]) == "attack";
-}
-
-std::variant<AttackJob, EarlyExit> AttackCommand::Parse(int argc, char** argv)
-{
-    auto [words, operands, afterDashes] = SplitAtDashes(argc, argv, 2);
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i] != "--known" && words[i] != "--at")
-            continue;
-        const auto option = [](const std::string& word) {
-            return word == "--known" || word == "--at" || word == "-h" || word == "--help";
-        };
-        if (i + 1 == words.size() || option(words[i + 1]))
-            return Refuse("у параметра " + words[i] + " не указано значение");
-        ++i;
-    }
-
-    CLI::App app{"Ищет роторы и ключ, которые превращают известный фрагмент открытого текста в шифротекст.",
-                 "velista-cli attack"};
-    auto formatter = app.get_formatter();
-    formatter->label("Usage", "Использование");
-    formatter->label("OPTIONS", "ПАРАМЕТРЫ");
-    formatter->label("Options", "Параметры");
-    formatter->label("Positionals", "Аргументы");
-    formatter->label("REQUIRED", "обязателен");
-    formatter->column_width(24);
-    app.option_defaults()->group("Параметры");
-    app.set_help_flag("-h,--help", "показать эту справку и выйти");
-    app.footer(Footer);
-    std::vector<std::string> known, at;
-    std::vector<std::string> inputs;
-    app.add_option("--known", known, "файл с известным фрагментом открытого текста; «-» - стандартный ввод")
-        ->type_name("FILE")
-        ->expected(1)
-        ->allow_extra_args(false)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    app.add_option("--at", at, "позиция фрагмента в тексте, от 0; без неё - любая")
-        ->type_name("POSITION")
-        ->expected(1)
-        ->allow_extra_args(false)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    app.add_option("CIPHERTEXT", inputs, "файл шифротекста; без него или «-» - стандартный ввод")->type_name("");
-    std::vector<char*> arguments{argv[0]};
-    for (auto& word : words)
-        arguments.push_back(word.data());
-    try {
-        app.parse(static_cast<int>(arguments.size()), arguments.data());
-    } catch (const CLI::CallForHelp&) {
-        return EarlyExit{0, app.help()};
-    } catch (const CLI::ParseError& error) {
-        const std::string what = error.what();
-        if (what.rfind("The following argument", 0) == 0 && what.find(": ") != std::string::npos)
-            return Refuse("неизвестный параметр " + Quoted(what.substr(what.find(": ") + 2))
-                          + "; если это имя файла, напишите его после «--»");
-        return Refuse("командная строка не разобрана: " + EscapeForTerminal(what));
-    }
-    inputs.insert(inputs.end(), operands.begin(), operands.end());
-    if (known.empty())
-        return Refuse("не задан известный фрагмент: укажите --known и файл с ним");
-    if (known.size() > 1)
-        return Refuse("параметр --known указан " + std::to_string(known.size()) + " раза, а нужен один раз");
-    if (at.size() > 1)
-        return Refuse("параметр --at указан " + std::to_string(at.size()) + " раза, а нужен один раз");
-    if (inputs.size() > 1)
-        return Refuse("файл шифротекста указывается один, а дано " + std::to_string(inputs.size()));
-    AttackJob job;
-    job.known = known.front();
-    job.input = inputs.empty() ? "-" : inputs.front();
-    if (job.known == "-" && job.input == "-")
-        return Refuse("фрагмент и шифротекст не могут оба идти со стандартного ввода: укажите файл шифротекста");
-    if (!at.empty()) {
-        job.at = WholeNumber(at.front());
-        if (!job.at)
-            return Refuse("позиция " + Quoted(at.front()) + " не подходит: нужно целое число от 0");
-    }
-    return job;
-}
 
 int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, bool showProgress)
 {
@@ -292,12 +169,8 @@ int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, boo
     return 0;
 }
 
-int AttackCommand::Main(int argc, char** argv, const StandardStreams& streams)
+int AttackCommand::Main(const AttackJob& job, const StandardStreams& streams)
 {
-    auto parsed = Parse(argc, argv);
-    if (const auto* early = std::get_if<EarlyExit>(&parsed))
-        return ReportEarlyExit(*early, streams);
-    const AttackJob& job = std::get<AttackJob>(parsed);
     if ((job.input == "-" || job.known == "-") && streams.WasClosed(0)) {
         std::fputs("velista-cli: стандартный ввод закрыт: укажите файлы фрагмента и шифротекста\n", stderr);
         return 1;

@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <string>
-#include <variant>
 
 namespace velista::cli {
 
@@ -17,12 +16,9 @@ class AttackCommand {
 public:
     static constexpr int NothingFits = 3;
 
-    // The command line's first word is attack.
-    static bool Asked(int argc, char** argv);
-    // Reads the words after attack into a job, or says why it cannot.
-    static std::variant<AttackJob, EarlyExit> Parse(int argc, char** argv);
-    // Runs the whole command: 0 with settings found, 3 when none fits, 1 or 2 as the other commands.
-    static int Main(int argc, char** argv, const StandardStreams& streams);
+    // Runs the job that ParseCommandLine read: 0 with settings found, 3 when none fits, 1 or 2 as the other
+    // commands.
+    static int Main(const AttackJob& job, const StandardStreams& streams);
     // Prints one line ROTORS<TAB>KEY per distinct setting on out and a summary on err, with the search's progress
     // when showProgress; returns 0 or NothingFits, or UsageError for a fragment refused before searching. Throws
     // BatchError when a file cannot be read or is too long.

@@ -11,6 +11,8 @@
 #include <cstdio>
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace velista::cli {
@@ -38,6 +40,76 @@ EarlyExit Refuse(const std::string& why)
 {
     return {UsageError, "velista-cli: " + why + "\n" + HelpHint + "\n"};
 }
+
+const char* const AttackAbout =
+    "Ищет роторы и ключ, которые превращают известный фрагмент открытого текста в шифротекст.";
+
+const char* const AttackFooter =
+    "Фрагмент и шифротекст - файлы в кодировке Windows-1251; переводы строк (LF, CR LF, CR) считаются как CR LF,\n"
+    "два символа, и --at отсчитывает позицию от 0 в таком тексте. Без --at фрагмент ищется на всех позициях.\n"
+    "Каждая найденная настройка - строка РОТОРЫ<TAB>КЛЮЧ (ключ в UTF-8); итог - в стандартном потоке ошибок.\n"
+    "Ключ находится с точностью до равносильных: прибавив одно число ко всем пяти поворотам роторов, получим\n"
+    "ключ, который шифрует так же; выводится один ключ из каждых 135 равносильных, и каждая настройка - один раз,\n"
+    "на скольких бы позициях она ни подходила (позиции названы в итоге).\n"
+    "Читаются обычные файлы и каналы, не устройства; фрагмент - до 64 КиБ, шифротекст - до 256 МиБ.\n"
+    "\n"
+    "Коды завершения:\n"
+    "  0  найдена хотя бы одна настройка\n"
+    "  1  файл не прочитать, это устройство или он слишком велик; закрыт нужный стандартный поток\n"
+    "  2  неверные аргументы; во фрагменте нет символов алфавита или их слишком мало (ничего не выведено)\n"
+    "  3  ни одна настройка не подходит\n"
+    "\n"
+    "Пример:\n"
+    "  velista-cli attack --known фрагмент.txt --at 120 письмо.vls";
+
+// The attack's refusals name the command and its own help.
+EarlyExit RefuseAttack(const std::string& why)
+{
+    return {UsageError, "velista-cli attack: " + why + "\nСправка: velista-cli attack --help\n"};
+}
+
+EarlyExit AttackParseRefusal(const CLI::ParseError& error)
+{
+    const std::string what = error.what();
+    if (what.rfind("The following argument", 0) == 0 && what.find(": ") != std::string::npos)
+        return RefuseAttack("неизвестный параметр " + Quoted(what.substr(what.find(": ") + 2))
+                            + "; если это имя файла, напишите его после «--»");
+    return RefuseAttack("командная строка не разобрана: " + EscapeForTerminal(what));
+}
+
+// The attack's option followed by another option rather than its value, among the words after attack. CLI11
+// would name it in English.
+std::string AttackMissingValue(const std::vector<std::string>& words)
+{
+    const auto option = [](const std::string& word) {
+        return word == "--known" || word == "--at" || word == "-h" || word == "--help";
+    };
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        if (words[i] != "--known" && words[i] != "--at")
+            continue;
+        if (i + 1 == words.size() || option(words[i + 1]))
+            return "у параметра " + words[i] + " не указано значение";
+        ++i;
+    }
+    return {};
+}
+
+// Any number of digits is a position; one beyond what the system counts lies past any ciphertext's end.
+std::optional<std::size_t> WholeNumber(const std::string& value)
+{
+    if (value.empty() || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    constexpr std::size_t Most = std::numeric_limits<std::size_t>::max();
+    std::size_t number = 0;
+    for (const char c : value) {
+        const auto digit = static_cast<std::size_t>(c - '0');
+        if (number > (Most - digit) / 10)
+            return Most;
+        number = number * 10 + digit;
+    }
+    return number;
+}
+
 
 std::string QuotedList(const std::vector<std::string>& values)
 {
@@ -189,13 +261,65 @@ int ReportEarlyExit(const EarlyExit& early, const StandardStreams& streams)
     return early.status;
 }
 
-std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
+namespace {
+
+// Why encrypt, decrypt or trace cannot be read, in Russian.
+EarlyExit ParseRefusal(const CLI::ParseError& error)
+{
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr)
+        return Refuse("не задана команда: encrypt, decrypt, trace или attack");
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        // CLI11 names the option before the first colon.
+        const std::string what = error.what();
+        return Refuse("у параметра " + what.substr(0, what.find(':')) + " не указано значение");
+    }
+    return Refuse(std::string("командная строка не разобрана: ") + EscapeForTerminal(error.what()));
+}
+
+// The attack's job from its options, or why there is none.
+std::variant<BatchJob, AttackJob, EarlyExit> AttackJobOf(const std::vector<std::string>& known,
+                                                         const std::vector<std::string>& at,
+                                                         std::vector<std::string> inputs,
+                                                         const std::vector<std::string>& operands)
+{
+    inputs.insert(inputs.end(), operands.begin(), operands.end());
+    if (known.empty())
+        return RefuseAttack("не задан известный фрагмент: укажите --known и файл с ним");
+    if (known.size() > 1)
+        return RefuseAttack("параметр --known указан " + std::to_string(known.size()) + " раза, а нужен один раз");
+    if (at.size() > 1)
+        return RefuseAttack("параметр --at указан " + std::to_string(at.size()) + " раза, а нужен один раз");
+    if (inputs.size() > 1)
+        return RefuseAttack("файл шифротекста указывается один, а дано " + std::to_string(inputs.size()));
+    AttackJob job;
+    job.known = known.front();
+    job.input = inputs.empty() ? "-" : inputs.front();
+    if (job.known == "-" && job.input == "-")
+        return RefuseAttack("фрагмент и шифротекст не могут оба идти со стандартного ввода: укажите файл шифротекста");
+    if (!at.empty()) {
+        job.at = WholeNumber(at.front());
+        if (!job.at)
+            return RefuseAttack("позиция " + Quoted(at.front()) + " не подходит: нужно целое число от 0");
+    }
+    return job;
+}
+
+}  // namespace
+
+std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** argv)
 {
     auto [words, operands, afterDashes] = SplitAtDashes(argc, argv, 1);
-    if (const std::string problem = OrderProblem(words, afterDashes); !problem.empty())
-        return Refuse(problem);
-    if (const std::string problem = MissingValue(words); !problem.empty())
-        return Refuse(problem);
+    // The attack's words are checked on their own terms, and refused in its own name.
+    const bool attack = !words.empty() && words.front() == "attack";
+    if (attack) {
+        if (const std::string problem = AttackMissingValue(words); !problem.empty())
+            return RefuseAttack(problem);
+    } else {
+        if (const std::string problem = OrderProblem(words, afterDashes); !problem.empty())
+            return Refuse(problem);
+        if (const std::string problem = MissingValue(words); !problem.empty())
+            return Refuse(problem);
+    }
 
     CLI::App app{"Велиста: шифровальная машина с пятью роторами.\n"
                  "Шифрует и расшифровывает тексты в кодировке Windows-1251; переводы строк записываются как CR LF.",
@@ -243,6 +367,23 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
     describe(trace);
     bool decryptTrace = false;
     trace->add_flag("--decrypt", decryptTrace, "путь при расшифровании, от пятого ротора к первому");
+    CLI::App* attackCommand = app.add_subcommand("attack", AttackAbout);
+    attackCommand->group("Команды");
+    attackCommand->set_help_flag("-h,--help", "показать эту справку и выйти");
+    attackCommand->footer(AttackFooter);
+    std::vector<std::string> known, at, ciphertexts;
+    attackCommand->add_option("--known", known, "файл с известным фрагментом открытого текста; «-» - стандартный ввод")
+        ->type_name("FILE")
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    attackCommand->add_option("--at", at, "позиция фрагмента в тексте, от 0; без неё - любая")
+        ->type_name("POSITION")
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    attackCommand->add_option("CIPHERTEXT", ciphertexts, "файл шифротекста; без него или «-» - стандартный ввод")
+        ->type_name("");
 
     std::vector<char*> arguments{argv[0]};
     for (auto& word : words)
@@ -253,15 +394,13 @@ std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv)
         return EarlyExit{0, app.help("", CLI::AppFormatMode::All)};
     } catch (const CLI::CallForVersion& version) {
         return EarlyExit{0, version.what()};
-    } catch (const CLI::RequiredError&) {
-        return Refuse("не задана команда: encrypt, decrypt, trace или attack");
-    } catch (const CLI::ArgumentMismatch& mismatch) {
-        // CLI11 names the option before the first colon.
-        const std::string what = mismatch.what();
-        return Refuse("у параметра " + what.substr(0, what.find(':')) + " не указано значение");
     } catch (const CLI::ParseError& error) {
-        return Refuse(std::string("командная строка не разобрана: ") + EscapeForTerminal(error.what()));
+        if (attack)
+            return AttackParseRefusal(error);
+        return ParseRefusal(error);
     }
+    if (attackCommand->parsed())
+        return AttackJobOf(known, at, std::move(ciphertexts), operands);
 
     CLI::App* chosen = encrypt->parsed() ? encrypt : trace->parsed() ? trace : decrypt;
     std::vector<std::string> inputs;

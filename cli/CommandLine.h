@@ -2,6 +2,7 @@
 #pragma once
 // Reads the tool's command line into a job, or says why it cannot.
 
+#include "cli/AttackJob.h"
 #include "cli/BatchJob.h"
 
 #include <string>
@@ -18,7 +19,9 @@ struct EarlyExit {
 
 inline constexpr int UsageError = 2;
 
-std::variant<BatchJob, EarlyExit> ParseCommandLine(int argc, char** argv);
+// encrypt, decrypt and trace give a BatchJob, attack an AttackJob: one parser, one set of labels and one help
+// formatter for all four commands.
+std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** argv);
 
 // The arguments from argv[first] on, split at the first "--": everything after it is a file name, even
 // one that begins with "-". CLI11 keeps a "--" given to a command among its extra arguments.

@@ -29,12 +29,11 @@ int main(int systemArgc, char** systemArgv)
     ProgramArguments arguments(systemArgc, systemArgv);
     const int argc = arguments.Count();
     char** argv = arguments.Values();
-    if (AttackCommand::Asked(argc, argv))
-        return AttackCommand::Main(argc, argv, streams);
-
     auto parsed = ParseCommandLine(argc, argv);
     if (const auto* early = std::get_if<EarlyExit>(&parsed))
         return ReportEarlyExit(*early, streams);
+    if (const auto* attack = std::get_if<AttackJob>(&parsed))
+        return AttackCommand::Main(*attack, streams);
     const BatchJob& job = std::get<BatchJob>(parsed);
     if (job.input == "-" && streams.WasClosed(0)) {
         std::fputs("velista-cli: стандартный ввод закрыт: укажите исходный файл или передайте текст на ввод\n",

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tool's command line, read as the tool reads it (attack by its own parser): any words give a job or a
+// The tool's command line, read as the tool reads it (the attack among the other commands): any words give a job or a
 // message, never a crash; a refusal is UTF-8 text in which a user's value cannot act on the terminal; a job holds
 // valid rotors and key, and files that were given.
 // Input: the words after the program's name, split at zero bytes.
@@ -7,7 +7,6 @@
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"
 
-#include "cli/AttackCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/Utf8.h"
 #include "machine/Alphabet.h"
@@ -78,24 +77,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     argv.push_back(nullptr);
     const int argc = static_cast<int>(words.size());
 
-    if (AttackCommand::Asked(argc, argv.data())) {
-        const auto parsed = AttackCommand::Parse(argc, argv.data());
-        if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
-            CheckEarlyExit(*early);
-            return 0;
-        }
-        const AttackJob& job = std::get<AttackJob>(parsed);
+    const auto parsed = ParseCommandLine(argc, argv.data());
+    if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
+        CheckEarlyExit(*early);
+        return 0;
+    }
+    if (const auto* attack = std::get_if<AttackJob>(&parsed)) {
+        const AttackJob& job = *attack;
         FuzzCheck(Given(words, job.known) && Given(words, job.input), "the attack's files were given");
         FuzzCheck(job.known != "-" || job.input != "-", "fragment and ciphertext do not both come from standard input");
         if (job.at)
             FuzzCheck(std::any_of(words.begin(), words.end(),
                                   [&](const std::string& word) { return EndsWithNumber(word, *job.at); }),
                       "the position is a number given");
-        return 0;
-    }
-    const auto parsed = ParseCommandLine(argc, argv.data());
-    if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
-        CheckEarlyExit(*early);
         return 0;
     }
     const BatchJob& job = std::get<BatchJob>(parsed);
