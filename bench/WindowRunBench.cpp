@@ -68,7 +68,8 @@ void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool 
     window.SetSpeed(speed);
     if (pathWindow)
         window.ShowPathWindow();
-    (encrypt ? Control<RichTextBox>(window, "RichTextBox2") : Control<RichTextBox>(window, "RichTextBox1"))->SetText(Text(size, lineBreaks));
+    (encrypt ? Control<RichTextBox>(window, "RichTextBox2") : Control<RichTextBox>(window, "RichTextBox1"))
+        ->SetText(Text(size, lineBreaks));
 
     double longestGap = 0;
     for (auto _ : state) {
@@ -93,7 +94,9 @@ void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool 
     state.counters["longest_gap_ms"] = longestGap;
     if (pathWindow)
         state.counters["path_window_visible"] = window.PathWindow()->isVisible() ? 1 : 0;
-    state.counters["positions"] = double((encrypt ? Control<RichTextBox>(window, "RichTextBox1") : Control<RichTextBox>(window, "RichTextBox2"))->SymbolCount());
+    state.counters["positions"] =
+        double((encrypt ? Control<RichTextBox>(window, "RichTextBox1") : Control<RichTextBox>(window, "RichTextBox2"))
+                   ->SymbolCount());
 }
 
 // One tick of the polling timer with 1 MiB in each area: its cost must not grow with the texts.

@@ -141,7 +141,6 @@ public:
     // on its screen, and scrolls inside the central widget where it does not.
     QWidget* Client() const { return client_; }
 
-
     // A run's state for a screen reader, as status panel 2 describes it: "шифрование, позиция 12 из 300,
     // пауза"; empty while no run goes.
     QString RunStateText() const;
@@ -267,15 +266,15 @@ private:
     QAction* aboutAction = nullptr;      // about
     QMenu* teachingMenu = nullptr;
     QActionGroup* speedGroup = nullptr;
-    QAction* oneSymbolAction = nullptr;       // "1 символ в секунду"
-    QAction* tenSymbolsAction = nullptr;      // "10 символов в секунду"
-    QAction* normalSpeedAction = nullptr;     // "Обычная скорость"
-    QAction* noDelayAction = nullptr;         // "Без задержек"
-    QAction* pauseAction = nullptr;           // "Пауза" / "Продолжить"
-    QAction* stepAction = nullptr;            // "Шаг"
-    QAction* pathAction = nullptr;            // "Путь символа"
-    QAction* cryptanalysisAction = nullptr;   // "Криптоанализ"
-    QAction* helpKeyAction = nullptr;         // F1: the help page «Справка», as "Помощь" opens it
+    QAction* oneSymbolAction = nullptr;      // "1 символ в секунду"
+    QAction* tenSymbolsAction = nullptr;     // "10 символов в секунду"
+    QAction* normalSpeedAction = nullptr;    // "Обычная скорость"
+    QAction* noDelayAction = nullptr;        // "Без задержек"
+    QAction* pauseAction = nullptr;          // "Пауза" / "Продолжить"
+    QAction* stepAction = nullptr;           // "Шаг"
+    QAction* pathAction = nullptr;           // "Путь символа"
+    QAction* cryptanalysisAction = nullptr;  // "Криптоанализ"
+    QAction* helpKeyAction = nullptr;        // F1: the help page «Справка», as "Помощь" opens it
     QMenu* viewMenu = nullptr;
 
     CipherMachine& machine_;

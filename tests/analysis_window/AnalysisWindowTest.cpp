@@ -101,7 +101,8 @@ private:
     AnalysisWindow* Open(WindowFixture& fixture, const QString& plain)
     {
         Control<RichTextBox>(fixture.form, "RichTextBox2")->SetText(plain);
-        Control<RichTextBox>(fixture.form, "RichTextBox1")->SetText(Transform(Control<RichTextBox>(fixture.form, "RichTextBox2")->Text(), Rotors, Key, true));
+        Control<RichTextBox>(fixture.form, "RichTextBox1")
+            ->SetText(Transform(Control<RichTextBox>(fixture.form, "RichTextBox2")->Text(), Rotors, Key, true));
         fixture.form.OpenAnalysis();
         return fixture.form.Analysis();
     }
@@ -152,7 +153,8 @@ private slots:
 
         QTest::mouseClick(window->installButton, Qt::LeftButton);
         QCOMPARE(Control<FilteredField>(fixture.form, "Text4")->text(), Rotors);
-        QCOMPARE(Control<FilteredField>(fixture.form, "Text5")->text(), window->resultTable->item(0, 1)->data(Qt::UserRole).toString());
+        QCOMPARE(Control<FilteredField>(fixture.form, "Text5")->text(),
+                 window->resultTable->item(0, 1)->data(Qt::UserRole).toString());
         // Written through the fields' own change handlers, then installed as by the install button.
         QVERIFY(fixture.form.RotorsInstalled());
         QVERIFY(!Control<ThreeDButton>(fixture.form, "SSCommand10")->isEnabled());
@@ -160,8 +162,9 @@ private slots:
         QVERIFY2(window->installNote->text().contains(QStringLiteral("установлены в главном окне")),
                  qPrintable(window->installNote->text()));
         // The key found deciphers the whole text.
-        QCOMPARE(Transform(Control<RichTextBox>(fixture.form, "RichTextBox1")->Text(), Control<FilteredField>(fixture.form, "Text4")->text(), Control<FilteredField>(fixture.form, "Text5")->text(),
-                           false),
+        QCOMPARE(Transform(Control<RichTextBox>(fixture.form, "RichTextBox1")->Text(),
+                           Control<FilteredField>(fixture.form, "Text4")->text(),
+                           Control<FilteredField>(fixture.form, "Text5")->text(), false),
                  plain);
     }
 
@@ -474,7 +477,8 @@ private slots:
         window->resultTable->setCurrentCell(row, 0);
         QTest::keyClick(window->resultTable, Qt::Key_Return);
         QCOMPARE(Control<FilteredField>(fixture.form, "Text4")->text(), window->resultTable->item(row, 0)->text());
-        QCOMPARE(Control<FilteredField>(fixture.form, "Text5")->text(), window->resultTable->item(row, 1)->data(Qt::UserRole).toString());
+        QCOMPARE(Control<FilteredField>(fixture.form, "Text5")->text(),
+                 window->resultTable->item(row, 1)->data(Qt::UserRole).toString());
         QVERIFY(fixture.form.RotorsInstalled());
     }
 
@@ -501,7 +505,8 @@ private slots:
         else if (change == "position")
             window->positionBox->setValue(101);
         else
-            Control<RichTextBox>(fixture.form, "RichTextBox1")->SetText(Control<RichTextBox>(fixture.form, "RichTextBox1")->Text().left(900));
+            Control<RichTextBox>(fixture.form, "RichTextBox1")
+                ->SetText(Control<RichTextBox>(fixture.form, "RichTextBox1")->Text().left(900));
         if (change == "install")  // before the pause after the change: the click compares the ciphertext itself
             window->InstallSetting();
         QTRY_VERIFY(!window->Result());
@@ -539,8 +544,9 @@ private slots:
             const QString status = Control<StatusBar>(fixture.form, "StatusBar1")->PanelText(1);
             window->InstallSetting();  // as Enter or a double click would
             QCOMPARE(Control<FilteredField>(fixture.form, "Text4")->text(), enabled ? Rotors : QStringLiteral("01234"));
-            QCOMPARE(Control<FilteredField>(fixture.form, "Text5")->text(), enabled ? window->resultTable->item(0, 1)->data(Qt::UserRole).toString()
-                                                          : QStringLiteral("abcde"));
+            QCOMPARE(
+                Control<FilteredField>(fixture.form, "Text5")->text(),
+                enabled ? window->resultTable->item(0, 1)->data(Qt::UserRole).toString() : QStringLiteral("abcde"));
             // While the run holds the fields the status stays as it was; afterwards the rotors are installed.
             QCOMPARE(Control<StatusBar>(fixture.form, "StatusBar1")->PanelText(1), enabled ? Form1::Installed : status);
         };
@@ -701,7 +707,8 @@ private slots:
         const QList<QPoint> before = places();
         const qsizetype shortMessages = window->fragmentNote->text().size() + window->resultLabel->text().size();
         if (fragment.isEmpty())
-            QVERIFY(Search(window, Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(position, 40), position));
+            QVERIFY(
+                Search(window, Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(position, 40), position));
         else
             window->fragmentEdit->setPlainText(fragment);
         window->positionBox->setValue(position);

@@ -121,7 +121,10 @@ private:
             plain ? f->NewPlainText() : f->NewCipherText();
     }
     static bool Plain(const QString& command) { return command.endsWith("plain"); }
-    RichTextBox* Area(const QString& command) const { return Plain(command) ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1"); }
+    RichTextBox* Area(const QString& command) const
+    {
+        return Plain(command) ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
+    }
     // Both areas hold text, the rotors are installed, both run buttons show and panel 2 holds a text.
     void FillAndInstall()
     {
@@ -129,7 +132,8 @@ private:
         Control<RichTextBox>(*f, "RichTextBox1")->SetText(CipherText);
         QVERIFY(w->Install("73915", "Ключ1"));
         w->Tick();
-        QVERIFY(Control<ThreeDButton>(*f, "SSCommand9")->isVisible() && Control<ThreeDButton>(*f, "SSCommand7")->isVisible());
+        QVERIFY(Control<ThreeDButton>(*f, "SSCommand9")->isVisible() &&
+                Control<ThreeDButton>(*f, "SSCommand7")->isVisible());
         f->ShowOperation(Done);
     }
     QString Path(const QString& name) const { return dir.filePath(name); }
@@ -238,10 +242,13 @@ void DocumentCommandsTest::cancelledDialog()
     SetFormat(Control<RichTextBox>(*f, "RichTextBox1"), "Courier New", 14, true);
     Command(command);
     QCOMPARE(w->dialogs.fileDialogs.size(), 1);
-    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text() + "|" + Control<RichTextBox>(*f, "RichTextBox1")->Text(), PlainText + "|" + CipherText);
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text() + "|" + Control<RichTextBox>(*f, "RichTextBox1")->Text(),
+             PlainText + "|" + CipherText);
     QCOMPARE(f->LastDirectory(), Program);
-    QCOMPARE(FirstOutOfFormat(Control<RichTextBox>(*f, "RichTextBox2"), "MS Sans Serif", 10, false) == -1, formatsPlain);
-    QCOMPARE(FirstOutOfFormat(Control<RichTextBox>(*f, "RichTextBox1"), "MS Sans Serif", 10, false) == -1, formatsCipher);
+    QCOMPARE(FirstOutOfFormat(Control<RichTextBox>(*f, "RichTextBox2"), "MS Sans Serif", 10, false) == -1,
+             formatsPlain);
+    QCOMPARE(FirstOutOfFormat(Control<RichTextBox>(*f, "RichTextBox1"), "MS Sans Serif", 10, false) == -1,
+             formatsCipher);
     QVERIFY(w->dialogs.warnings.isEmpty());
 }
 
@@ -346,9 +353,11 @@ void DocumentCommandsTest::failedFile()
     const qint64 elapsed = clock.elapsed();
     writer.join();
     QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
-    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text() + "|" + Control<RichTextBox>(*f, "RichTextBox1")->Text(), PlainText + "|" + CipherText);
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text() + "|" + Control<RichTextBox>(*f, "RichTextBox1")->Text(),
+             PlainText + "|" + CipherText);
     QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), Done);
-    QVERIFY(Control<ThreeDButton>(*f, "SSCommand9")->isVisible() && Control<ThreeDButton>(*f, "SSCommand7")->isVisible());
+    QVERIFY(Control<ThreeDButton>(*f, "SSCommand9")->isVisible() &&
+            Control<ThreeDButton>(*f, "SSCommand7")->isVisible());
     QCOMPARE(f->LastDirectory(), Program);
     QCOMPARE(w->dialogs.warnings.size(), 1);
     const QString message = w->dialogs.warnings[0].first;

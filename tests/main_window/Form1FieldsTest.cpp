@@ -206,7 +206,8 @@ void Form1FieldsTest::fieldChange()
     QTimer recorder;
     recorder.setInterval(0);
     connect(&recorder, &QTimer::timeout, [&] {
-        yields.append({Control<StatusBar>("StatusBar1")->PanelText(1), Control<ThreeDButton>("SSCommand9")->isVisible(), Control<ThreeDButton>("SSCommand7")->isVisible(),
+        yields.append({Control<StatusBar>("StatusBar1")->PanelText(1), Control<ThreeDButton>("SSCommand9")->isVisible(),
+                       Control<ThreeDButton>("SSCommand7")->isVisible(),
                        Control<ThreeDButton>("SSCommand10")->isEnabled(), QApplication::focusWidget()});
     });
     recorder.start();
@@ -337,8 +338,9 @@ void Form1FieldsTest::secondClickDuringInstallation()
 
     SetFields("31415", "Пи-3.");
     const auto setting = [&] { return slot == 0 || RotorWindowAt(*f, slot - 1)->Lines().isEmpty(); };
-    QVERIFY(RunDuring(setting, [&] { Control<ThreeDButton>("SSCommand10")->click(); },
-                      [&] { QTest::mouseClick(Control<ThreeDButton>("SSCommand10"), Qt::LeftButton); }));
+    QVERIFY(RunDuring(
+        setting, [&] { Control<ThreeDButton>("SSCommand10")->click(); },
+        [&] { QTest::mouseClick(Control<ThreeDButton>("SSCommand10"), Qt::LeftButton); }));
     CheckInstalled("31415", "Пи-3.");
 }
 
@@ -443,14 +445,18 @@ void Form1FieldsTest::lockedDuringRun()
 
     for (const QChar call : calls)
         call == u'b' ? f->bloc() : f->Rebloc();
-    for (QWidget* button : {static_cast<QWidget*>(Control<ThreeDButton>("SSCommand2")), static_cast<QWidget*>(Control<ThreeDButton>("SSCommand4")),
-                            static_cast<QWidget*>(Control<ThreeDButton>("SSCommand5")), static_cast<QWidget*>(Control<ThreeDButton>("SSCommand1"))})
+    for (QWidget* button : {static_cast<QWidget*>(Control<ThreeDButton>("SSCommand2")),
+                            static_cast<QWidget*>(Control<ThreeDButton>("SSCommand4")),
+                            static_cast<QWidget*>(Control<ThreeDButton>("SSCommand5")),
+                            static_cast<QWidget*>(Control<ThreeDButton>("SSCommand1"))})
         QVERIFY2(button->isVisible() == !locked, qPrintable(button->objectName()));
-    QVERIFY(Control<ThreeDButton>("SSCommand3")->isVisible() && Control<ThreeDButton>("SSCommand6")->isVisible() && Control<ThreeDButton>("SSCommand8")->isVisible());
+    QVERIFY(Control<ThreeDButton>("SSCommand3")->isVisible() && Control<ThreeDButton>("SSCommand6")->isVisible() &&
+            Control<ThreeDButton>("SSCommand8")->isVisible());
     QCOMPARE(Control<ThreeDPanel>("SSPanel1")->isEnabled(), !locked);
     // The fields are inert with their panel; their own enabled flags are not touched.
     QCOMPARE(Control<FilteredField>("Text4")->isEnabled(), !locked);
-    QVERIFY(Control<FilteredField>("Text4")->isEnabledTo(Control<ThreeDPanel>("SSPanel1")) && Control<FilteredField>("Text5")->isEnabledTo(Control<ThreeDPanel>("SSPanel1")));
+    QVERIFY(Control<FilteredField>("Text4")->isEnabledTo(Control<ThreeDPanel>("SSPanel1")) &&
+            Control<FilteredField>("Text5")->isEnabledTo(Control<ThreeDPanel>("SSPanel1")));
     QVERIFY(Control<QAction>("vbn")->isEnabled() && f->menuBar()->isEnabled());
 }
 

@@ -227,7 +227,8 @@ void Form1Test::fixedWindow()
     // The client area below the menu bar: the controls, then the status bar docked at the bottom.
     const int clientTop = f->centralWidget()->y();
     QCOMPARE(f->height() - clientTop, Pixels(6330));
-    QCOMPARE(Control<StatusBar>("StatusBar1")->geometry(), QRect(0, clientTop + Pixels(6045), Pixels(11310), Pixels(285)));
+    QCOMPARE(Control<StatusBar>("StatusBar1")->geometry(),
+             QRect(0, clientTop + Pixels(6045), Pixels(11310), Pixels(285)));
     const QRect screen = f->screen()->availableGeometry();
     QVERIFY(qAbs(f->frameGeometry().center().x() - screen.center().x()) <= 1);
 }
@@ -394,9 +395,11 @@ void Form1Test::lockIndicators()
     for (const auto& [panel, on, ink] : {std::tuple{3, caps, capsInk}, std::tuple{4, num, numInk}}) {
         const double text = luminance(ink);
         QVERIFY2((std::max(face, text) + 0.05) / (std::min(face, text) + 0.05) >= 4.5, qPrintable(ink.name()));
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Control<StatusBar>("StatusBar1")->Panel(panel));
+        QAccessibleInterface* iface =
+            QAccessible::queryAccessibleInterface(Control<StatusBar>("StatusBar1")->Panel(panel));
         QCOMPARE(iface->text(QAccessible::Name),
-                 QStringLiteral("%1 %2").arg(Control<StatusBar>("StatusBar1")->PanelText(panel), on ? "включён" : "выключен"));
+                 QStringLiteral("%1 %2").arg(Control<StatusBar>("StatusBar1")->PanelText(panel),
+                                             on ? "включён" : "выключен"));
     }
 }
 

@@ -121,9 +121,19 @@ private slots:
 private:
     void Install(const QString& rotors, const QString& key) { QVERIFY(w->Install(rotors, key)); }
     void Run(bool decrypt) { decrypt ? f->DecryptCipherText() : f->EncryptPlainText(); }
-    RichTextBox* Source(bool decrypt) const { return decrypt ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2"); }
-    RichTextBox* Working(bool decrypt) const { return decrypt ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1"); }
-    QList<QWidget*> FileButtons() const { return {Control<ThreeDButton>(*f, "SSCommand1"), Control<ThreeDButton>(*f, "SSCommand2"), Control<ThreeDButton>(*f, "SSCommand4"), Control<ThreeDButton>(*f, "SSCommand5")}; }
+    RichTextBox* Source(bool decrypt) const
+    {
+        return decrypt ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2");
+    }
+    RichTextBox* Working(bool decrypt) const
+    {
+        return decrypt ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
+    }
+    QList<QWidget*> FileButtons() const
+    {
+        return {Control<ThreeDButton>(*f, "SSCommand1"), Control<ThreeDButton>(*f, "SSCommand2"),
+                Control<ThreeDButton>(*f, "SSCommand4"), Control<ThreeDButton>(*f, "SSCommand5")};
+    }
 
     std::unique_ptr<WindowFixture> w;
     Form1* f = nullptr;
@@ -224,7 +234,8 @@ void RunTest::windowAroundRun()
         QVERIFY(!Control<QTimer>(*f, "Timer1")->isActive());
         QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), decrypt ? DecryptStart : EncryptStart);
         if (!text.isEmpty())  // an empty text: the sample falls in the reinstallation, which shows them
-            QVERIFY(!Control<ThreeDButton>(*f, "SSCommand9")->isVisible() && !Control<ThreeDButton>(*f, "SSCommand7")->isVisible());
+            QVERIFY(!Control<ThreeDButton>(*f, "SSCommand9")->isVisible() &&
+                    !Control<ThreeDButton>(*f, "SSCommand7")->isVisible());
     }, [&] { Run(decrypt); });
     QVERIFY(sampled);
 
@@ -234,7 +245,8 @@ void RunTest::windowAroundRun()
         QCOMPARE(RotorWindowAt(*f, k - 1)->Lines().value(0), QStringLiteral("   %1   ").arg(key[k - 1]));
         QCOMPARE(w->machine.Bank().StepCounter(std::int16_t(k)), std::int16_t(0));
     }
-    QVERIFY(f->RotorsInstalled() && Control<QTimer>(*f, "Timer1")->isActive() && Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
+    QVERIFY(f->RotorsInstalled() && Control<QTimer>(*f, "Timer1")->isActive() &&
+            Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
     for (QWidget* button : FileButtons())
         QVERIFY2(button->isVisible(), qPrintable(button->objectName()));
     w->Tick();
@@ -271,10 +283,14 @@ void RunTest::shifrFormatsOwnArea()
     own->SetSelLength(1);
     f->shifr(own);
     QCOMPARE(FirstOutOfFormat(own, "MS Sans Serif", 10, false), -1);
-    QCOMPARE(FirstOutOfFormat(plainArea ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2"), "Courier New", 14, true), -1);
+    QCOMPARE(FirstOutOfFormat(
+                 plainArea ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2"),
+                 "Courier New", 14, true),
+             -1);
     QCOMPARE(own->SelStart(), 0);
     QCOMPARE(own->SelLength(), 0);
-    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text() + Control<RichTextBox>(*f, "RichTextBox1")->Text(), plain + cipher);
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text() + Control<RichTextBox>(*f, "RichTextBox1")->Text(),
+             plain + cipher);
 }
 
 void RunTest::textChangedDuringRun_data()
@@ -358,7 +374,9 @@ void RunTest::textChangedDuringRun()
                                     : changed.left(position) +
                                           SymbolBySymbol(changed, "73915", "Ключ1", decrypt, &outside).mid(position));
     QCOMPARE(Source(decrypt)->Text(), change == "open" || change == "new source" ? QString() : text);
-    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), taken ? (decrypt ? DecryptEnded : EncryptEnded) : decrypt ? DecryptEnd : EncryptEnd);
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), taken     ? (decrypt ? DecryptEnded : EncryptEnded)
+                                                                 : decrypt ? DecryptEnd
+                                                                           : EncryptEnd);
     QVERIFY(Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() && Control<QTimer>(*f, "Timer1")->isActive());
 }
 
@@ -407,7 +425,8 @@ void RunTest::commandDuringCopy()
             QTest::keyClicks(working, QStringLiteral("typed"));
             return;
         }
-        if (!running || given || typing || !Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() || count == 0 || count >= source.size())
+        if (!running || given || typing || !Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() || count == 0 ||
+            count >= source.size())
             return;
         given = true;  // in the copy step: part of the source is in the working area, the panel not yet locked
         QTest::keySequence(f, QKeySequence::fromString(command));
@@ -422,7 +441,9 @@ void RunTest::commandDuringCopy()
     const QString expected = command.endsWith("F4") ? opened : command.endsWith("F3") ? QString() : source;
     QCOMPARE(working->Text(), taken ? expected : SymbolBySymbol(expected, "73915", "Ключ1", decrypt, &outside));
     QCOMPARE(w->dialogs.fileDialogs.size(), command.endsWith("F4") || command.endsWith("F2") ? 1 : 0);
-    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), taken ? (decrypt ? DecryptEnded : EncryptEnded) : decrypt ? DecryptEnd : EncryptEnd);
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), taken     ? (decrypt ? DecryptEnded : EncryptEnded)
+                                                                 : decrypt ? DecryptEnd
+                                                                           : EncryptEnd);
 }
 
 void RunTest::focusOnResult_data()

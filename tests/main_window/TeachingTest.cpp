@@ -148,10 +148,16 @@ private slots:
 
 private:
     void Install(const QString& rotors, const QString& key) { QVERIFY(w->Install(rotors, key)); }
-    RichTextBox* Working(bool decrypt) const { return decrypt ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1"); }
+    RichTextBox* Working(bool decrypt) const
+    {
+        return decrypt ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
+    }
     void Run(bool decrypt) { decrypt ? f->DecryptCipherText() : f->EncryptPlainText(); }
     // The text goes into the source area of the run.
-    void SetSource(bool decrypt, const QString& text) { (decrypt ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2"))->SetText(text); }
+    void SetSource(bool decrypt, const QString& text)
+    {
+        (decrypt ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2"))->SetText(text);
+    }
 
     std::unique_ptr<WindowFixture> w;
     Form1* f = nullptr;
@@ -301,7 +307,8 @@ void TeachingTest::pauseAndStep()
     QTimer watch;
     watch.setInterval(0);
     connect(&watch, &QTimer::timeout, [&] {
-        if (asked || Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() || working->SelLength() != 1 || working->SelStart() < pauseAt)
+        if (asked || Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() || working->SelLength() != 1 ||
+            working->SelStart() < pauseAt)
             return;
         asked = true;
         press(!byStep);
@@ -333,7 +340,8 @@ void TeachingTest::pauseAndStep()
     for (std::size_t i = 1; i < pausedAt.size(); ++i)
         QCOMPARE(pausedAt[i], pausedAt[i - 1] + 1);
     QCOMPARE(working->Text(), expected.result);
-    QVERIFY(!f->Paused() && !Control<QAction>(*f, "pauseAction")->isEnabled() && !Control<QAction>(*f, "stepAction")->isEnabled());
+    QVERIFY(!f->Paused() && !Control<QAction>(*f, "pauseAction")->isEnabled() &&
+            !Control<QAction>(*f, "stepAction")->isEnabled());
     QCOMPARE(Control<QAction>(*f, "pauseAction")->text(), QStringLiteral("Пауза"));
 }
 
@@ -381,8 +389,8 @@ void TeachingTest::speedChangedMidRun()
     QTimer watch;
     watch.setInterval(0);
     connect(&watch, &QTimer::timeout, [&] {
-        if (!changed && !Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() && working->SelLength() == 1 && working->SelStart() >= 3 &&
-            periodOf(from) == 0)
+        if (!changed && !Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() && working->SelLength() == 1 &&
+            working->SelStart() >= 3 && periodOf(from) == 0)
             change();
     });
     watch.start();
@@ -452,7 +460,8 @@ void TeachingTest::pausedWindowAnswers()
     QTimer watch;
     watch.setInterval(0);
     connect(&watch, &QTimer::timeout, [&] {
-        if (Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() || Control<RichTextBox>(*f, "RichTextBox1")->SelLength() != 1)
+        if (Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() ||
+            Control<RichTextBox>(*f, "RichTextBox1")->SelLength() != 1)
             return;
         if (!f->Paused() && !acted) {
             QTest::keyClick(f, Qt::Key_F5);
@@ -461,7 +470,9 @@ void TeachingTest::pausedWindowAnswers()
         if (acted || !f->Paused())
             return;
         acted = true;
-        QVERIFY(Control<ThreeDButton>(*f, "SSCommand9")->isHidden() && Control<ThreeDButton>(*f, "SSCommand2")->isHidden() && !Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
+        QVERIFY(Control<ThreeDButton>(*f, "SSCommand9")->isHidden() &&
+                Control<ThreeDButton>(*f, "SSCommand2")->isHidden() &&
+                !Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
         if (action == "new") {
             QTest::keySequence(f, QKeySequence(Qt::SHIFT | Qt::Key_F3));
             QVERIFY(Control<RichTextBox>(*f, "RichTextBox1")->IsEmpty());
@@ -583,8 +594,10 @@ void TeachingTest::commandTakingTheAreaEndsTheRun()
     QVERIFY(acted);
     const bool cipherArea = command[0].keyboardModifiers() == Qt::ShiftModifier;
     const bool opens = command[0].key() == Qt::Key_F4;
-    RichTextBox* area = cipherArea ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2");
-    RichTextBox* other = cipherArea ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
+    RichTextBox* area =
+        cipherArea ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2");
+    RichTextBox* other =
+        cipherArea ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
     const QString result = Reference(text, "73915", "Ключ1", decrypt).result;
     QCOMPARE(area->Text(), opens ? opened : QString());
     QCOMPARE(other->Text(), opens ? QString() : other == working ? result : text);
@@ -595,7 +608,8 @@ void TeachingTest::commandTakingTheAreaEndsTheRun()
     for (RotorWindow* window : RotorWindows(*f))
         lines << window->Lines().value(0);
     QCOMPARE(lines, atKey);
-    QVERIFY(!f->Paused() && !Control<QAction>(*f, "pauseAction")->isEnabled() && Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
+    QVERIFY(!f->Paused() && !Control<QAction>(*f, "pauseAction")->isEnabled() &&
+            Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
 }
 
 void TeachingTest::pausedRunSaysSo_data()

@@ -387,8 +387,8 @@ void ZoomTest::zoomRemembered()
         WindowFixture f;
         Form1 form(f.machine, velista::Platform{f.beeper, f.keyboard, f.registry, f.launcher}, f.dialogs,
                    QStringLiteral("/program"), zoom);
-        QCOMPARE(Control<ThreeDPanel>(form, "SSPanel1")->geometry(), QRect(qRound(546 * 1.5), 0, qRound(755 * 1.5) - qRound(546 * 1.5),
-                                                  qRound(405 * 1.5)));
+        QCOMPARE(Control<ThreeDPanel>(form, "SSPanel1")->geometry(),
+                 QRect(qRound(546 * 1.5), 0, qRound(755 * 1.5) - qRound(546 * 1.5), qRound(405 * 1.5)));
         zoom.Reset();
     }
     QSettings store(path, QSettings::IniFormat);
