@@ -43,8 +43,8 @@
 namespace velista {
 
 const QString Form1::NotInstalled = QStringLiteral("ВНИМАНИЕ!  Роторы НЕ установлены.");
-// «Рторы», with its missing letter and its one blank, is kept on purpose: after an edit of the rotor field
-// the program has always shown exactly this text, and users and their teaching notes know it by it.
+// «Рторы», with its missing letter and no blank after «!», is kept on purpose: after an edit of the rotor
+// field the designed program shows exactly this text, and the window shows what the design shows.
 const QString Form1::NotInstalledAfterRotors = QStringLiteral("ВНИМАНИЕ!Рторы НЕ установлены.");
 const QString Form1::Installed = QStringLiteral("Роторы  установлены.");
 const QString Form1::PlainTextFilter = QStringLiteral("(Все файлы txt  )|*.txt");
