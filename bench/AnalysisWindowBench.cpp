@@ -22,6 +22,7 @@ namespace {
 
 using namespace velista;
 
+using bench::Control;
 using bench::NoDialogs;
 using bench::RussianKeyboard;
 
@@ -45,8 +46,8 @@ void Statistics(benchmark::State& state)
     RotorBank bank;
     bank.SetDirectly(RotorCatalogue::Shipped(), {7, 3, 9, 1, 5}, u"Ключ1");
     bank.EncipherText(cipher);
-    window.RichTextBox2->SetText(QString::fromStdU16String(Windows1251::Decode(bytes)));
-    window.RichTextBox1->SetText(QString::fromStdU16String(cipher));
+    Control<RichTextBox>(window, "RichTextBox2")->SetText(QString::fromStdU16String(Windows1251::Decode(bytes)));
+    Control<RichTextBox>(window, "RichTextBox1")->SetText(QString::fromStdU16String(cipher));
     window.show();
     window.OpenAnalysis();
     AnalysisWindow* analysis = window.Analysis();

@@ -29,6 +29,7 @@ namespace {
 
 using namespace velista;
 
+using bench::Control;
 using bench::NoDialogs;
 using bench::RussianKeyboard;
 
@@ -36,8 +37,8 @@ using bench::RussianKeyboard;
 struct InstalledWindow {
     InstalledWindow()
     {
-        window.Text4->setText(QStringLiteral("73915"));
-        window.Text5->setText(QStringLiteral("Ключ1"));
+        Control<FilteredField>(window, "Text4")->setText(QStringLiteral("73915"));
+        Control<FilteredField>(window, "Text5")->setText(QStringLiteral("Ключ1"));
         window.InstallRotors();
     }
 
@@ -67,7 +68,8 @@ void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool 
     window.SetSpeed(speed);
     if (pathWindow)
         window.ShowPathWindow();
-    (encrypt ? window.RichTextBox2 : window.RichTextBox1)->SetText(Text(size, lineBreaks));
+    (encrypt ? Control<RichTextBox>(window, "RichTextBox2") : Control<RichTextBox>(window, "RichTextBox1"))
+        ->SetText(Text(size, lineBreaks));
 
     double longestGap = 0;
     for (auto _ : state) {
@@ -92,7 +94,9 @@ void WindowRun(benchmark::State& state, std::size_t size, bool lineBreaks, bool 
     state.counters["longest_gap_ms"] = longestGap;
     if (pathWindow)
         state.counters["path_window_visible"] = window.PathWindow()->isVisible() ? 1 : 0;
-    state.counters["positions"] = double((encrypt ? window.RichTextBox1 : window.RichTextBox2)->SymbolCount());
+    state.counters["positions"] =
+        double((encrypt ? Control<RichTextBox>(window, "RichTextBox1") : Control<RichTextBox>(window, "RichTextBox2"))
+                   ->SymbolCount());
 }
 
 // One tick of the polling timer with 1 MiB in each area: its cost must not grow with the texts.
@@ -101,10 +105,10 @@ void TimerTick(benchmark::State& state)
     InstalledWindow installed;
     Form1& window = installed.window;
     const QString text = Text(static_cast<std::size_t>(state.range(0)), true);
-    window.RichTextBox1->SetText(text);
-    window.RichTextBox2->SetText(text);
+    Control<RichTextBox>(window, "RichTextBox1")->SetText(text);
+    Control<RichTextBox>(window, "RichTextBox2")->SetText(text);
     for (auto _ : state)
-        QMetaObject::invokeMethod(window.Timer1, "timeout");
+        QMetaObject::invokeMethod(Control<QTimer>(window, "Timer1"), "timeout");
 }
 
 void EncryptOneMebibyte(benchmark::State& state) { WindowRun(state, 1 << 20, true); }

@@ -43,6 +43,8 @@
 namespace velista {
 
 const QString Form1::NotInstalled = QStringLiteral("ВНИМАНИЕ!  Роторы НЕ установлены.");
+// «Рторы», with its missing letter and no blank after «!», is kept on purpose: after an edit of the rotor
+// field the designed program shows exactly this text, and the window shows what the design shows.
 const QString Form1::NotInstalledAfterRotors = QStringLiteral("ВНИМАНИЕ!Рторы НЕ установлены.");
 const QString Form1::Installed = QStringLiteral("Роторы  установлены.");
 const QString Form1::PlainTextFilter = QStringLiteral("(Все файлы txt  )|*.txt");
@@ -135,28 +137,28 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
     client_->setObjectName("client");
     setCentralWidget(client_);
 
-    createActions();
-    createMenus();
-    createTimer();
-    createTextAreas();
-    createToolStrip();
-    createStatusBar();
-    createRotorPanel();
-    applyTabOrder();
-    createAccessibility();
-    placeWindow();
+    CreateActions();
+    CreateMenus();
+    CreateTimer();
+    CreateTextAreas();
+    CreateToolStrip();
+    CreateStatusBar();
+    CreateRotorPanel();
+    ApplyTabOrder();
+    CreateAccessibility();
+    PlaceWindow();
     // The help windows open clear of the menu bar, so that its entries stay within reach.
     informationWindows_->KeepClearOf([this] { return QRect(menuBar()->mapToGlobal(QPoint(0, 0)), menuBar()->size()); });
     informationWindows_->FollowZoom(zoom_);
     connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { quitting_ = true; });
-    connectAnalysis();
+    ConnectAnalysis();
 
     Form_Load();
 }
 
 Form1::~Form1() = default;
 
-void Form1::createActions()
+void Form1::CreateActions()
 {
     newAction = MenuAction(this, "new", QStringLiteral("Новый текст"), QKeySequence(Qt::CTRL | Qt::Key_F3));
     openAction = MenuAction(this, "open", QStringLiteral("Открыть текст"), QKeySequence(Qt::CTRL | Qt::Key_F4));
@@ -191,7 +193,7 @@ void Form1::createActions()
     connect(aboutAction, &QAction::triggered, this, [this] { informationWindows_->ShowAbout(); });
 }
 
-void Form1::createMenus()
+void Form1::CreateMenus()
 {
     QMenu* qq = menuBar()->addMenu(QStringLiteral(" Файл "));
     qq->setObjectName("qq");
@@ -207,8 +209,8 @@ void Form1::createMenus()
     qq->addSeparator()->setObjectName("ggg");
     qq->addAction(exitAction);
 
-    createTeachingMenu();
-    createViewMenu();
+    CreateTeachingMenu();
+    CreateViewMenu();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral(" Помощь "));
     help->setObjectName("help");
@@ -217,7 +219,7 @@ void Form1::createMenus()
     help->addAction(aboutAction);
 }
 
-void Form1::createTimer()
+void Form1::CreateTimer()
 {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -226,7 +228,7 @@ void Form1::createTimer()
     Timer1->start();
 }
 
-void Form1::createTextAreas()
+void Form1::CreateTextAreas()
 {
     QWidget* client = centralWidget();
     SSPanel3 = Place(new ThreeDPanel(client), "SSPanel3", 0, 660, 4065, 5415, 2);
@@ -244,7 +246,7 @@ void Form1::createTextAreas()
     SSPanel6 = Place(new ThreeDPanel(SSPanel4, QStringLiteral("Шифротекст")), "SSPanel6", 30, 30, 4005, 255, 30);
 }
 
-void Form1::createToolStrip()
+void Form1::CreateToolStrip()
 {
     QWidget* client = centralWidget();
     SSPanel2 = Place(new ThreeDPanel(client), "SSPanel2", 30, 0, 8145, 645, 1);
@@ -274,14 +276,14 @@ void Form1::createToolStrip()
     SSCommand6 = square("SSCommand6", 7530, 13, "new.png", QStringLiteral("Новый шифротекст"), kjkjAction);
 }
 
-void Form1::createStatusBar()
+void Form1::CreateStatusBar()
 {
     StatusBar1 = new StatusBar(this, platform_.keyboard);
     StatusBar1->setProperty(TabIndexProperty, 0);
     setStatusBar(StatusBar1);
 }
 
-void Form1::createRotorPanel()
+void Form1::CreateRotorPanel()
 {
     SSPanel1 = Place(new ThreeDPanel(centralWidget()), "SSPanel1", 8190, 0, 3135, 6075, 15);
     const std::array<int, 5> windowTabs = {23, 19, 18, 17, 16};
@@ -323,7 +325,7 @@ void Form1::createRotorPanel()
     connect(SSCommand10, &QAbstractButton::clicked, this, &Form1::SSCommand10_Click);
 }
 
-void Form1::applyTabOrder()
+void Form1::ApplyTabOrder()
 {
     std::vector<QWidget*> order;
     for (QWidget* control : findChildren<QWidget*>()) {
@@ -339,7 +341,7 @@ void Form1::applyTabOrder()
         order.front()->setFocus();
 }
 
-void Form1::placeWindow()
+void Form1::PlaceWindow()
 {
     // Fixed single border: no resizing, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

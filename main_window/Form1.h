@@ -141,58 +141,6 @@ public:
     // on its screen, and scrolls inside the central widget where it does not.
     QWidget* Client() const { return client_; }
 
-    // The controls, by their designed names.
-    QTimer* Timer1 = nullptr;
-    ThreeDPanel* SSPanel1 = nullptr;
-    ThreeDPanel* SSPanel2 = nullptr;
-    ThreeDPanel* SSPanel3 = nullptr;
-    ThreeDPanel* SSPanel4 = nullptr;
-    ThreeDPanel* SSPanel5 = nullptr;
-    ThreeDPanel* SSPanel6 = nullptr;
-    RichTextBox* RichTextBox1 = nullptr;
-    RichTextBox* RichTextBox2 = nullptr;
-    ThreeDButton* SSCommand1 = nullptr;
-    ThreeDButton* SSCommand2 = nullptr;
-    ThreeDButton* SSCommand3 = nullptr;
-    ThreeDButton* SSCommand4 = nullptr;
-    ThreeDButton* SSCommand5 = nullptr;
-    ThreeDButton* SSCommand6 = nullptr;
-    ThreeDButton* SSCommand7 = nullptr;
-    ThreeDButton* SSCommand8 = nullptr;
-    ThreeDButton* SSCommand9 = nullptr;
-    ThreeDButton* SSCommand10 = nullptr;
-    std::array<RotorWindow*, 5> List2{};
-    FilteredField* Text4 = nullptr;
-    FilteredField* Text5 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    StatusBar* StatusBar1 = nullptr;
-
-    // The menu entries, each the one action of its command, shared with its button.
-    QAction* newAction = nullptr;        // new
-    QAction* openAction = nullptr;       // open
-    QAction* saveTextAction = nullptr;   // save_text
-    QAction* kjkjAction = nullptr;       // kjkj
-    QAction* openShifrAction = nullptr;  // open_shifr
-    QAction* saveShifrAction = nullptr;  // save_shifr
-    QAction* vbnAction = nullptr;        // vbn
-    QAction* exitAction = nullptr;       // exit
-    QAction* aaaAction = nullptr;        // aaa
-    QAction* hhhhAction = nullptr;       // hhhh
-    QAction* aboutAction = nullptr;      // about
-    QMenu* teachingMenu = nullptr;
-    QActionGroup* speedGroup = nullptr;
-    QAction* oneSymbolAction = nullptr;       // "1 символ в секунду"
-    QAction* tenSymbolsAction = nullptr;      // "10 символов в секунду"
-    QAction* normalSpeedAction = nullptr;     // "Обычная скорость"
-    QAction* noDelayAction = nullptr;         // "Без задержек"
-    QAction* pauseAction = nullptr;           // "Пауза" / "Продолжить"
-    QAction* stepAction = nullptr;            // "Шаг"
-    QAction* pathAction = nullptr;            // "Путь символа"
-    QAction* cryptanalysisAction = nullptr;   // "Криптоанализ"
-    QAction* helpKeyAction = nullptr;         // F1: the help page «Справка», as "Помощь" opens it
-    QMenu* viewMenu = nullptr;
-
     // A run's state for a screen reader, as status panel 2 describes it: "шифрование, позиция 12 из 300,
     // пауза"; empty while no run goes.
     QString RunStateText() const;
@@ -204,19 +152,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createActions();
-    void createMenus();
-    void createTextAreas();
-    void createToolStrip();
-    void createRotorPanel();
-    void createStatusBar();
-    void createTimer();
-    void applyTabOrder();
+    void CreateActions();
+    void CreateMenus();
+    void CreateTextAreas();
+    void CreateToolStrip();
+    void CreateRotorPanel();
+    void CreateStatusBar();
+    void CreateTimer();
+    void ApplyTabOrder();
     // Accessible names and descriptions, label buddies, the rotor windows' screen-reader view, F1.
-    void createAccessibility();
-    void connectAnalysis();
-    void placeWindow();
-    void createViewMenu();
+    void CreateAccessibility();
+    void ConnectAnalysis();
+    void PlaceWindow();
+    void CreateViewMenu();
     // Every designed size and font at the zoom's factor, the window fitted to its screen.
     void ZoomChanged(double factor);
     // The window's fixed size at the zoom for its designed width; on a screen too small for it, the size
@@ -245,7 +193,7 @@ private:
     // the pacer asks at the present speed; a pause or a step ends the frame at once.
     void FinishFrame(qint64 frameStart, RunPacer& pacer);
 
-    void createTeachingMenu();
+    void CreateTeachingMenu();
     // Around the loop of a run: the pause and the step can be used, the path window follows the run.
     void SetWatchedRun(bool running);
     // Waits while the run is paused and no step is asked for; true when it waited.
@@ -274,6 +222,60 @@ private:
 
     Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dialogs, const QString& programFolder,
           std::unique_ptr<WindowZoom> ownZoom, WindowZoom* zoom, QWidget* parent);
+
+    // The controls, by their designed names, which are also their objectNames: code outside the window
+    // finds a control through findChild by that name.
+    QTimer* Timer1 = nullptr;
+    ThreeDPanel* SSPanel1 = nullptr;
+    ThreeDPanel* SSPanel2 = nullptr;
+    ThreeDPanel* SSPanel3 = nullptr;
+    ThreeDPanel* SSPanel4 = nullptr;
+    ThreeDPanel* SSPanel5 = nullptr;
+    ThreeDPanel* SSPanel6 = nullptr;
+    RichTextBox* RichTextBox1 = nullptr;
+    RichTextBox* RichTextBox2 = nullptr;
+    ThreeDButton* SSCommand1 = nullptr;
+    ThreeDButton* SSCommand2 = nullptr;
+    ThreeDButton* SSCommand3 = nullptr;
+    ThreeDButton* SSCommand4 = nullptr;
+    ThreeDButton* SSCommand5 = nullptr;
+    ThreeDButton* SSCommand6 = nullptr;
+    ThreeDButton* SSCommand7 = nullptr;
+    ThreeDButton* SSCommand8 = nullptr;
+    ThreeDButton* SSCommand9 = nullptr;
+    ThreeDButton* SSCommand10 = nullptr;
+    std::array<RotorWindow*, 5> List2{};
+    FilteredField* Text4 = nullptr;
+    FilteredField* Text5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+
+    // The menu entries, each the one action of its command, shared with its button; their objectNames are
+    // the designed names in the comments.
+    QAction* newAction = nullptr;        // new
+    QAction* openAction = nullptr;       // open
+    QAction* saveTextAction = nullptr;   // save_text
+    QAction* kjkjAction = nullptr;       // kjkj
+    QAction* openShifrAction = nullptr;  // open_shifr
+    QAction* saveShifrAction = nullptr;  // save_shifr
+    QAction* vbnAction = nullptr;        // vbn
+    QAction* exitAction = nullptr;       // exit
+    QAction* aaaAction = nullptr;        // aaa
+    QAction* hhhhAction = nullptr;       // hhhh
+    QAction* aboutAction = nullptr;      // about
+    QMenu* teachingMenu = nullptr;
+    QActionGroup* speedGroup = nullptr;
+    QAction* oneSymbolAction = nullptr;      // "1 символ в секунду"
+    QAction* tenSymbolsAction = nullptr;     // "10 символов в секунду"
+    QAction* normalSpeedAction = nullptr;    // "Обычная скорость"
+    QAction* noDelayAction = nullptr;        // "Без задержек"
+    QAction* pauseAction = nullptr;          // "Пауза" / "Продолжить"
+    QAction* stepAction = nullptr;           // "Шаг"
+    QAction* pathAction = nullptr;           // "Путь символа"
+    QAction* cryptanalysisAction = nullptr;  // "Криптоанализ"
+    QAction* helpKeyAction = nullptr;        // F1: the help page «Справка», as "Помощь" opens it
+    QMenu* viewMenu = nullptr;
 
     CipherMachine& machine_;
     Platform platform_;

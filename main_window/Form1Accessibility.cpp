@@ -33,7 +33,7 @@ struct AccessibleText {
 
 }  // namespace
 
-void Form1::createAccessibility()
+void Form1::CreateAccessibility()
 {
     // Installed once for the program, before a screen reader first walks the menu bar.
     static const bool factoryInstalled = [] {

@@ -14,7 +14,7 @@
 
 namespace velista {
 
-void Form1::connectAnalysis()
+void Form1::ConnectAnalysis()
 {
     // "Криптоанализ" of the menu " Обучение " is disabled until this window part connects it.
     cryptanalysisAction->setEnabled(true);

@@ -30,7 +30,7 @@ const QString ResumeCaption = QStringLiteral("Продолжить");
 
 }  // namespace
 
-void Form1::createTeachingMenu()
+void Form1::CreateTeachingMenu()
 {
     const auto entry = [this](const char* name, const QString& caption, const QKeySequence& shortcut) {
         auto* action = new QAction(caption, this);

@@ -23,7 +23,7 @@
 
 namespace velista {
 
-void Form1::createViewMenu()
+void Form1::CreateViewMenu()
 {
     viewMenu = menuBar()->addMenu(QStringLiteral(" Вид "));
     viewMenu->setObjectName("view");

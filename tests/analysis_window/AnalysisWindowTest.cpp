@@ -100,8 +100,9 @@ private:
     // encryption with rotors 73915 and key «Ключ1».
     AnalysisWindow* Open(WindowFixture& fixture, const QString& plain)
     {
-        fixture.form.RichTextBox2->SetText(plain);
-        fixture.form.RichTextBox1->SetText(Transform(fixture.form.RichTextBox2->Text(), Rotors, Key, true));
+        Control<RichTextBox>(fixture.form, "RichTextBox2")->SetText(plain);
+        Control<RichTextBox>(fixture.form, "RichTextBox1")
+            ->SetText(Transform(Control<RichTextBox>(fixture.form, "RichTextBox2")->Text(), Rotors, Key, true));
         fixture.form.OpenAnalysis();
         return fixture.form.Analysis();
     }
@@ -139,7 +140,7 @@ private slots:
         WindowFixture fixture;
         QVERIFY(fixture.Install(QStringLiteral("01234"), QStringLiteral("abcde")));
         AnalysisWindow* window = Open(fixture, PlainText(3000, 3));
-        const QString plain = fixture.form.RichTextBox2->Text();
+        const QString plain = Control<RichTextBox>(fixture.form, "RichTextBox2")->Text();
         QVERIFY(Search(window, plain.mid(at, length), positionKnown ? at : -1));
 
         QVERIFY2(window->resultLabel->text().contains(QStringLiteral("единственная")),
@@ -151,17 +152,19 @@ private slots:
         QVERIFY(window->installButton->isEnabled());
 
         QTest::mouseClick(window->installButton, Qt::LeftButton);
-        QCOMPARE(fixture.form.Text4->text(), Rotors);
-        QCOMPARE(fixture.form.Text5->text(), window->resultTable->item(0, 1)->data(Qt::UserRole).toString());
+        QCOMPARE(Control<FilteredField>(fixture.form, "Text4")->text(), Rotors);
+        QCOMPARE(Control<FilteredField>(fixture.form, "Text5")->text(),
+                 window->resultTable->item(0, 1)->data(Qt::UserRole).toString());
         // Written through the fields' own change handlers, then installed as by the install button.
         QVERIFY(fixture.form.RotorsInstalled());
-        QVERIFY(!fixture.form.SSCommand10->isEnabled());
-        QCOMPARE(fixture.form.StatusBar1->PanelText(1), Form1::Installed);
+        QVERIFY(!Control<ThreeDButton>(fixture.form, "SSCommand10")->isEnabled());
+        QCOMPARE(Control<StatusBar>(fixture.form, "StatusBar1")->PanelText(1), Form1::Installed);
         QVERIFY2(window->installNote->text().contains(QStringLiteral("установлены в главном окне")),
                  qPrintable(window->installNote->text()));
         // The key found deciphers the whole text.
-        QCOMPARE(Transform(fixture.form.RichTextBox1->Text(), fixture.form.Text4->text(), fixture.form.Text5->text(),
-                           false),
+        QCOMPARE(Transform(Control<RichTextBox>(fixture.form, "RichTextBox1")->Text(),
+                           Control<FilteredField>(fixture.form, "Text4")->text(),
+                           Control<FilteredField>(fixture.form, "Text5")->text(), false),
                  plain);
     }
 
@@ -196,7 +199,7 @@ private slots:
         WindowFixture fixture;
         AnalysisWindow* window = Open(fixture, PlainText(3000, 5));
         if (fragment.isEmpty())  // five symbols of the text itself: hundreds of settings fit them
-            fragment = fixture.form.RichTextBox2->Text().mid(position, 5);
+            fragment = Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(position, 5);
         if (fragment == QString(QChar(0)))
             fragment.clear();
         window->fragmentEdit->setPlainText(fragment);
@@ -228,7 +231,7 @@ private slots:
         WindowFixture fixture;
         // Twelve symbols at an unknown place in 20,000: minutes of search if left to run.
         AnalysisWindow* window = Open(fixture, PlainText(20000, 9));
-        window->fragmentEdit->setPlainText(fixture.form.RichTextBox2->Text().mid(15000, 12));
+        window->fragmentEdit->setPlainText(Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(15000, 12));
         window->positionBox->setValue(-1);
         QVERIFY(window->fragmentNote->text().contains(QStringLiteral("может занять")));
         QSignalSpy finished(window, &AnalysisWindow::SearchFinished);
@@ -250,7 +253,7 @@ private slots:
     {
         auto fixture = std::make_unique<WindowFixture>();
         AnalysisWindow* window = Open(*fixture, PlainText(20000, 9));
-        window->fragmentEdit->setPlainText(fixture->form.RichTextBox2->Text().mid(15000, 12));
+        window->fragmentEdit->setPlainText(Control<RichTextBox>(fixture->form, "RichTextBox2")->Text().mid(15000, 12));
         QTest::mouseClick(window->findButton, Qt::LeftButton);
         QVERIFY(window->Searching());
         // The main window and its child go while the threads work: the destructor must stop and join them.
@@ -283,12 +286,12 @@ private slots:
         QFETCH(QString, index);
         WindowFixture fixture;
         // A text of another length, so that the count below waits for the refresh.
-        fixture.form.RichTextBox2->SetText(QString(100, u'x'));
-        fixture.form.RichTextBox1->clear();
+        Control<RichTextBox>(fixture.form, "RichTextBox2")->SetText(QString(100, u'x'));
+        Control<RichTextBox>(fixture.form, "RichTextBox1")->clear();
         fixture.form.OpenAnalysis();
         AnalysisWindow* window = fixture.form.Analysis();
         // A change of the area reaches the window once the typing pauses.
-        fixture.form.RichTextBox2->SetText(plain);
+        Control<RichTextBox>(fixture.form, "RichTextBox2")->SetText(plain);
         QTRY_COMPARE(window->plainChart->Statistics().Length(), std::uint64_t(length));
         for (qsizetype i = 0; i < counted.size(); i += 2)
             QCOMPARE(window->plainChart->Statistics().Count(counted.at(i).unicode()),
@@ -400,7 +403,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, summary);
         WindowFixture fixture;
-        fixture.form.RichTextBox2->SetText(text);
+        Control<RichTextBox>(fixture.form, "RichTextBox2")->SetText(text);
         fixture.form.OpenAnalysis();
         FrequencyChart* chart = fixture.form.Analysis()->plainChart;
         QCOMPARE(chart->Summary(), summary);
@@ -421,7 +424,7 @@ private slots:
         AnalysisWindow* window = Open(fixture, PlainText(1000, 4));
         QVERIFY(QTest::qWaitForWindowActive(window));
         if (searched)
-            QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(100, 40), 100));
+            QVERIFY(Search(window, Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(100, 40), 100));
         window->fragmentEdit->setFocus();
         const QList<QWidget*> chain = TabChain(window);
         QVERIFY2(!chain.isEmpty() && chain.back() == window->fragmentEdit, "Tab does not come back to the fragment");
@@ -468,13 +471,14 @@ private slots:
         WindowFixture fixture;
         AnalysisWindow* window = Open(fixture, PlainText(3000, 5));
         // Five symbols at a known place: many settings fit.
-        QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(700, 5), 700));
+        QVERIFY(Search(window, Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(700, 5), 700));
         QVERIFY(window->resultTable->rowCount() > row);
         window->resultTable->setFocus();
         window->resultTable->setCurrentCell(row, 0);
         QTest::keyClick(window->resultTable, Qt::Key_Return);
-        QCOMPARE(fixture.form.Text4->text(), window->resultTable->item(row, 0)->text());
-        QCOMPARE(fixture.form.Text5->text(), window->resultTable->item(row, 1)->data(Qt::UserRole).toString());
+        QCOMPARE(Control<FilteredField>(fixture.form, "Text4")->text(), window->resultTable->item(row, 0)->text());
+        QCOMPARE(Control<FilteredField>(fixture.form, "Text5")->text(),
+                 window->resultTable->item(row, 1)->data(Qt::UserRole).toString());
         QVERIFY(fixture.form.RotorsInstalled());
     }
 
@@ -494,21 +498,22 @@ private slots:
         QFETCH(QString, message);
         WindowFixture fixture;
         AnalysisWindow* window = Open(fixture, PlainText(1000, 6));
-        QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(100, 40), 100));
+        QVERIFY(Search(window, Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(100, 40), 100));
         QVERIFY(window->installButton->isEnabled());
         if (change == "fragment")
             window->fragmentEdit->appendPlainText(QStringLiteral("х"));
         else if (change == "position")
             window->positionBox->setValue(101);
         else
-            fixture.form.RichTextBox1->SetText(fixture.form.RichTextBox1->Text().left(900));
+            Control<RichTextBox>(fixture.form, "RichTextBox1")
+                ->SetText(Control<RichTextBox>(fixture.form, "RichTextBox1")->Text().left(900));
         if (change == "install")  // before the pause after the change: the click compares the ciphertext itself
             window->InstallSetting();
         QTRY_VERIFY(!window->Result());
         QCOMPARE(window->resultTable->rowCount(), 0);
         QVERIFY(!window->installButton->isEnabled());
         QVERIFY2(window->resultLabel->text().startsWith(message), qPrintable(window->resultLabel->text()));
-        QVERIFY(fixture.form.Text4->text().isEmpty());
+        QVERIFY(Control<FilteredField>(fixture.form, "Text4")->text().isEmpty());
     }
 
     void installWaitsWhileARunHoldsTheFields_data()
@@ -532,17 +537,18 @@ private slots:
         // Another setting in the fields than the one the search will offer, installed; a decryption leaves the
         // ciphertext, and so the result, as it is.
         QVERIFY(fixture.Install(QStringLiteral("01234"), QStringLiteral("abcde")));
-        QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(20, 40), 20));
+        QVERIFY(Search(window, Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(20, 40), 20));
         const auto check = [&] {
             QCOMPARE(window->installButton->isEnabled(), enabled);
             QCOMPARE(window->installButton->toolTip().startsWith(QStringLiteral("Идёт шифрование")), !enabled);
-            const QString status = fixture.form.StatusBar1->PanelText(1);
+            const QString status = Control<StatusBar>(fixture.form, "StatusBar1")->PanelText(1);
             window->InstallSetting();  // as Enter or a double click would
-            QCOMPARE(fixture.form.Text4->text(), enabled ? Rotors : QStringLiteral("01234"));
-            QCOMPARE(fixture.form.Text5->text(), enabled ? window->resultTable->item(0, 1)->data(Qt::UserRole).toString()
-                                                          : QStringLiteral("abcde"));
+            QCOMPARE(Control<FilteredField>(fixture.form, "Text4")->text(), enabled ? Rotors : QStringLiteral("01234"));
+            QCOMPARE(
+                Control<FilteredField>(fixture.form, "Text5")->text(),
+                enabled ? window->resultTable->item(0, 1)->data(Qt::UserRole).toString() : QStringLiteral("abcde"));
             // While the run holds the fields the status stays as it was; afterwards the rotors are installed.
-            QCOMPARE(fixture.form.StatusBar1->PanelText(1), enabled ? Form1::Installed : status);
+            QCOMPARE(Control<StatusBar>(fixture.form, "StatusBar1")->PanelText(1), enabled ? Form1::Installed : status);
         };
         int waits = 0;
         clock.onWait = [&](qint64 time) {
@@ -627,7 +633,7 @@ private slots:
         QFETCH(QString, how);
         auto fixture = std::make_unique<WindowFixture>();
         AnalysisWindow* window = Open(*fixture, PlainText(20000, 9));
-        window->fragmentEdit->setPlainText(fixture->form.RichTextBox2->Text().mid(15000, 9));
+        window->fragmentEdit->setPlainText(Control<RichTextBox>(fixture->form, "RichTextBox2")->Text().mid(15000, 9));
         QSignalSpy finished(window, &AnalysisWindow::SearchFinished);
         QTest::mouseClick(window->findButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(window->progressBar->value() > 0, 20000);
@@ -701,7 +707,8 @@ private slots:
         const QList<QPoint> before = places();
         const qsizetype shortMessages = window->fragmentNote->text().size() + window->resultLabel->text().size();
         if (fragment.isEmpty())
-            QVERIFY(Search(window, fixture.form.RichTextBox2->Text().mid(position, 40), position));
+            QVERIFY(
+                Search(window, Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(position, 40), position));
         else
             window->fragmentEdit->setPlainText(fragment);
         window->positionBox->setValue(position);

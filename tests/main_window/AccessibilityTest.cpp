@@ -186,7 +186,7 @@ void AccessibilityTest::rotorWindows()
     QFETCH(int, steps);
 
     for (int i = 0; i < 5; ++i) {
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(f->List2[std::size_t(i)]);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(RotorWindowAt(*f, i));
         QVERIFY(iface && iface->textInterface());
         QCOMPARE(iface->text(QAccessible::Value), QString());  // blank until installed
     }
@@ -195,7 +195,7 @@ void AccessibilityTest::rotorWindows()
     for (int k = 0; k < steps; ++k)
         Usl_Procr(bank, *f);
     for (int i = 0; i < 5; ++i) {
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(f->List2[std::size_t(i)]);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(RotorWindowAt(*f, i));
         const RotorSlot& slot = bank.Slot(std::int16_t(i + 1));
         QStringList shown;
         for (int p = 0; p < WindowLines; ++p)
@@ -217,7 +217,7 @@ void AccessibilityTest::fastTurnsAnnouncedOnce()
     QTest::qWait(2 * RotorWindow::AnnounceMilliseconds);
     QList<std::pair<int, QString>> told;  // (window, symbol on top)
     for (int i = 0; i < 5; ++i)
-        connect(f->List2[std::size_t(i)], &RotorWindow::Announced, this, [&told, i](const QString& top) {
+        connect(RotorWindowAt(*f, i), &RotorWindow::Announced, this, [&told, i](const QString& top) {
             told.append({i, top});
         });
     RotorBank& bank = w->machine.Bank();
@@ -236,7 +236,7 @@ void AccessibilityTest::fastTurnsAnnouncedOnce()
     QCOMPARE(first[1], std::pair(1, slot2Top));
     QCOMPARE(told.size(), 3);  // the single step turns slot 1 only
     QCOMPARE(told[2], std::pair(0, QString(QChar(bank.Slot(1).EntryAt(0)))));
-    QCOMPARE(QAccessible::queryAccessibleInterface(f->List2[0])->text(QAccessible::Value), told[2].second);
+    QCOMPARE(QAccessible::queryAccessibleInterface(RotorWindowAt(*f, 0))->text(QAccessible::Value), told[2].second);
 }
 
 void AccessibilityTest::tabChain_data()
@@ -269,7 +269,7 @@ void AccessibilityTest::tabChain()
     QFETCH(QString, state);
     QFETCH(QStringList, chain);
 
-    f->RichTextBox1->SetText(QStringLiteral("Шифротекст."));
+    Control<RichTextBox>(*f, "RichTextBox1")->SetText(QStringLiteral("Шифротекст."));
     if (state != "start") {
         QVERIFY(w->Install("01234", "Ключ1"));
         w->Tick();
@@ -292,22 +292,22 @@ void AccessibilityTest::tabChain()
     };
     if (state == "paused") {
         // The decryption button has the focus and starts the run by F6; the run hides it.
-        f->RichTextBox2->SetText(QString());
+        Control<RichTextBox>(*f, "RichTextBox2")->SetText(QString());
         w->Tick();
-        f->SSCommand7->setFocus();
+        Control<ThreeDButton>(*f, "SSCommand7")->setFocus();
         clock.onWait = [&](qint64 deadline) {
             if (deadline != RunClock::NoDeadline || !visited.isEmpty())
                 return;
-            QCOMPARE(QApplication::focusWidget(), f->RichTextBox2);  // the working area
+            QCOMPARE(QApplication::focusWidget(), Control<RichTextBox>(*f, "RichTextBox2"));  // the working area
             walk();
-            f->RichTextBox2->setFocus();
+            Control<RichTextBox>(*f, "RichTextBox2")->setFocus();
             QTest::keyClick(f, Qt::Key_F5);
         };
         QTest::keyClick(f, Qt::Key_F6);
-        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Дешифрование  выполнено."));
-        QCOMPARE(QApplication::focusWidget(), f->RichTextBox2);  // the result
+        QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), QStringLiteral("Дешифрование  выполнено."));
+        QCOMPARE(QApplication::focusWidget(), Control<RichTextBox>(*f, "RichTextBox2"));  // the result
     } else {
-        f->RichTextBox2->setFocus();
+        Control<RichTextBox>(*f, "RichTextBox2")->setFocus();
         walk();
     }
     // The walk starts at the plain-text area, the first control of the designed order.

@@ -121,15 +121,19 @@ private:
             plain ? f->NewPlainText() : f->NewCipherText();
     }
     static bool Plain(const QString& command) { return command.endsWith("plain"); }
-    RichTextBox* Area(const QString& command) const { return Plain(command) ? f->RichTextBox2 : f->RichTextBox1; }
+    RichTextBox* Area(const QString& command) const
+    {
+        return Plain(command) ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
+    }
     // Both areas hold text, the rotors are installed, both run buttons show and panel 2 holds a text.
     void FillAndInstall()
     {
-        f->RichTextBox2->SetText(PlainText);
-        f->RichTextBox1->SetText(CipherText);
+        Control<RichTextBox>(*f, "RichTextBox2")->SetText(PlainText);
+        Control<RichTextBox>(*f, "RichTextBox1")->SetText(CipherText);
         QVERIFY(w->Install("73915", "Ключ1"));
         w->Tick();
-        QVERIFY(f->SSCommand9->isVisible() && f->SSCommand7->isVisible());
+        QVERIFY(Control<ThreeDButton>(*f, "SSCommand9")->isVisible() &&
+                Control<ThreeDButton>(*f, "SSCommand7")->isVisible());
         f->ShowOperation(Done);
     }
     QString Path(const QString& name) const { return dir.filePath(name); }
@@ -186,7 +190,7 @@ void DocumentCommandsTest::fileCommand()
     QVERIFY(WriteBytes(chosen, Cp1251(fileText)));
     FillAndInstall();
     // A tick while the command has emptied both areas would hide both run buttons until the next tick.
-    f->Timer1->stop();
+    Control<QTimer>(*f, "Timer1")->stop();
     w->dialogs.chosenFile = chosen;
     Command(command);
     QCOMPARE(w->dialogs.fileDialogs.size(), 1);
@@ -197,17 +201,17 @@ void DocumentCommandsTest::fileCommand()
     QCOMPARE(request.defaultExtension, extension);
     QCOMPARE(f->LastDirectory(), chosen);
     const bool plain = Plain(command);
-    QCOMPARE(f->RichTextBox2->Text(), save ? PlainText : plain ? fileText : QString());
-    QCOMPARE(f->RichTextBox1->Text(), save ? CipherText : plain ? QString() : fileText);
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text(), save ? PlainText : plain ? fileText : QString());
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox1")->Text(), save ? CipherText : plain ? QString() : fileText);
     QCOMPARE(ReadBytes(chosen), Cp1251(save ? Area(command)->Text() : fileText));
-    QCOMPARE(f->SSCommand7->isVisible(), hidden != "SSCommand7");
-    QCOMPARE(f->SSCommand9->isVisible(), hidden != "SSCommand9");
-    QCOMPARE(f->StatusBar1->PanelText(2), command == "open plain" ? QString() : Done);
+    QCOMPARE(Control<ThreeDButton>(*f, "SSCommand7")->isVisible(), hidden != "SSCommand7");
+    QCOMPARE(Control<ThreeDButton>(*f, "SSCommand9")->isVisible(), hidden != "SSCommand9");
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), command == "open plain" ? QString() : Done);
     QVERIFY(w->dialogs.warnings.isEmpty());
 
     w->dialogs.chosenFile.clear();
-    f->RichTextBox2->SetText(PlainText);
-    f->RichTextBox1->SetText(CipherText);
+    Control<RichTextBox>(*f, "RichTextBox2")->SetText(PlainText);
+    Control<RichTextBox>(*f, "RichTextBox1")->SetText(CipherText);
     Command(next);
     QCOMPARE(w->dialogs.fileDialogs.size(), 2);
     QCOMPARE(w->dialogs.fileDialogs[1].request.initialDirectory, chosen);
@@ -232,16 +236,19 @@ void DocumentCommandsTest::cancelledDialog()
     QFETCH(bool, formatsPlain);
     QFETCH(bool, formatsCipher);
 
-    f->RichTextBox2->SetText(PlainText);
-    f->RichTextBox1->SetText(CipherText);
-    SetFormat(f->RichTextBox2, "Courier New", 14, true);
-    SetFormat(f->RichTextBox1, "Courier New", 14, true);
+    Control<RichTextBox>(*f, "RichTextBox2")->SetText(PlainText);
+    Control<RichTextBox>(*f, "RichTextBox1")->SetText(CipherText);
+    SetFormat(Control<RichTextBox>(*f, "RichTextBox2"), "Courier New", 14, true);
+    SetFormat(Control<RichTextBox>(*f, "RichTextBox1"), "Courier New", 14, true);
     Command(command);
     QCOMPARE(w->dialogs.fileDialogs.size(), 1);
-    QCOMPARE(f->RichTextBox2->Text() + "|" + f->RichTextBox1->Text(), PlainText + "|" + CipherText);
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text() + "|" + Control<RichTextBox>(*f, "RichTextBox1")->Text(),
+             PlainText + "|" + CipherText);
     QCOMPARE(f->LastDirectory(), Program);
-    QCOMPARE(FirstOutOfFormat(f->RichTextBox2, "MS Sans Serif", 10, false) == -1, formatsPlain);
-    QCOMPARE(FirstOutOfFormat(f->RichTextBox1, "MS Sans Serif", 10, false) == -1, formatsCipher);
+    QCOMPARE(FirstOutOfFormat(Control<RichTextBox>(*f, "RichTextBox2"), "MS Sans Serif", 10, false) == -1,
+             formatsPlain);
+    QCOMPARE(FirstOutOfFormat(Control<RichTextBox>(*f, "RichTextBox1"), "MS Sans Serif", 10, false) == -1,
+             formatsCipher);
     QVERIFY(w->dialogs.warnings.isEmpty());
 }
 
@@ -346,9 +353,11 @@ void DocumentCommandsTest::failedFile()
     const qint64 elapsed = clock.elapsed();
     writer.join();
     QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
-    QCOMPARE(f->RichTextBox2->Text() + "|" + f->RichTextBox1->Text(), PlainText + "|" + CipherText);
-    QCOMPARE(f->StatusBar1->PanelText(2), Done);
-    QVERIFY(f->SSCommand9->isVisible() && f->SSCommand7->isVisible());
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text() + "|" + Control<RichTextBox>(*f, "RichTextBox1")->Text(),
+             PlainText + "|" + CipherText);
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), Done);
+    QVERIFY(Control<ThreeDButton>(*f, "SSCommand9")->isVisible() &&
+            Control<ThreeDButton>(*f, "SSCommand7")->isVisible());
     QCOMPARE(f->LastDirectory(), Program);
     QCOMPARE(w->dialogs.warnings.size(), 1);
     const QString message = w->dialogs.warnings[0].first;
@@ -468,11 +477,11 @@ void DocumentCommandsTest::newClearsOwnArea()
     FillAndInstall();
     const bool plain = Plain(command);
     Command(command);
-    QCOMPARE(f->RichTextBox2->Text(), plain ? QString() : PlainText);
-    QCOMPARE(f->RichTextBox1->Text(), plain ? CipherText : QString());
-    QCOMPARE(f->StatusBar1->PanelText(2), QString());
-    QCOMPARE(f->SSCommand9->isVisible(), !plain);
-    QCOMPARE(f->SSCommand7->isVisible(), plain);
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text(), plain ? QString() : PlainText);
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox1")->Text(), plain ? CipherText : QString());
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), QString());
+    QCOMPARE(Control<ThreeDButton>(*f, "SSCommand9")->isVisible(), !plain);
+    QCOMPARE(Control<ThreeDButton>(*f, "SSCommand7")->isVisible(), plain);
     QVERIFY(f->RotorsInstalled());
     QCOMPARE(f->LastDirectory(), Program);
 }
@@ -494,8 +503,8 @@ void DocumentCommandsTest::shortcutsWhileLocked()
     QFETCH(QKeySequence, keys);
     QFETCH(QString, filter);
 
-    f->RichTextBox2->SetText(PlainText);
-    f->RichTextBox1->SetText(CipherText);
+    Control<RichTextBox>(*f, "RichTextBox2")->SetText(PlainText);
+    Control<RichTextBox>(*f, "RichTextBox1")->SetText(CipherText);
     f->bloc();
     QTest::keySequence(f, keys);
     QCOMPARE(w->dialogs.fileDialogs.size(), 1);
@@ -604,14 +613,14 @@ void DocumentCommandsTest::savedCiphertextDecrypts()
     QFETCH(QString, decrypted);
 
     QVERIFY(w->Install("73915", "Ключ1"));
-    f->RichTextBox2->SetText(plain);
+    Control<RichTextBox>(*f, "RichTextBox2")->SetText(plain);
     f->EncryptPlainText();
     w->dialogs.chosenFile = Path("шифр.vls");
     f->SaveCipherText();
     QCOMPARE(ReadBytes(Path("шифр.vls")).size(), plain.size());
     f->OpenCipherText();
     f->DecryptCipherText();
-    QCOMPARE(f->RichTextBox2->Text(), decrypted);
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text(), decrypted);
 }
 
 void DocumentCommandsTest::dialogProposesOwnKind_data()

@@ -188,14 +188,14 @@ void Form1FieldsTest::fieldChange()
     QFETCH(QString, focus);
 
     SetFields(rotors, key);
-    f->Timer1->stop();
-    f->SSCommand9->show();
-    f->SSCommand7->show();
-    f->StatusBar1->SetPanelText(1, QString());
+    Control<QTimer>("Timer1")->stop();
+    Control<ThreeDButton>("SSCommand9")->show();
+    Control<ThreeDButton>("SSCommand7")->show();
+    Control<StatusBar>("StatusBar1")->SetPanelText(1, QString());
     FilteredField* edit = Field(field);
     edit->setFocus();
     edit->end(false);
-    const bool installBefore = f->SSCommand10->isEnabled();
+    const bool installBefore = Control<ThreeDButton>("SSCommand10")->isEnabled();
 
     struct Snapshot {
         QString panel;
@@ -206,8 +206,9 @@ void Form1FieldsTest::fieldChange()
     QTimer recorder;
     recorder.setInterval(0);
     connect(&recorder, &QTimer::timeout, [&] {
-        yields.append({f->StatusBar1->PanelText(1), f->SSCommand9->isVisible(), f->SSCommand7->isVisible(),
-                       f->SSCommand10->isEnabled(), QApplication::focusWidget()});
+        yields.append({Control<StatusBar>("StatusBar1")->PanelText(1), Control<ThreeDButton>("SSCommand9")->isVisible(),
+                       Control<ThreeDButton>("SSCommand7")->isVisible(),
+                       Control<ThreeDButton>("SSCommand10")->isEnabled(), QApplication::focusWidget()});
     });
     recorder.start();
     Type(edit, keys);
@@ -220,8 +221,8 @@ void Form1FieldsTest::fieldChange()
     QCOMPARE(first.installEnabled, installBefore);
     QCOMPARE(first.focus, static_cast<QWidget*>(edit));
 
-    QCOMPARE(f->StatusBar1->PanelText(1), panel);
-    QCOMPARE(f->SSCommand10->isEnabled(), installEnabled);
+    QCOMPARE(Control<StatusBar>("StatusBar1")->PanelText(1), panel);
+    QCOMPARE(Control<ThreeDButton>("SSCommand10")->isEnabled(), installEnabled);
     QCOMPARE(QApplication::focusWidget(), Control(focus));
     QVERIFY(!f->RotorsInstalled());
 }
@@ -247,19 +248,19 @@ void Form1FieldsTest::editAfterInstallMakesBankStale()
     QFETCH(bool, installEnabled);
 
     // Text in both areas, so that a tick during the installation's last yields shows both buttons too.
-    f->RichTextBox1->SetText(QStringLiteral("шифротекст"));
+    Control<RichTextBox>("RichTextBox1")->SetText(QStringLiteral("шифротекст"));
     Install("01234", "abcde");
-    f->Timer1->stop();
-    QVERIFY(f->SSCommand9->isVisible() && f->SSCommand7->isVisible());
+    Control<QTimer>("Timer1")->stop();
+    QVERIFY(Control<ThreeDButton>("SSCommand9")->isVisible() && Control<ThreeDButton>("SSCommand7")->isVisible());
     FilteredField* edit = Field(field);
     edit->setFocus();
     edit->end(false);
     Type(edit, keys);
     QVERIFY(!f->RotorsInstalled());
-    QVERIFY(!f->SSCommand9->isVisible());
-    QVERIFY(!f->SSCommand7->isVisible());
-    QCOMPARE(f->StatusBar1->PanelText(1), panel);
-    QCOMPARE(f->SSCommand10->isEnabled(), installEnabled);
+    QVERIFY(!Control<ThreeDButton>("SSCommand9")->isVisible());
+    QVERIFY(!Control<ThreeDButton>("SSCommand7")->isVisible());
+    QCOMPARE(Control<StatusBar>("StatusBar1")->PanelText(1), panel);
+    QCOMPARE(Control<ThreeDButton>("SSCommand10")->isEnabled(), installEnabled);
 }
 
 // ---- Installing the rotors -----------------------------------------------------------------------------
@@ -303,22 +304,22 @@ void Form1FieldsTest::installRefusedWithIncompleteFields()
 
     SetFields(rotors, key);
     // The button stays disabled, so a click does nothing at all.
-    QVERIFY(!f->SSCommand10->isEnabled());
-    QTest::mouseClick(f->SSCommand10, Qt::LeftButton);
+    QVERIFY(!Control<ThreeDButton>("SSCommand10")->isEnabled());
+    QTest::mouseClick(Control<ThreeDButton>("SSCommand10"), Qt::LeftButton);
     QVERIFY(world->dialogs.critical.isEmpty());
     // The same installation as at the end of a run refuses with the message box.
-    const QString panel = f->StatusBar1->PanelText(1);
+    const QString panel = Control<StatusBar>("StatusBar1")->PanelText(1);
     QVERIFY(!f->InstallRotors());
     QCOMPARE(world->dialogs.critical.size(), 1);
     QCOMPARE(world->dialogs.critical.front().first,
              QStringLiteral("Не указаны номера всех дисков или ключ имеет менее 5-ти символов "));
     QCOMPARE(world->dialogs.critical.front().second, QStringLiteral("Внимание"));
     QVERIFY(!f->RotorsInstalled());
-    QCOMPARE(f->StatusBar1->PanelText(1), panel);
-    QVERIFY(!f->SSCommand9->isVisible() && !f->SSCommand7->isVisible());
+    QCOMPARE(Control<StatusBar>("StatusBar1")->PanelText(1), panel);
+    QVERIFY(!Control<ThreeDButton>("SSCommand9")->isVisible() && !Control<ThreeDButton>("SSCommand7")->isVisible());
     for (std::int16_t k = 1; k <= 5; ++k) {
         QVERIFY(world->machine.Bank().Slot(k).Empty());
-        QCOMPARE(f->List2[std::size_t(k - 1)]->Lines(), QStringList(23, BlankLine));
+        QCOMPARE(RotorWindowAt(*f, k - 1)->Lines(), QStringList(23, BlankLine));
     }
 }
 
@@ -336,9 +337,10 @@ void Form1FieldsTest::secondClickDuringInstallation()
     QFETCH(int, slot);
 
     SetFields("31415", "Пи-3.");
-    const auto setting = [&] { return slot == 0 || f->List2[std::size_t(slot - 1)]->Lines().isEmpty(); };
-    QVERIFY(RunDuring(setting, [&] { f->SSCommand10->click(); },
-                      [&] { QTest::mouseClick(f->SSCommand10, Qt::LeftButton); }));
+    const auto setting = [&] { return slot == 0 || RotorWindowAt(*f, slot - 1)->Lines().isEmpty(); };
+    QVERIFY(RunDuring(
+        setting, [&] { Control<ThreeDButton>("SSCommand10")->click(); },
+        [&] { QTest::mouseClick(Control<ThreeDButton>("SSCommand10"), Qt::LeftButton); }));
     CheckInstalled("31415", "Пи-3.");
 }
 
@@ -358,13 +360,13 @@ void Form1FieldsTest::exitDuringInstallation()
     QFETCH(bool, close);
 
     SetFields("31415", "Пи-3.");
-    const auto setting = [&] { return slot == 0 || f->List2[std::size_t(slot - 1)]->Lines().isEmpty(); };
+    const auto setting = [&] { return slot == 0 || RotorWindowAt(*f, slot - 1)->Lines().isEmpty(); };
     QElapsedTimer clock;
     clock.start();
     // As in the program, the click runs inside the application's event loop, which ends with the window.
     const auto click = [&] {
         QTimer::singleShot(0, f, [&] {
-            QTest::mouseClick(f->SSCommand10, Qt::LeftButton);
+            QTest::mouseClick(Control<ThreeDButton>("SSCommand10"), Qt::LeftButton);
             QCoreApplication::exit(0);
         });
         QApplication::exec();
@@ -373,7 +375,7 @@ void Form1FieldsTest::exitDuringInstallation()
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!f->isVisible());
     QVERIFY(!f->RotorsInstalled());
-    QVERIFY(f->StatusBar1->PanelText(1) != Installed);
+    QVERIFY(Control<StatusBar>("StatusBar1")->PanelText(1) != Installed);
     // No slot after the one being set was touched.
     for (int k = std::max(slot, 0) + 1; k <= 5; ++k)
         QVERIFY2(world->machine.Bank().Slot(std::int16_t(k)).Empty(), qPrintable(QString::number(k)));
@@ -414,15 +416,15 @@ void Form1FieldsTest::timerRule()
 
     if (installed)
         Install("01234", "abcde");
-    f->Timer1->stop();
-    f->RichTextBox2->SetText(plain);
-    f->RichTextBox1->SetText(cipher);
+    Control<QTimer>("Timer1")->stop();
+    Control<RichTextBox>("RichTextBox2")->SetText(plain);
+    Control<RichTextBox>("RichTextBox1")->SetText(cipher);
     // Start from the opposite state, so that the tick must set both.
-    f->SSCommand9->setVisible(!encrypt);
-    f->SSCommand7->setVisible(!decrypt);
+    Control<ThreeDButton>("SSCommand9")->setVisible(!encrypt);
+    Control<ThreeDButton>("SSCommand7")->setVisible(!decrypt);
     Tick();
-    QCOMPARE(f->SSCommand9->isVisible(), encrypt);
-    QCOMPARE(f->SSCommand7->isVisible(), decrypt);
+    QCOMPARE(Control<ThreeDButton>("SSCommand9")->isVisible(), encrypt);
+    QCOMPARE(Control<ThreeDButton>("SSCommand7")->isVisible(), decrypt);
 }
 
 void Form1FieldsTest::lockedDuringRun_data()
@@ -443,15 +445,19 @@ void Form1FieldsTest::lockedDuringRun()
 
     for (const QChar call : calls)
         call == u'b' ? f->bloc() : f->Rebloc();
-    for (QWidget* button : {static_cast<QWidget*>(f->SSCommand2), static_cast<QWidget*>(f->SSCommand4),
-                            static_cast<QWidget*>(f->SSCommand5), static_cast<QWidget*>(f->SSCommand1)})
+    for (QWidget* button : {static_cast<QWidget*>(Control<ThreeDButton>("SSCommand2")),
+                            static_cast<QWidget*>(Control<ThreeDButton>("SSCommand4")),
+                            static_cast<QWidget*>(Control<ThreeDButton>("SSCommand5")),
+                            static_cast<QWidget*>(Control<ThreeDButton>("SSCommand1"))})
         QVERIFY2(button->isVisible() == !locked, qPrintable(button->objectName()));
-    QVERIFY(f->SSCommand3->isVisible() && f->SSCommand6->isVisible() && f->SSCommand8->isVisible());
-    QCOMPARE(f->SSPanel1->isEnabled(), !locked);
+    QVERIFY(Control<ThreeDButton>("SSCommand3")->isVisible() && Control<ThreeDButton>("SSCommand6")->isVisible() &&
+            Control<ThreeDButton>("SSCommand8")->isVisible());
+    QCOMPARE(Control<ThreeDPanel>("SSPanel1")->isEnabled(), !locked);
     // The fields are inert with their panel; their own enabled flags are not touched.
-    QCOMPARE(f->Text4->isEnabled(), !locked);
-    QVERIFY(f->Text4->isEnabledTo(f->SSPanel1) && f->Text5->isEnabledTo(f->SSPanel1));
-    QVERIFY(f->vbnAction->isEnabled() && f->menuBar()->isEnabled());
+    QCOMPARE(Control<FilteredField>("Text4")->isEnabled(), !locked);
+    QVERIFY(Control<FilteredField>("Text4")->isEnabledTo(Control<ThreeDPanel>("SSPanel1")) &&
+            Control<FilteredField>("Text5")->isEnabledTo(Control<ThreeDPanel>("SSPanel1")));
+    QVERIFY(Control<QAction>("vbn")->isEnabled() && f->menuBar()->isEnabled());
 }
 
 void Form1FieldsTest::rotorPanelSwitch_data()
@@ -471,28 +477,28 @@ void Form1FieldsTest::rotorPanelSwitch()
     QFETCH(QString, route);
     QFETCH(int, width);
 
-    QVERIFY(f->vbnAction->isCheckable());
-    QVERIFY(f->vbnAction->isChecked());
+    QVERIFY(Control<QAction>("vbn")->isCheckable());
+    QVERIFY(Control<QAction>("vbn")->isChecked());
     if (width != 0) {
         f->setFixedWidth(width);
         SwitchRotorPanel(route);
         QCOMPARE(f->width(), width);
-        QVERIFY(f->vbnAction->isChecked());
+        QVERIFY(Control<QAction>("vbn")->isChecked());
         return;
     }
     SwitchRotorPanel(route);
     QCOMPARE(f->WidthTwips(), 8220);
     QCOMPARE(f->width(), Pixels(8220 - 90));
     QCOMPARE(f->minimumSize(), f->maximumSize());
-    QVERIFY(!f->vbnAction->isChecked());
-    QVERIFY(f->SSPanel1->x() >= f->centralWidget()->width());
+    QVERIFY(!Control<QAction>("vbn")->isChecked());
+    QVERIFY(Control<ThreeDPanel>("SSPanel1")->x() >= f->centralWidget()->width());
 
     SwitchRotorPanel(route);
     QCOMPARE(f->WidthTwips(), 11400);
     QCOMPARE(f->width(), Pixels(11400 - 90));
     QCOMPARE(f->minimumSize(), f->maximumSize());
-    QVERIFY(f->vbnAction->isChecked());
-    QVERIFY(f->SSPanel1->x() < f->centralWidget()->width());
+    QVERIFY(Control<QAction>("vbn")->isChecked());
+    QVERIFY(Control<ThreeDPanel>("SSPanel1")->x() < f->centralWidget()->width());
 }
 
 QTEST_MAIN(Form1FieldsTest)

@@ -92,8 +92,8 @@ protected:
         f = nullptr;
     }
 
-    FilteredField* Field(const QString& name) const { return name == "Text4" ? f->Text4 : f->Text5; }
-    void Tick() { QVERIFY(QMetaObject::invokeMethod(f->Timer1, "timeout")); }
+    FilteredField* Field(const QString& name) const { return Control<FilteredField>(name); }
+    void Tick() { QVERIFY(QMetaObject::invokeMethod(Control<QTimer>("Timer1"), "timeout")); }
     void SetFields(const QString& rotors, const QString& key);
     void Install(const QString& rotors, const QString& key);
     void CheckInstalled(const QString& rotors, const QString& key);
@@ -103,13 +103,18 @@ protected:
         if (route == "command")
             f->ToggleRotorPanel();
         else if (route == "menu")
-            f->vbnAction->trigger();
+            Control<QAction>("vbn")->trigger();
         else if (route == "button")
-            QTest::mouseClick(f->SSCommand8, Qt::LeftButton);
+            QTest::mouseClick(Control<ThreeDButton>("SSCommand8"), Qt::LeftButton);
         else
             QTest::keyClick(f, Qt::Key_F8);
     }
-    QWidget* Control(const QString& name) const { return f->findChild<QWidget*>(name); }
+    // A control of the window by its designed name; a name the window lacks stops the test with it.
+    template <typename T = QWidget>
+    T* Control(const QString& name) const
+    {
+        return test::Control<T>(*f, name);
+    }
 
     std::unique_ptr<WindowFixture> world;
     Form1* f = nullptr;
@@ -117,17 +122,17 @@ protected:
 
 inline void Form1Suite::SetFields(const QString& rotors, const QString& key)
 {
-    f->Text5->setText(key);
-    f->Text4->setText(rotors);
-    QCOMPARE(f->Text4->text(), rotors);
-    QCOMPARE(f->Text5->text(), key);
+    Control<FilteredField>("Text5")->setText(key);
+    Control<FilteredField>("Text4")->setText(rotors);
+    QCOMPARE(Control<FilteredField>("Text4")->text(), rotors);
+    QCOMPARE(Control<FilteredField>("Text5")->text(), key);
 }
 
 inline void Form1Suite::Install(const QString& rotors, const QString& key)
 {
     SetFields(rotors, key);
-    QVERIFY(f->SSCommand10->isEnabled());
-    QTest::mouseClick(f->SSCommand10, Qt::LeftButton);
+    QVERIFY(Control<ThreeDButton>("SSCommand10")->isEnabled());
+    QTest::mouseClick(Control<ThreeDButton>("SSCommand10"), Qt::LeftButton);
     QVERIFY(f->RotorsInstalled());
 }
 
@@ -136,11 +141,11 @@ inline void Form1Suite::Install(const QString& rotors, const QString& key)
 inline void Form1Suite::CheckInstalled(const QString& rotors, const QString& key)
 {
     QVERIFY(f->RotorsInstalled());
-    QCOMPARE(f->StatusBar1->PanelText(1), Installed);
-    QVERIFY(!f->SSCommand10->isEnabled());
+    QCOMPARE(Control<StatusBar>("StatusBar1")->PanelText(1), Installed);
+    QVERIFY(!Control<ThreeDButton>("SSCommand10")->isEnabled());
     for (std::int16_t k = 1; k <= 5; ++k) {
         const RotorSlot& slot = world->machine.Bank().Slot(k);
-        const RotorWindow* window = f->List2[std::size_t(k - 1)];
+        const RotorWindow* window = RotorWindowAt(*f, k - 1);
         QVERIFY(slot.Copied() == world->machine.Catalogue()[rotors[k - 1].digitValue()]);
         QCOMPARE(QChar(slot.EntryAt(0)), key[k - 1]);
         QCOMPARE(window->Lines().size(), 23);

@@ -133,7 +133,7 @@ void Form1Test::tabOrder()
     const QStringList expected = {"RichTextBox2", "SSCommand9", "SSCommand2", "SSCommand3", "SSCommand4",
                                   "SSCommand1",   "SSCommand5", "SSCommand6", "SSCommand7", "SSCommand10",
                                   "Text5",        "Text4",      "RichTextBox1", "SSCommand8"};
-    QWidget* start = f->RichTextBox2;
+    QWidget* start = Control<RichTextBox>("RichTextBox2");
     QStringList chain;
     QWidget* w = start;
     do {
@@ -142,7 +142,7 @@ void Form1Test::tabOrder()
         w = w->nextInFocusChain();
     } while (w && w != start);
     QCOMPARE(chain, expected);
-    QCOMPARE(QApplication::focusWidget(), f->RichTextBox2);
+    QCOMPARE(QApplication::focusWidget(), Control<RichTextBox>("RichTextBox2"));
 }
 
 void Form1Test::fontsAndColours_data()
@@ -199,21 +199,21 @@ void Form1Test::initialTexts()
         "\r\n"
         " Управление ключами \u2014 слабое звено \r\n"
         "\r\n");
-    QCOMPARE(f->RichTextBox2->Text(), sample);
-    QCOMPARE(f->RichTextBox2->document()->blockCount(), 11);
-    for (const int position : {1, 60, int(f->RichTextBox2->document()->characterCount()) - 2}) {
-        QTextCursor cursor(f->RichTextBox2->document());
+    QCOMPARE(Control<RichTextBox>("RichTextBox2")->Text(), sample);
+    QCOMPARE(Control<RichTextBox>("RichTextBox2")->document()->blockCount(), 11);
+    for (const int position : {1, 60, int(Control<RichTextBox>("RichTextBox2")->document()->characterCount()) - 2}) {
+        QTextCursor cursor(Control<RichTextBox>("RichTextBox2")->document());
         cursor.setPosition(position);
         QCOMPARE(cursor.charFormat().fontPointSize(), 10.0);
         QCOMPARE(cursor.charFormat().fontFamilies().toStringList().value(0), QStringLiteral("MS Sans Serif"));
     }
-    QCOMPARE(f->RichTextBox1->Text(), QString());
-    QCOMPARE(f->Text4->text(), QString());
-    QCOMPARE(f->Text5->text(), QString());
-    for (const RotorWindow* window : f->List2)
+    QCOMPARE(Control<RichTextBox>("RichTextBox1")->Text(), QString());
+    QCOMPARE(Control<FilteredField>("Text4")->text(), QString());
+    QCOMPARE(Control<FilteredField>("Text5")->text(), QString());
+    for (const RotorWindow* window : RotorWindows(*f))
         QCOMPARE(window->Lines(), QStringList(23, BlankLine));
-    QCOMPARE(f->Timer1->interval(), 50);
-    QVERIFY(f->Timer1->isActive());
+    QCOMPARE(Control<QTimer>("Timer1")->interval(), 50);
+    QVERIFY(Control<QTimer>("Timer1")->isActive());
     QVERIFY(!f->RotorsInstalled());
 }
 
@@ -227,7 +227,8 @@ void Form1Test::fixedWindow()
     // The client area below the menu bar: the controls, then the status bar docked at the bottom.
     const int clientTop = f->centralWidget()->y();
     QCOMPARE(f->height() - clientTop, Pixels(6330));
-    QCOMPARE(f->StatusBar1->geometry(), QRect(0, clientTop + Pixels(6045), Pixels(11310), Pixels(285)));
+    QCOMPARE(Control<StatusBar>("StatusBar1")->geometry(),
+             QRect(0, clientTop + Pixels(6045), Pixels(11310), Pixels(285)));
     const QRect screen = f->screen()->availableGeometry();
     QVERIFY(qAbs(f->frameGeometry().center().x() - screen.center().x()) <= 1);
 }
@@ -318,15 +319,15 @@ void Form1Test::shortcutRunsEntry()
     QVERIFY(action);
     QSignalSpy triggered(action, &QAction::triggered);
     // The accelerators work wherever the focus is, also in a field.
-    f->Text5->setFocus();
-    QTest::keyClick(f->Text5, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    Control<FilteredField>("Text5")->setFocus();
+    QTest::keyClick(Control<FilteredField>("Text5"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(triggered.size(), 1);
     QCOMPARE(world->beeper.beeps, 0);
 }
 
 void Form1Test::statusPanels()
 {
-    StatusBar* bar = f->StatusBar1;
+    StatusBar* bar = Control<StatusBar>("StatusBar1");
     QCOMPARE(bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).size(), 5);
     const int fixedWidths[] = {3333, 0, 488, 555, 555};
     for (int panel = 1; panel <= 5; ++panel) {
@@ -366,25 +367,25 @@ void Form1Test::lockIndicators()
     QFETCH(bool, caps);
     QFETCH(bool, num);
 
-    const QPalette design = f->StatusBar1->palette();
+    const QPalette design = Control<StatusBar>("StatusBar1")->palette();
     const QColor full = design.color(QPalette::Active, QPalette::WindowText);
     const QColor dimmed = design.color(QPalette::Disabled, QPalette::WindowText);
     QVERIFY(full != dimmed);
     // Start from the opposite state, so that the indicators must change.
     world->keyboard.caps = !caps;
     world->keyboard.num = !num;
-    f->StatusBar1->RefreshLockIndicators();
+    Control<StatusBar>("StatusBar1")->RefreshLockIndicators();
     world->keyboard.caps = caps;
     world->keyboard.num = num;
-    f->StatusBar1->RefreshLockIndicators();
+    Control<StatusBar>("StatusBar1")->RefreshLockIndicators();
     // Off is dimmed, in a grey darker than the style's disabled one so that it stays readable.
     const auto dimmedEnough = [&](const QColor& colour) { return colour != full && colour.lightness() < dimmed.lightness(); };
-    const QColor capsInk = f->StatusBar1->Panel(3)->palette().color(QPalette::WindowText);
-    const QColor numInk = f->StatusBar1->Panel(4)->palette().color(QPalette::WindowText);
+    const QColor capsInk = Control<StatusBar>("StatusBar1")->Panel(3)->palette().color(QPalette::WindowText);
+    const QColor numInk = Control<StatusBar>("StatusBar1")->Panel(4)->palette().color(QPalette::WindowText);
     QVERIFY2(caps ? capsInk == full : dimmedEnough(capsInk), qPrintable(capsInk.name()));
     QVERIFY2(num ? numInk == full : dimmedEnough(numInk), qPrintable(numInk.name()));
-    QCOMPARE(f->StatusBar1->PanelText(3), QStringLiteral("CAPS"));
-    QCOMPARE(f->StatusBar1->PanelText(4), QStringLiteral("NUM"));
+    QCOMPARE(Control<StatusBar>("StatusBar1")->PanelText(3), QStringLiteral("CAPS"));
+    QCOMPARE(Control<StatusBar>("StatusBar1")->PanelText(4), QStringLiteral("NUM"));
     // Readable on a projector (WCAG's 4.5:1 against the status bar), and told by name, not by colour alone.
     const auto luminance = [](const QColor& c) {
         const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -394,9 +395,11 @@ void Form1Test::lockIndicators()
     for (const auto& [panel, on, ink] : {std::tuple{3, caps, capsInk}, std::tuple{4, num, numInk}}) {
         const double text = luminance(ink);
         QVERIFY2((std::max(face, text) + 0.05) / (std::min(face, text) + 0.05) >= 4.5, qPrintable(ink.name()));
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(f->StatusBar1->Panel(panel));
+        QAccessibleInterface* iface =
+            QAccessible::queryAccessibleInterface(Control<StatusBar>("StatusBar1")->Panel(panel));
         QCOMPARE(iface->text(QAccessible::Name),
-                 QStringLiteral("%1 %2").arg(f->StatusBar1->PanelText(panel), on ? "включён" : "выключен"));
+                 QStringLiteral("%1 %2").arg(Control<StatusBar>("StatusBar1")->PanelText(panel),
+                                             on ? "включён" : "выключен"));
     }
 }
 
@@ -416,10 +419,10 @@ void Form1Test::layoutPanel()
     QFETCH(QString, identifier);
     QFETCH(QString, panel);
 
-    f->StatusBar1->SetPanelText(5, QStringLiteral("?"));
+    Control<StatusBar>("StatusBar1")->SetPanelText(5, QStringLiteral("?"));
     world->keyboard.layout = identifier.toStdString();
     // The running timer writes the panel within a tick or two.
-    QTRY_COMPARE_WITH_TIMEOUT(f->StatusBar1->PanelText(5), panel, 200);
+    QTRY_COMPARE_WITH_TIMEOUT(Control<StatusBar>("StatusBar1")->PanelText(5), panel, 200);
 }
 
 QTEST_MAIN(Form1Test)

@@ -121,9 +121,19 @@ private slots:
 private:
     void Install(const QString& rotors, const QString& key) { QVERIFY(w->Install(rotors, key)); }
     void Run(bool decrypt) { decrypt ? f->DecryptCipherText() : f->EncryptPlainText(); }
-    RichTextBox* Source(bool decrypt) const { return decrypt ? f->RichTextBox1 : f->RichTextBox2; }
-    RichTextBox* Working(bool decrypt) const { return decrypt ? f->RichTextBox2 : f->RichTextBox1; }
-    QList<QWidget*> FileButtons() const { return {f->SSCommand1, f->SSCommand2, f->SSCommand4, f->SSCommand5}; }
+    RichTextBox* Source(bool decrypt) const
+    {
+        return decrypt ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2");
+    }
+    RichTextBox* Working(bool decrypt) const
+    {
+        return decrypt ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
+    }
+    QList<QWidget*> FileButtons() const
+    {
+        return {Control<ThreeDButton>(*f, "SSCommand1"), Control<ThreeDButton>(*f, "SSCommand2"),
+                Control<ThreeDButton>(*f, "SSCommand4"), Control<ThreeDButton>(*f, "SSCommand5")};
+    }
 
     std::unique_ptr<WindowFixture> w;
     Form1* f = nullptr;
@@ -182,7 +192,7 @@ void RunTest::runResult()
     Run(decrypt);
     QCOMPARE(Working(decrypt)->Text(), expected);
     QCOMPARE(w->beeper.beeps, outside);
-    QCOMPARE(f->StatusBar1->PanelText(2), decrypt ? DecryptEnd : EncryptEnd);
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), decrypt ? DecryptEnd : EncryptEnd);
 
     Run(decrypt);
     QCOMPARE(Working(decrypt)->Text(), expected);
@@ -216,30 +226,32 @@ void RunTest::windowAroundRun()
     SetFormat(Working(decrypt), "Courier New", 14, true);
     bool sampled = false;
     Watch([&] {
-        if (sampled || f->SSPanel1->isEnabled())
+        if (sampled || Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled())
             return;
         sampled = true;
         for (QWidget* button : FileButtons())
             QVERIFY2(!button->isVisible(), qPrintable(button->objectName()));
-        QVERIFY(!f->Timer1->isActive());
-        QCOMPARE(f->StatusBar1->PanelText(2), decrypt ? DecryptStart : EncryptStart);
+        QVERIFY(!Control<QTimer>(*f, "Timer1")->isActive());
+        QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), decrypt ? DecryptStart : EncryptStart);
         if (!text.isEmpty())  // an empty text: the sample falls in the reinstallation, which shows them
-            QVERIFY(!f->SSCommand9->isVisible() && !f->SSCommand7->isVisible());
+            QVERIFY(!Control<ThreeDButton>(*f, "SSCommand9")->isVisible() &&
+                    !Control<ThreeDButton>(*f, "SSCommand7")->isVisible());
     }, [&] { Run(decrypt); });
     QVERIFY(sampled);
 
     QCOMPARE(Source(decrypt)->Text(), text);
     QCOMPARE(FirstOutOfFormat(Working(decrypt), "MS Sans Serif", 10, false), -1);
     for (int k = 1; k <= 5; ++k) {
-        QCOMPARE(f->List2[std::size_t(k - 1)]->Lines().value(0), QStringLiteral("   %1   ").arg(key[k - 1]));
+        QCOMPARE(RotorWindowAt(*f, k - 1)->Lines().value(0), QStringLiteral("   %1   ").arg(key[k - 1]));
         QCOMPARE(w->machine.Bank().StepCounter(std::int16_t(k)), std::int16_t(0));
     }
-    QVERIFY(f->RotorsInstalled() && f->Timer1->isActive() && f->SSPanel1->isEnabled());
+    QVERIFY(f->RotorsInstalled() && Control<QTimer>(*f, "Timer1")->isActive() &&
+            Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
     for (QWidget* button : FileButtons())
         QVERIFY2(button->isVisible(), qPrintable(button->objectName()));
     w->Tick();
-    QCOMPARE(f->SSCommand9->isVisible(), !text.isEmpty());
-    QCOMPARE(f->SSCommand7->isVisible(), !text.isEmpty());
+    QCOMPARE(Control<ThreeDButton>(*f, "SSCommand9")->isVisible(), !text.isEmpty());
+    QCOMPARE(Control<ThreeDButton>(*f, "SSCommand7")->isVisible(), !text.isEmpty());
 }
 
 void RunTest::shifrFormatsOwnArea_data()
@@ -262,19 +274,23 @@ void RunTest::shifrFormatsOwnArea()
     QFETCH(QString, plain);
     QFETCH(QString, cipher);
 
-    f->RichTextBox2->SetText(plain);
-    f->RichTextBox1->SetText(cipher);
-    for (RichTextBox* box : {f->RichTextBox1, f->RichTextBox2})
+    Control<RichTextBox>(*f, "RichTextBox2")->SetText(plain);
+    Control<RichTextBox>(*f, "RichTextBox1")->SetText(cipher);
+    for (RichTextBox* box : {Control<RichTextBox>(*f, "RichTextBox1"), Control<RichTextBox>(*f, "RichTextBox2")})
         SetFormat(box, "Courier New", 14, true);
-    RichTextBox* own = plainArea ? f->RichTextBox2 : f->RichTextBox1;
+    RichTextBox* own = plainArea ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
     own->SetSelStart(2);
     own->SetSelLength(1);
     f->shifr(own);
     QCOMPARE(FirstOutOfFormat(own, "MS Sans Serif", 10, false), -1);
-    QCOMPARE(FirstOutOfFormat(plainArea ? f->RichTextBox1 : f->RichTextBox2, "Courier New", 14, true), -1);
+    QCOMPARE(FirstOutOfFormat(
+                 plainArea ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2"),
+                 "Courier New", 14, true),
+             -1);
     QCOMPARE(own->SelStart(), 0);
     QCOMPARE(own->SelLength(), 0);
-    QCOMPARE(f->RichTextBox2->Text() + f->RichTextBox1->Text(), plain + cipher);
+    QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text() + Control<RichTextBox>(*f, "RichTextBox1")->Text(),
+             plain + cipher);
 }
 
 void RunTest::textChangedDuringRun_data()
@@ -313,7 +329,7 @@ void RunTest::textChangedDuringRun()
     qint32 position = -1;
     QElapsedTimer sinceExit;
     const auto act = [&] {
-        if (position >= 0 || f->SSPanel1->isEnabled() || working->Text() == text)
+        if (position >= 0 || Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() || working->Text() == text)
             return;
         const qint32 reached = working->SelStart() + working->SelLength();
         if (change == "delete" && working->Text().at(reached + 1) != u'\n')
@@ -358,8 +374,10 @@ void RunTest::textChangedDuringRun()
                                     : changed.left(position) +
                                           SymbolBySymbol(changed, "73915", "Ключ1", decrypt, &outside).mid(position));
     QCOMPARE(Source(decrypt)->Text(), change == "open" || change == "new source" ? QString() : text);
-    QCOMPARE(f->StatusBar1->PanelText(2), taken ? (decrypt ? DecryptEnded : EncryptEnded) : decrypt ? DecryptEnd : EncryptEnd);
-    QVERIFY(f->SSPanel1->isEnabled() && f->Timer1->isActive());
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), taken     ? (decrypt ? DecryptEnded : EncryptEnded)
+                                                                 : decrypt ? DecryptEnd
+                                                                           : EncryptEnd);
+    QVERIFY(Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() && Control<QTimer>(*f, "Timer1")->isActive());
 }
 
 void RunTest::commandDuringCopy_data()
@@ -407,7 +425,8 @@ void RunTest::commandDuringCopy()
             QTest::keyClicks(working, QStringLiteral("typed"));
             return;
         }
-        if (!running || given || typing || !f->SSPanel1->isEnabled() || count == 0 || count >= source.size())
+        if (!running || given || typing || !Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() || count == 0 ||
+            count >= source.size())
             return;
         given = true;  // in the copy step: part of the source is in the working area, the panel not yet locked
         QTest::keySequence(f, QKeySequence::fromString(command));
@@ -422,7 +441,9 @@ void RunTest::commandDuringCopy()
     const QString expected = command.endsWith("F4") ? opened : command.endsWith("F3") ? QString() : source;
     QCOMPARE(working->Text(), taken ? expected : SymbolBySymbol(expected, "73915", "Ключ1", decrypt, &outside));
     QCOMPARE(w->dialogs.fileDialogs.size(), command.endsWith("F4") || command.endsWith("F2") ? 1 : 0);
-    QCOMPARE(f->StatusBar1->PanelText(2), taken ? (decrypt ? DecryptEnded : EncryptEnded) : decrypt ? DecryptEnd : EncryptEnd);
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), taken     ? (decrypt ? DecryptEnded : EncryptEnded)
+                                                                 : decrypt ? DecryptEnd
+                                                                           : EncryptEnd);
 }
 
 void RunTest::focusOnResult_data()
@@ -447,7 +468,7 @@ void RunTest::focusOnResult()
     w->Tick();
     // As a click leaves it: the focus on the run button, which the run hides. (With an empty source the
     // tick has hidden the button already; the click came just before it.)
-    ThreeDButton* button = decrypt ? f->SSCommand7 : f->SSCommand9;
+    ThreeDButton* button = decrypt ? Control<ThreeDButton>(*f, "SSCommand7") : Control<ThreeDButton>(*f, "SSCommand9");
     button->show();
     button->setFocus();
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button));

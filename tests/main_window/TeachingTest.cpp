@@ -148,10 +148,16 @@ private slots:
 
 private:
     void Install(const QString& rotors, const QString& key) { QVERIFY(w->Install(rotors, key)); }
-    RichTextBox* Working(bool decrypt) const { return decrypt ? f->RichTextBox2 : f->RichTextBox1; }
+    RichTextBox* Working(bool decrypt) const
+    {
+        return decrypt ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
+    }
     void Run(bool decrypt) { decrypt ? f->DecryptCipherText() : f->EncryptPlainText(); }
     // The text goes into the source area of the run.
-    void SetSource(bool decrypt, const QString& text) { (decrypt ? f->RichTextBox1 : f->RichTextBox2)->SetText(text); }
+    void SetSource(bool decrypt, const QString& text)
+    {
+        (decrypt ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2"))->SetText(text);
+    }
 
     std::unique_ptr<WindowFixture> w;
     Form1* f = nullptr;
@@ -196,8 +202,8 @@ void TeachingTest::teachingMenu()
     QFETCH(int, speed);
 
     QCOMPARE(f->Speed(), RunSpeed::Normal);
-    QVERIFY(f->normalSpeedAction->isChecked());
-    QVERIFY(!f->pauseAction->isEnabled() && !f->stepAction->isEnabled());
+    QVERIFY(Control<QAction>(*f, "normalSpeedAction")->isChecked());
+    QVERIFY(!Control<QAction>(*f, "pauseAction")->isEnabled() && !Control<QAction>(*f, "stepAction")->isEnabled());
     QVERIFY(f->CryptanalysisAction()->isEnabled());  // the analysis window is there to open
 
     if (speed == int(RunSpeed::Normal))
@@ -205,10 +211,10 @@ void TeachingTest::teachingMenu()
     QTest::keySequence(f, keys);
     QCOMPARE(int(f->Speed()), speed);
     int checked = 0;
-    for (QAction* action : f->speedGroup->actions())
+    for (QAction* action : Control<QActionGroup>(*f, "speedGroup")->actions())
         checked += action->isChecked() ? 1 : 0;
     QCOMPARE(checked, 1);
-    QCOMPARE(f->speedGroup->checkedAction()->shortcut(), keys);
+    QCOMPARE(Control<QActionGroup>(*f, "speedGroup")->checkedAction()->shortcut(), keys);
 }
 
 void TeachingTest::slowSpeedShowsEveryPosition_data()
@@ -242,7 +248,7 @@ void TeachingTest::slowSpeedShowsEveryPosition()
         QCOMPARE(Working(decrypt)->SelStart(), frame);
         QCOMPARE(Working(decrypt)->SelLength(), 1);
         QStringList lines;
-        for (RotorWindow* window : f->List2)
+        for (RotorWindow* window : RotorWindows(*f))
             lines << window->Lines().value(0);
         QCOMPARE(lines, expected.topLines.at(std::size_t(frame)));
         QCOMPARE(TableText(f->PathWindow()), TableOf(expected.paths.at(std::size_t(frame)), decrypt));
@@ -301,7 +307,8 @@ void TeachingTest::pauseAndStep()
     QTimer watch;
     watch.setInterval(0);
     connect(&watch, &QTimer::timeout, [&] {
-        if (asked || f->SSPanel1->isEnabled() || working->SelLength() != 1 || working->SelStart() < pauseAt)
+        if (asked || Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() || working->SelLength() != 1 ||
+            working->SelStart() < pauseAt)
             return;
         asked = true;
         press(!byStep);
@@ -314,7 +321,7 @@ void TeachingTest::pauseAndStep()
             return;
         const int at = working->SelStart();
         QVERIFY(f->Paused());
-        QCOMPARE(f->pauseAction->text(), QStringLiteral("Продолжить"));
+        QCOMPARE(Control<QAction>(*f, "pauseAction")->text(), QStringLiteral("Продолжить"));
         QCOMPARE(TableText(f->PathWindow()), TableOf(expected.paths.at(std::size_t(at))));
         pausedAt.push_back(at);
         if (int(pausedAt.size()) <= steps) {
@@ -333,8 +340,9 @@ void TeachingTest::pauseAndStep()
     for (std::size_t i = 1; i < pausedAt.size(); ++i)
         QCOMPARE(pausedAt[i], pausedAt[i - 1] + 1);
     QCOMPARE(working->Text(), expected.result);
-    QVERIFY(!f->Paused() && !f->pauseAction->isEnabled() && !f->stepAction->isEnabled());
-    QCOMPARE(f->pauseAction->text(), QStringLiteral("Пауза"));
+    QVERIFY(!f->Paused() && !Control<QAction>(*f, "pauseAction")->isEnabled() &&
+            !Control<QAction>(*f, "stepAction")->isEnabled());
+    QCOMPARE(Control<QAction>(*f, "pauseAction")->text(), QStringLiteral("Пауза"));
 }
 
 void TeachingTest::speedChangedMidRun_data()
@@ -381,8 +389,8 @@ void TeachingTest::speedChangedMidRun()
     QTimer watch;
     watch.setInterval(0);
     connect(&watch, &QTimer::timeout, [&] {
-        if (!changed && !f->SSPanel1->isEnabled() && working->SelLength() == 1 && working->SelStart() >= 3 &&
-            periodOf(from) == 0)
+        if (!changed && !Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() && working->SelLength() == 1 &&
+            working->SelStart() >= 3 && periodOf(from) == 0)
             change();
     });
     watch.start();
@@ -452,7 +460,8 @@ void TeachingTest::pausedWindowAnswers()
     QTimer watch;
     watch.setInterval(0);
     connect(&watch, &QTimer::timeout, [&] {
-        if (f->SSPanel1->isEnabled() || f->RichTextBox1->SelLength() != 1)
+        if (Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() ||
+            Control<RichTextBox>(*f, "RichTextBox1")->SelLength() != 1)
             return;
         if (!f->Paused() && !acted) {
             QTest::keyClick(f, Qt::Key_F5);
@@ -461,10 +470,12 @@ void TeachingTest::pausedWindowAnswers()
         if (acted || !f->Paused())
             return;
         acted = true;
-        QVERIFY(f->SSCommand9->isHidden() && f->SSCommand2->isHidden() && !f->SSPanel1->isEnabled());
+        QVERIFY(Control<ThreeDButton>(*f, "SSCommand9")->isHidden() &&
+                Control<ThreeDButton>(*f, "SSCommand2")->isHidden() &&
+                !Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
         if (action == "new") {
             QTest::keySequence(f, QKeySequence(Qt::SHIFT | Qt::Key_F3));
-            QVERIFY(f->RichTextBox1->IsEmpty());
+            QVERIFY(Control<RichTextBox>(*f, "RichTextBox1")->IsEmpty());
             QTest::keyClick(f, Qt::Key_F5);
         } else if (action == "exit") {
             f->Exit();
@@ -483,14 +494,14 @@ void TeachingTest::pausedWindowAnswers()
 
     QVERIFY(acted);
     if (action == "new") {
-        QVERIFY(f->RichTextBox1->IsEmpty());
-        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Шифрование прервано"));
-        QVERIFY(f->SSPanel1->isEnabled());
+        QVERIFY(Control<RichTextBox>(*f, "RichTextBox1")->IsEmpty());
+        QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), QStringLiteral("Шифрование прервано"));
+        QVERIFY(Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
     } else {
         QVERIFY(!f->isVisible());
         QVERIFY(!f->PathWindow() || !f->PathWindow()->isVisible());
         // The run ended where it stood, not at the text's end.
-        QVERIFY(f->StatusBar1->PanelText(2) != QStringLiteral("Шифрование выполнено"));
+        QVERIFY(Control<StatusBar>(*f, "StatusBar1")->PanelText(2) != QStringLiteral("Шифрование выполнено"));
     }
 }
 
@@ -545,7 +556,7 @@ void TeachingTest::commandTakingTheAreaEndsTheRun()
     const QString text = LongText().left(200);
     Install("73915", "Ключ1");
     QStringList atKey;
-    for (RotorWindow* window : f->List2)
+    for (RotorWindow* window : RotorWindows(*f))
         atKey << window->Lines().value(0);
     SetSource(decrypt, text);
     f->SetSpeed(RunSpeed::TenPerSecond);
@@ -583,19 +594,22 @@ void TeachingTest::commandTakingTheAreaEndsTheRun()
     QVERIFY(acted);
     const bool cipherArea = command[0].keyboardModifiers() == Qt::ShiftModifier;
     const bool opens = command[0].key() == Qt::Key_F4;
-    RichTextBox* area = cipherArea ? f->RichTextBox1 : f->RichTextBox2;
-    RichTextBox* other = cipherArea ? f->RichTextBox2 : f->RichTextBox1;
+    RichTextBox* area =
+        cipherArea ? Control<RichTextBox>(*f, "RichTextBox1") : Control<RichTextBox>(*f, "RichTextBox2");
+    RichTextBox* other =
+        cipherArea ? Control<RichTextBox>(*f, "RichTextBox2") : Control<RichTextBox>(*f, "RichTextBox1");
     const QString result = Reference(text, "73915", "Ключ1", decrypt).result;
     QCOMPARE(area->Text(), opens ? opened : QString());
     QCOMPARE(other->Text(), opens ? QString() : other == working ? result : text);
     const QString done = decrypt ? QStringLiteral("Дешифрование  выполнено.") : QStringLiteral("Шифрование выполнено");
     const QString ended = decrypt ? QStringLiteral("Дешифрование прервано") : QStringLiteral("Шифрование прервано");
-    QCOMPARE(f->StatusBar1->PanelText(2), ends ? ended : done);
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), ends ? ended : done);
     QStringList lines;
-    for (RotorWindow* window : f->List2)
+    for (RotorWindow* window : RotorWindows(*f))
         lines << window->Lines().value(0);
     QCOMPARE(lines, atKey);
-    QVERIFY(!f->Paused() && !f->pauseAction->isEnabled() && f->SSPanel1->isEnabled());
+    QVERIFY(!f->Paused() && !Control<QAction>(*f, "pauseAction")->isEnabled() &&
+            Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled());
 }
 
 void TeachingTest::pausedRunSaysSo_data()
@@ -623,14 +637,14 @@ void TeachingTest::pausedRunSaysSo()
     const QString running = decrypt ? QStringLiteral("Дешифрование шифротекста") : QStringLiteral("Шифрование открытого текста");
     const QString direction = decrypt ? QStringLiteral("дешифрование") : QStringLiteral("шифрование");
     RichTextBox* working = Working(decrypt);
-    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(f->StatusBar1->Panel(2));
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(Control<StatusBar>(*f, "StatusBar1")->Panel(2));
     QVERIFY(panel);
     bool paused = false;
     bool resumed = false;
     QStringList afterResume;
     clock.onWait = [&](qint64 deadline) {
         if (deadline == RunClock::NoDeadline) {
-            QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Пауза"));
+            QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), QStringLiteral("Пауза"));
             QCOMPARE(panel->text(QAccessible::Description),
                      QStringLiteral("%1, позиция %2 из %3, пауза").arg(direction).arg(working->SelStart() + 1).arg(text.size()));
             resumed = true;
@@ -638,10 +652,10 @@ void TeachingTest::pausedRunSaysSo()
             return;
         }
         if (resumed) {
-            afterResume << f->StatusBar1->PanelText(2);
+            afterResume << Control<StatusBar>(*f, "StatusBar1")->PanelText(2);
             return;
         }
-        QCOMPARE(f->StatusBar1->PanelText(2), running);
+        QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), running);
         if (!paused && working->SelStart() >= 5) {
             paused = true;
             QTest::keyClick(f, byStep ? Qt::Key_F6 : Qt::Key_F5);
@@ -652,7 +666,7 @@ void TeachingTest::pausedRunSaysSo()
     QVERIFY(resumed);
     QVERIFY(!afterResume.isEmpty());
     QCOMPARE(afterResume.front(), running);
-    QCOMPARE(f->StatusBar1->PanelText(2),
+    QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2),
              decrypt ? QStringLiteral("Дешифрование  выполнено.") : QStringLiteral("Шифрование выполнено"));
     QCOMPARE(panel->text(QAccessible::Description), QString());
 }
@@ -683,10 +697,10 @@ void TeachingTest::stepWithNoRunStartsOne()
 
     if (installed)
         Install("73915", "Ключ1");
-    f->RichTextBox2->SetText(plain);
-    f->RichTextBox1->SetText(cipher);
+    Control<RichTextBox>(*f, "RichTextBox2")->SetText(plain);
+    Control<RichTextBox>(*f, "RichTextBox1")->SetText(cipher);
     w->Tick();
-    QCOMPARE(f->stepAction->isEnabled(), starts != 0);
+    QCOMPARE(Control<QAction>(*f, "stepAction")->isEnabled(), starts != 0);
     const bool decrypt = starts == 2;
     RichTextBox* working = Working(decrypt);
     const QString source = decrypt ? cipher : plain;
@@ -695,7 +709,7 @@ void TeachingTest::stepWithNoRunStartsOne()
         ++waits;
         QCOMPARE(deadline, RunClock::NoDeadline);  // no frame before the pause
         QVERIFY(f->Paused());
-        QCOMPARE(f->StatusBar1->PanelText(2), QStringLiteral("Пауза"));
+        QCOMPARE(Control<StatusBar>(*f, "StatusBar1")->PanelText(2), QStringLiteral("Пауза"));
         QCOMPARE(working->SelStart(), 0);
         QCOMPARE(working->SelLength(), 1);
         const QString result = Reference(source, "73915", "Ключ1", decrypt).result;
@@ -707,8 +721,8 @@ void TeachingTest::stepWithNoRunStartsOne()
     QTest::keyClick(f, Qt::Key_F6);
     QCOMPARE(waits, starts != 0 ? 1 : 0);
     if (starts == 0) {
-        QCOMPARE(f->RichTextBox2->Text(), plain);
-        QCOMPARE(f->RichTextBox1->Text(), cipher);
+        QCOMPARE(Control<RichTextBox>(*f, "RichTextBox2")->Text(), plain);
+        QCOMPARE(Control<RichTextBox>(*f, "RichTextBox1")->Text(), cipher);
     }
 }
 
@@ -765,7 +779,7 @@ void TeachingTest::pathTableEqualsPathQuery()
         QCOMPARE(bank.StepCounter(k), counters[std::size_t(k - 1)]);
 
     // A changed field: the bank no longer matches it, and the next tick says so.
-    f->Text5->setText(key.left(4));
+    Control<FilteredField>(*f, "Text5")->setText(key.left(4));
     w->Tick();
     QCOMPARE(TableText(window), QStringLiteral("|||/|||/|||/|||"));
     QVERIFY(window->Caption->text().startsWith(QStringLiteral("Роторы не установлены")));

@@ -28,6 +28,9 @@
 using velista::FilteredField;
 using velista::RichTextBox;
 using velista::RotorWindow;
+using velista::ThreeDButton;
+using velista::test::Control;
+using velista::test::RotorWindowAt;
 using velista::test::WindowFixture;
 
 namespace {
@@ -164,20 +167,20 @@ void WindowFinishTest::noSelectionAfterInstallation()
     WindowFixture f;
     QApplication::setActiveWindow(&f.form);
     QVERIFY(QTest::qWaitForWindowActive(&f.form));
-    f.form.Text4->setFocus(Qt::OtherFocusReason);
-    Type(f.form.Text4, QStringLiteral("01234"));
-    Type(f.form.Text5, QStringLiteral("АБВГД"));
-    QVERIFY(f.form.SSCommand10->isEnabled());
-    f.form.SSCommand10->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(f.form.SSCommand10, Qt::Key_Space);
+    Control<FilteredField>(f.form, "Text4")->setFocus(Qt::OtherFocusReason);
+    Type(Control<FilteredField>(f.form, "Text4"), QStringLiteral("01234"));
+    Type(Control<FilteredField>(f.form, "Text5"), QStringLiteral("АБВГД"));
+    QVERIFY(Control<ThreeDButton>(f.form, "SSCommand10")->isEnabled());
+    Control<ThreeDButton>(f.form, "SSCommand10")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Control<ThreeDButton>(f.form, "SSCommand10"), Qt::Key_Space);
 
     QVERIFY(f.machine.RotorsInstalled());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.form.Text5));
-    QVERIFY(!f.form.Text5->hasSelectedText());
-    QCOMPARE(f.form.Text5->cursorPosition(), 5);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Control<FilteredField>(f.form, "Text5")));
+    QVERIFY(!Control<FilteredField>(f.form, "Text5")->hasSelectedText());
+    QCOMPARE(Control<FilteredField>(f.form, "Text5")->cursorPosition(), 5);
     // The next key goes after the key and is refused by the full field, instead of replacing the key.
-    Type(f.form.Text5, QStringLiteral("Е"));
-    QCOMPARE(f.form.Text5->text(), QStringLiteral("АБВГД"));
+    Type(Control<FilteredField>(f.form, "Text5"), QStringLiteral("Е"));
+    QCOMPARE(Control<FilteredField>(f.form, "Text5")->text(), QStringLiteral("АБВГД"));
 }
 
 void WindowFinishTest::rotorWindowContrast_data()
@@ -193,7 +196,7 @@ void WindowFinishTest::rotorWindowContrast()
 
     WindowFixture f;
     QVERIFY(f.Install(QStringLiteral("01234"), QStringLiteral("ЖЖЖЖЖ")));
-    auto* window = f.form.List2[std::size_t(index)];
+    auto* window = RotorWindowAt(f.form, index);
     QVERIFY(!window->isEnabled());
     const QImage image = window->grab().toImage();
     const QRect content = window->contentsRect().adjusted(2, 2, -2, -2);

@@ -8,6 +8,7 @@
 #include "main_window/FilteredField.h"
 #include "main_window/Form1.h"
 #include "main_window/RichTextBox.h"
+#include "main_window/RotorWindow.h"
 #include "platform/ApplicationEventLoop.h"
 #include "platform/NoRegistry.h"
 #include "tests/support/CountingBeeper.h"
@@ -20,9 +21,36 @@
 #include <QTextCursor>
 #include <QtTest>
 
+#include <array>
 #include <memory>
 
 namespace velista::test {
+
+// A control of a window by its designed objectName, as a user's script would find it; a name the window
+// lacks stops the test at once, with the name.
+template <typename T>
+T* Control(const QObject& window, const QString& name)
+{
+    T* control = window.findChild<T*>(name);
+    if (!control)
+        qFatal("%s has no %s named \"%s\"", qPrintable(window.objectName()), T::staticMetaObject.className(),
+               qPrintable(name));
+    return control;
+}
+
+// The rotor window of slot index + 1, "List2(index)".
+inline RotorWindow* RotorWindowAt(const QObject& window, int index)
+{
+    return Control<RotorWindow>(window, QStringLiteral("List2(%1)").arg(index));
+}
+
+inline std::array<RotorWindow*, 5> RotorWindows(const QObject& window)
+{
+    std::array<RotorWindow*, 5> windows{};
+    for (int i = 0; i < int(windows.size()); ++i)
+        windows[std::size_t(i)] = RotorWindowAt(window, i);
+    return windows;
+}
 
 struct WindowFixture {
     WindowFixture()
@@ -34,11 +62,11 @@ struct WindowFixture {
     // Rotors installed through the two fields, as the install button does it.
     bool Install(const QString& rotors, const QString& key)
     {
-        form.Text5->setText(key);
-        form.Text4->setText(rotors);
+        Control<FilteredField>(form, "Text5")->setText(key);
+        Control<FilteredField>(form, "Text4")->setText(rotors);
         return form.InstallRotors();
     }
-    void Tick() { QMetaObject::invokeMethod(form.Timer1, "timeout"); }
+    void Tick() { QMetaObject::invokeMethod(Control<QTimer>(form, "Timer1"), "timeout"); }
 
     ApplicationEventLoop loop;
     CountingBeeper beeper;

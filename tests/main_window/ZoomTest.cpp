@@ -33,7 +33,11 @@
 
 using velista::Form1;
 using velista::RotorWindow;
+using velista::StatusBar;
+using velista::ThreeDPanel;
 using velista::WindowZoom;
+using velista::test::Control;
+using velista::test::RotorWindows;
 using velista::test::WindowFixture;
 
 namespace {
@@ -136,7 +140,7 @@ void ZoomTest::designScales()
     const std::map<QString, Designed> design = DesignedControls(f.form);
     QCOMPARE(design.size(), std::size_t(27));
     const QSize designSize = f.form.size();
-    const int statusBarHeight = f.form.StatusBar1->height();
+    const int statusBarHeight = Control<StatusBar>(f.form, "StatusBar1")->height();
 
     f.form.Zoom().SetPercent(percent);
     const int n = percent / 100;
@@ -146,9 +150,9 @@ void ZoomTest::designScales()
         QCOMPARE(control.points, at100.points * percent / 100.0);
     }
     QCOMPARE(f.form.Client()->size(), QSize(754, 403) * n);
-    for (const RotorWindow* window : f.form.List2)
+    for (const RotorWindow* window : RotorWindows(f.form))
         QCOMPARE(window->RowHeight(), 13 * n);
-    QVERIFY(f.form.StatusBar1->height() >= statusBarHeight);
+    QVERIFY(Control<StatusBar>(f.form, "StatusBar1")->height() >= statusBarHeight);
 
     f.form.Zoom().Reset();
     QCOMPARE(f.form.size(), designSize);
@@ -303,13 +307,13 @@ void ZoomTest::rotorPanelSwitchAtZoom()
     f.form.ToggleRotorPanel();
     QCOMPARE(f.form.WidthTwips(), 8220);
     QCOMPARE(f.form.Client()->width(), qRound(542 * 2.0));
-    QVERIFY(!f.form.vbnAction->isChecked());
+    QVERIFY(!Control<QAction>(f.form, "vbn")->isChecked());
     f.form.Zoom().SetPercent(100);
     QCOMPARE(f.form.width(), 542);
     f.form.ToggleRotorPanel();
     f.form.Zoom().SetPercent(200);
     QCOMPARE(f.form.size(), wide);
-    QVERIFY(f.form.vbnAction->isChecked());
+    QVERIFY(Control<QAction>(f.form, "vbn")->isChecked());
 }
 
 void ZoomTest::storedZoom_data()
@@ -383,8 +387,8 @@ void ZoomTest::zoomRemembered()
         WindowFixture f;
         Form1 form(f.machine, velista::Platform{f.beeper, f.keyboard, f.registry, f.launcher}, f.dialogs,
                    QStringLiteral("/program"), zoom);
-        QCOMPARE(form.SSPanel1->geometry(), QRect(qRound(546 * 1.5), 0, qRound(755 * 1.5) - qRound(546 * 1.5),
-                                                  qRound(405 * 1.5)));
+        QCOMPARE(Control<ThreeDPanel>(form, "SSPanel1")->geometry(),
+                 QRect(qRound(546 * 1.5), 0, qRound(755 * 1.5) - qRound(546 * 1.5), qRound(405 * 1.5)));
         zoom.Reset();
     }
     QSettings store(path, QSettings::IniFormat);
