@@ -40,7 +40,10 @@ constexpr std::u16string_view Outside = u"\r\n\tЁ!?";
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    const auto [rotors, key] = fuzz::FuzzSetting::Read(input);
+    // Named, not a structured binding: clang 14 does not let a lambda capture one.
+    const fuzz::FuzzSetting sought = fuzz::FuzzSetting::Read(input);
+    const auto& rotors = sought.rotors;
+    const std::u16string& key = sought.key;
     // Up to 2^22 positions: past the first turn of slot 4 (at 135^3 = 2,460,375).
     const auto position = static_cast<std::size_t>(input.Number(3) & 0x3FFFFF);
     std::u16string fragment;

@@ -51,7 +51,10 @@ TextResult SymbolBySymbol(RotorBank& bank, std::u16string& text, bool decipher)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    const auto [rotors, key] = fuzz::FuzzSetting::Read(input);
+    // Named, not a structured binding: clang 14 does not let a lambda capture one.
+    const fuzz::FuzzSetting sought = fuzz::FuzzSetting::Read(input);
+    const auto& rotors = sought.rotors;
+    const std::u16string& key = sought.key;
     // Up to 2^22 steps, past the first turn of slot 4 (at 135^3 = 2,460,375 steps). Slot 5 turns every
     // 135^4 ≈ 3.3·10^8 steps, too far for Advance, which makes at most 135 at a time, in a fuzz run's time.
     const auto start = static_cast<std::int64_t>(input.Number(3) & 0x3FFFFF);
