@@ -263,6 +263,18 @@ int ReportEarlyExit(const EarlyExit& early, const StandardStreams& streams)
 
 namespace {
 
+// An option that takes one value. Every occurrence is kept, so that one given twice is refused by the
+// command's own check rather than silently overwritten.
+void AddOnceOption(CLI::App* command, const std::string& name, std::vector<std::string>& values,
+                   const std::string& description, const std::string& typeName)
+{
+    command->add_option(name, values, description)
+        ->type_name(typeName)
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
 // Why encrypt, decrypt or trace cannot be read, in Russian.
 EarlyExit ParseRefusal(const CLI::ParseError& error)
 {
@@ -339,21 +351,10 @@ std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** a
     auto describe = [&](CLI::App* command) {
         command->group("Команды");
         command->set_help_flag("-h,--help", "показать эту справку и выйти");
-        command->add_option("--rotors", rotors, "пять номеров роторов из десяти (0-9), например 01234")
-            ->type_name("01234")
-            ->expected(1)
-            ->allow_extra_args(false)
-            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-        command->add_option("--key", keys, "ключ: пять символов алфавита машины")
-            ->type_name("KEY")
-            ->expected(1)
-            ->allow_extra_args(false)
-            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-        command->add_option("-o,--output", outputs, "файл результата; без него или «-» - стандартный вывод")
-            ->type_name("OUTPUT")
-            ->expected(1)
-            ->allow_extra_args(false)
-            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        AddOnceOption(command, "--rotors", rotors, "пять номеров роторов из десяти (0-9), например 01234", "01234");
+        AddOnceOption(command, "--key", keys, "ключ: пять символов алфавита машины", "KEY");
+        AddOnceOption(command, "-o,--output", outputs, "файл результата; без него или «-» - стандартный вывод",
+                      "OUTPUT");
         command->add_option("INPUT", input, "исходный файл; без него или «-» - стандартный ввод")->type_name("");
         command->allow_extras();
         command->footer(Footer);
@@ -372,16 +373,9 @@ std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** a
     attackCommand->set_help_flag("-h,--help", "показать эту справку и выйти");
     attackCommand->footer(AttackFooter);
     std::vector<std::string> known, at, ciphertexts;
-    attackCommand->add_option("--known", known, "файл с известным фрагментом открытого текста; «-» - стандартный ввод")
-        ->type_name("FILE")
-        ->expected(1)
-        ->allow_extra_args(false)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    attackCommand->add_option("--at", at, "позиция фрагмента в тексте, от 0; без неё - любая")
-        ->type_name("POSITION")
-        ->expected(1)
-        ->allow_extra_args(false)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    AddOnceOption(attackCommand, "--known", known,
+                  "файл с известным фрагментом открытого текста; «-» - стандартный ввод", "FILE");
+    AddOnceOption(attackCommand, "--at", at, "позиция фрагмента в тексте, от 0; без неё - любая", "POSITION");
     attackCommand->add_option("CIPHERTEXT", ciphertexts, "файл шифротекста; без него или «-» - стандартный ввод")
         ->type_name("");
 
