@@ -11,6 +11,9 @@
 #include "tests/support/FakeLauncher.h"
 
 #include <QAccessible>
+#include <QImage>
+#include <QSet>
+#include <QTextBlock>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -43,6 +46,48 @@ QString HelpPage()
     return QString::fromUtf16(Form4::PageName);
 }
 
+// The English pages have the Russian pages' names in the folder en beside them.
+QString English(const QString& page)
+{
+    return QStringLiteral("en/") + page;
+}
+
+// Opens a page shipped beside the built program as the help windows do.
+void OpenShipped(PageBrowser& browser, const QString& page)
+{
+    QSignalSpy loaded(&browser, &PageBrowser::DownloadComplete);
+    browser.Navigate(QStringLiteral(VELISTA_PROGRAM_DIR) + '/' + page);
+    QVERIFY(loaded.wait());
+}
+
+// What a page holds that can fail to resolve: its anchors, the targets of its links, its pictures.
+struct PageParts {
+    QSet<QString> anchors;
+    QStringList links;
+    QStringList pictures;
+};
+
+PageParts PartsOf(const QTextDocument& document)
+{
+    PageParts parts;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        // A link spans several fragments where its text changes format.
+        QString previousHref;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            for (const QString& name : format.anchorNames())
+                parts.anchors.insert(name);
+            const QString href = format.isAnchor() ? format.anchorHref() : QString();
+            if (format.isImageFormat())
+                parts.pictures.append(format.toImageFormat().name());
+            else if (!href.isEmpty() && href != previousHref)
+                parts.links.append(href);
+            previousHref = href;
+        }
+    }
+    return parts;
+}
+
 }  // namespace
 
 class HelpWindowsTest : public QObject {
@@ -68,6 +113,8 @@ private slots:
     void windowsCarryProgramIcon();
     void shippedPagesHaveTitles_data();
     void shippedPagesHaveTitles();
+    void shippedPagesLinksAndPictures_data();
+    void shippedPagesLinksAndPictures();
     void keyboardAndScreenReader_data();
     void keyboardAndScreenReader();
 
@@ -304,27 +351,75 @@ void HelpWindowsTest::shippedPagesHaveTitles_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("word");
 
-    QTest::newRow("the machine") << MachinePage() << QStringLiteral("Велиста — как устроена машина");
-    QTest::newRow("the help") << HelpPage() << QStringLiteral("Велиста — справка");
+    QTest::newRow("the machine") << MachinePage() << QStringLiteral("Велиста — как устроена машина") << "ротор";
+    QTest::newRow("the help") << HelpPage() << QStringLiteral("Велиста — справка") << "ротор";
+    QTest::newRow("the machine, English") << English(MachinePage()) << "Velista — how the machine works" << "rotor";
+    QTest::newRow("the help, English") << English(HelpPage()) << "Velista — help" << "rotor";
 }
 
-// The pages beside the built program open with their Russian text intact.
+// The pages beside the built program open with their text intact.
 void HelpWindowsTest::shippedPagesHaveTitles()
 {
     QFETCH(QString, page);
     QFETCH(QString, title);
+    QFETCH(QString, word);
 
     PageBrowser browser;
-    QSignalSpy loaded(&browser, &PageBrowser::DownloadComplete);
-    browser.Navigate(QStringLiteral(VELISTA_PROGRAM_DIR) + '/' + page);
-    QVERIFY(loaded.wait());
+    OpenShipped(browser, page);
 
     QCOMPARE(browser.documentTitle(), title);
     const QString text = browser.toPlainText();
     QVERIFY(text.size() > 2000);
-    QVERIFY(text.contains(QStringLiteral("ротор")));
+    QVERIFY(text.contains(word));
     QVERIFY(!text.contains(QChar::ReplacementCharacter));
+}
+
+void HelpWindowsTest::shippedPagesLinksAndPictures_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("russian");
+    QTest::addColumn<int>("links");
+    QTest::addColumn<int>("pictures");
+
+    // The contents line's links, and in the help one more to the teaching menu's section.
+    QTest::newRow("the machine") << MachinePage() << MachinePage() << 8 << 1;
+    QTest::newRow("the help") << HelpPage() << HelpPage() << 10 << 0;
+    QTest::newRow("the machine, English") << English(MachinePage()) << MachinePage() << 8 << 1;
+    QTest::newRow("the help, English") << English(HelpPage()) << HelpPage() << 10 << 0;
+}
+
+// Every link of a shipped page leads to an anchor of the page or to a file beside it, every picture loads
+// from where the page stands, and a translated page keeps the anchors of the Russian one.
+void HelpWindowsTest::shippedPagesLinksAndPictures()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, russian);
+    QFETCH(int, links);
+    QFETCH(int, pictures);
+
+    PageBrowser browser;
+    OpenShipped(browser, page);
+    const PageParts parts = PartsOf(*browser.document());
+
+    QCOMPARE(parts.links.size(), links);
+    for (const QString& link : parts.links) {
+        const QUrl target = browser.source().resolved(QUrl(link));
+        QVERIFY2(target.isLocalFile(), qPrintable(link));
+        if (target.hasFragment())
+            QVERIFY2(parts.anchors.contains(target.fragment()), qPrintable(link));
+        QVERIFY2(QFileInfo(target.toLocalFile()).isFile(), qPrintable(link));
+    }
+    QCOMPARE(parts.pictures.size(), pictures);
+    for (const QString& picture : parts.pictures) {
+        const QVariant data = browser.loadResource(QTextDocument::ImageResource, QUrl(picture));
+        QVERIFY2(!QImage::fromData(data.toByteArray()).isNull(), qPrintable(picture));
+    }
+
+    PageBrowser original;
+    OpenShipped(original, russian);
+    QCOMPARE(parts.anchors, PartsOf(*original.document()).anchors);
 }
 
 void HelpWindowsTest::keyboardAndScreenReader_data()
