@@ -7,17 +7,17 @@
 
 namespace velista::analysis {
 
-std::u16string AttackSetting::RotorText() const
+RotorChoice AttackSetting::Rotors() const
 {
-    std::u16string text;
+    std::u16string digits;
     for (int r : rotors) {
         CheckIndex(r, 0, RotorCount - 1);
-        text += static_cast<char16_t>(u'0' + r);
+        digits += RotorChoice::Digits[static_cast<std::size_t>(r)];
     }
-    return text;
+    return RotorChoice::Certain(digits);
 }
 
-std::u16string AttackSetting::Key(const RotorTables& tables, int shift) const
+MachineKey AttackSetting::Key(const RotorTables& tables, int shift) const
 {
     CheckIndex(shift, 0, RotorTables::N - 1);
     std::u16string key;
@@ -26,7 +26,7 @@ std::u16string AttackSetting::Key(const RotorTables& tables, int shift) const
         const int turn = (turns[k] + shift) % RotorTables::N;
         key += tables.EntrySymbol(rotors[k], (RotorTables::N - turn) % RotorTables::N);
     }
-    return key;
+    return MachineKey::Certain(key);
 }
 
 bool AttackSetting::Deciphers(const RotorTables& tables, std::u16string_view ciphertext,
@@ -40,11 +40,8 @@ bool AttackSetting::DeciphersAt(std::size_t at, const RotorTables& tables, std::
 {
     if (at > ciphertext.size() || fragment.size() > ciphertext.size() - at)
         return false;
-    std::array<std::int16_t, SlotCount> numbers{};
-    for (std::size_t k = 0; k < numbers.size(); ++k)
-        numbers[k] = static_cast<std::int16_t>(rotors[k]);
     RotorBank bank;
-    if (!bank.SetDirectly(RotorCatalogue::Shipped(), numbers, Key(tables)))
+    if (!bank.SetDirectly(RotorCatalogue::Shipped(), Rotors().Numbers(), Key(tables).Symbols()))
         return false;
     bank.Advance(static_cast<std::int64_t>(at));
     std::u16string text(ciphertext.substr(at, fragment.size()));

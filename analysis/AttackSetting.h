@@ -4,6 +4,9 @@
 
 #include "analysis/RotorTables.h"
 
+#include "machine/MachineKey.h"
+#include "machine/RotorChoice.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -25,11 +28,11 @@ struct AttackSetting {
     // that repeats one line a million times would otherwise list a million), while AttackResult::fits counts all.
     std::vector<std::size_t> positions;
 
-    // The five rotor digits, as the rotor field takes them.
-    std::u16string RotorText() const;
-    // The five key symbols, as the key field takes them, for the turns raised by shift (0 to 134):
+    // The five rotors, as the machine and the rotor field take them.
+    RotorChoice Rotors() const;
+    // The key, as the machine and the key field take it, for the turns raised by shift (0 to 134):
     // every shift gives a key that enciphers the same way.
-    std::u16string Key(const RotorTables& tables, int shift = 0) const;
+    MachineKey Key(const RotorTables& tables, int shift = 0) const;
 
     // Set through the core (RotorBank::SetDirectly with the rotors and Key()) and stepped to position, the machine
     // turns the ciphertext there back into the fragment: the search's own tables checked by the machine itself.

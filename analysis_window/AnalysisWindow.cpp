@@ -652,8 +652,8 @@ void AnalysisWindow::ShowResult(const AttackResult& result)
                 : QString();
         text = QStringLiteral("Найдена единственная настройка: роторы %1, ключ %2.%3 Нажмите «Установить роторы» "
                               "и расшифруйте весь текст в главном окне.")
-                   .arg(QString::fromStdU16String(setting.RotorText()),
-                        KeyText::Quoted(QString::fromStdU16String(setting.Key(tables_))), where)
+                   .arg(QString::fromStdU16String(setting.Rotors().Text()),
+                        KeyText::Quoted(QString::fromStdU16String(setting.Key(tables_).Symbols())), where)
             + effort + equivalence;
     } else {
         text = QStringLiteral("Фрагмент слишком короток, чтобы выбрать одну настройку: %1 %2. %3 Возьмите "
@@ -671,8 +671,8 @@ void AnalysisWindow::ShowResult(const AttackResult& result)
     resultTable->setRowCount(static_cast<int>(result.settings.size()));
     for (int row = 0; row < resultTable->rowCount(); ++row) {
         const AttackSetting& setting = result.settings[static_cast<std::size_t>(row)];
-        const QString key = QString::fromStdU16String(setting.Key(tables_));
-        resultTable->setItem(row, 0, new QTableWidgetItem(QString::fromStdU16String(setting.RotorText())));
+        const QString key = QString::fromStdU16String(setting.Key(tables_).Symbols());
+        resultTable->setItem(row, 0, new QTableWidgetItem(QString::fromStdU16String(setting.Rotors().Text())));
         auto* keyItem = new QTableWidgetItem(KeyText::Quoted(key));
         keyItem->setData(KeyRole, key);
         keyItem->setToolTip(KeyText::Scripts(key));
@@ -700,8 +700,8 @@ void AnalysisWindow::InstallRow(int row)
         return;
     }
     const AttackSetting setting = result_->settings.at(static_cast<std::size_t>(row));
-    const QString rotors = QString::fromStdU16String(setting.RotorText());
-    const QString key = QString::fromStdU16String(setting.Key(tables_));
+    const QString rotors = QString::fromStdU16String(setting.Rotors().Text());
+    const QString key = QString::fromStdU16String(setting.Key(tables_).Symbols());
     // Disabling the focused button would hand the focus on; it comes back once the installation is done.
     const QPointer<QWidget> focused = focusWidget();
     installing_ = true;

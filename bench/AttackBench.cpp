@@ -61,7 +61,7 @@ void Attack(benchmark::State& state, std::size_t size, bool positionKnown)
         const std::size_t position = (trial++ * 7919 + 101) % (sample.plain.size() - Length);
         const AttackResult result = attack.Run(sample.cipher, std::u16string_view(sample.plain).substr(position, Length),
                                                positionKnown ? std::optional(position) : std::nullopt);
-        if (result.found < 1 || result.settings.empty() || result.settings[0].RotorText() != u"73915") {
+        if (result.found < 1 || result.settings.empty() || result.settings[0].Rotors().Text() != u"73915") {
             state.SkipWithError("the attack missed the setting");
             break;
         }

@@ -140,7 +140,8 @@ int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, boo
         std::fprintf(err, "\r%60s\r", "");
 
     for (const analysis::AttackSetting& setting : result.settings)
-        std::fprintf(out, "%s\t%s\n", EncodeUtf8(setting.RotorText()).c_str(), EncodeUtf8(setting.Key(tables)).c_str());
+        std::fprintf(out, "%s\t%s\n", EncodeUtf8(setting.Rotors().Text()).c_str(),
+                     EncodeUtf8(setting.Key(tables).Symbols()).c_str());
     std::string covered = Decimal(result.settingsCovered, result.settingsCovered < 1e6 ? "%.0f" : "%.1e");
     covered.erase(std::remove(covered.begin(), covered.end(), '+'), covered.end());
     const std::string effort = "время " + Decimal(result.seconds, "%.2f") + " с; проверено настроек (роторы, "

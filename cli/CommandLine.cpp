@@ -5,7 +5,10 @@
 #include "cli/StandardStreams.h"
 #include "cli/Utf8.h"
 
-#include "machine/Alphabet.h"
+#include "machine/MachineKey.h"
+#include "machine/RotorChoice.h"
+#include "machine/SettingProblem.h"
+
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
@@ -132,41 +135,35 @@ void SpeakRussian(CLI::App& app)
     formatter->column_width(24);
 }
 
-std::string RotorsProblem(const std::string& rotors)
+// The rotors that the option names, or the refusal.
+std::variant<RotorChoice, EarlyExit> RotorsOf(const std::string& rotors)
 {
     if (rotors.empty())
-        return "не заданы номера роторов: укажите --rotors и пять цифр, например --rotors 01234";
-    bool digits = rotors.size() == 5;
+        return Refuse("не заданы номера роторов: укажите --rotors и пять цифр, например --rotors 01234");
+    // Widened byte by byte: a byte beyond ASCII is no digit, so no decoding is needed to refuse it.
+    std::u16string digits;
     for (const char c : rotors)
-        digits = digits && c >= '0' && c <= '9';
-    if (!digits)
-        return "номера роторов " + Quoted(rotors) + " не подходят: нужно ровно пять цифр от 0 до 9, например 01234";
-    return {};
+        digits += static_cast<char16_t>(static_cast<unsigned char>(c));
+    auto parsed = RotorChoice::Parse(digits);
+    if (const auto* problem = std::get_if<SettingProblem>(&parsed))
+        return Refuse(problem->RussianText(Quoted(rotors)));
+    return std::get<RotorChoice>(parsed);
 }
 
-// The key's problem, or nothing when key holds its five alphabet symbols.
-std::string KeyProblem(const std::string& key, std::u16string& symbols)
+// The key that the option gives, or the refusal.
+std::variant<MachineKey, EarlyExit> KeyOf(const std::string& key)
 {
     if (key.empty())
-        return "не задан ключ: укажите --key и пять символов алфавита машины";
+        return Refuse("не задан ключ: укажите --key и пять символов алфавита машины");
     const std::optional<std::u32string> decoded = DecodeUtf8(key);
     if (!decoded)
-        return "ключ " + Quoted(key) + " не прочитать: он не в кодировке UTF-8";
+        return Refuse("ключ " + Quoted(key) + " не прочитать: он не в кодировке UTF-8");
     // Characters, not bytes or UTF-16 units: a letter typed as a base letter and a combining mark
     // is one character, and so is an emoji.
-    const std::u32string composed = ComposeCanonical(*decoded);
-    if (composed.size() != 5)
-        return "ключ " + Quoted(key) + " не подходит: нужно ровно пять символов, а их "
-            + std::to_string(composed.size());
-    symbols.clear();
-    for (const char32_t c : composed) {
-        if (c > 0xFFFF || !Alphabet::Machine().Contains(static_cast<char16_t>(c)))
-            return "ключ " + Quoted(key)
-                + " не подходит: в нём есть символ вне алфавита машины (алфавит: латинские и русские буквы"
-                  " без Ё и ё, цифры, пробел и знаки ( ) , - . : [ ])";
-        symbols += static_cast<char16_t>(c);
-    }
-    return {};
+    auto parsed = MachineKey::Parse(ComposeCanonical(*decoded));
+    if (const auto* problem = std::get_if<SettingProblem>(&parsed))
+        return Refuse(problem->RussianText(Quoted(key)));
+    return std::get<MachineKey>(parsed);
 }
 
 bool IsCommand(const std::string& word)
@@ -420,20 +417,21 @@ std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** a
         if (const std::string problem = RepeatProblem(*values, option); !problem.empty())
             return Refuse(problem);
     }
-    const std::string rotorText = rotors.empty() ? std::string() : rotors.front();
-    if (const std::string problem = RotorsProblem(rotorText); !problem.empty())
-        return Refuse(problem);
-    BatchJob job;
-    if (const std::string problem = KeyProblem(keys.empty() ? std::string() : keys.front(), job.key);
-        !problem.empty())
-        return Refuse(problem);
-
-    job.direction = chosen == encrypt || (chosen == trace && !decryptTrace) ? Direction::Encrypt : Direction::Decrypt;
-    job.trace = chosen == trace;
-    job.rotors.assign(rotorText.begin(), rotorText.end());
-    job.input = inputs.empty() ? "-" : inputs.front();
-    job.output = outputs.empty() ? "-" : outputs.front();
-    return job;
+    auto rotorChoice = RotorsOf(rotors.empty() ? std::string() : rotors.front());
+    if (const auto* refusal = std::get_if<EarlyExit>(&rotorChoice))
+        return *refusal;
+    auto key = KeyOf(keys.empty() ? std::string() : keys.front());
+    if (const auto* refusal = std::get_if<EarlyExit>(&key))
+        return *refusal;
+    return BatchJob{
+        .direction =
+            chosen == encrypt || (chosen == trace && !decryptTrace) ? Direction::Encrypt : Direction::Decrypt,
+        .rotors = std::get<RotorChoice>(rotorChoice),
+        .key = std::get<MachineKey>(key),
+        .input = inputs.empty() ? "-" : inputs.front(),
+        .output = outputs.empty() ? "-" : outputs.front(),
+        .trace = chosen == trace,
+    };
 }
 
 }  // namespace velista::cli

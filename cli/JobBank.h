@@ -8,7 +8,8 @@
 
 namespace velista::cli {
 
-// The command line has checked the rotors and the key; a job it let through wrongly stops the tool.
+// Every alphabet symbol stands in every rotor's entry row, so the machine takes any job's key; a refusal
+// stops the tool as a programming error.
 RotorBank JobBank(const BatchJob& job);
 
 }  // namespace velista::cli

@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             || !std::equal(rotors.begin(), rotors.end(), setting.rotors.begin(), setting.rotors.end()))
             return false;
         for (int shift = 0; shift < RowLength; ++shift)
-            if (setting.Key(tables, shift) == key)
+            if (setting.Key(tables, shift).Symbols() == key)
                 return true;
         return false;
     });

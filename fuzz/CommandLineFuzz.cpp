@@ -93,11 +93,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const BatchJob& job = std::get<BatchJob>(parsed);
-    FuzzCheck(job.rotors.size() == 5 && std::all_of(job.rotors.begin(), job.rotors.end(),
-                                                    [](char16_t c) { return c >= u'0' && c <= u'9'; }),
+    const std::u16string rotors = job.rotors.Text();
+    FuzzCheck(rotors.size() == 5 && std::all_of(rotors.begin(), rotors.end(),
+                                                [](char16_t c) { return c >= u'0' && c <= u'9'; }),
               "a job's rotors are five digits");
-    FuzzCheck(job.key.size() == 5 && std::all_of(job.key.begin(), job.key.end(),
-                                                 [](char16_t c) { return Alphabet::Machine().Contains(c); }),
+    const std::u16string& key = job.key.Symbols();
+    FuzzCheck(key.size() == 5 && std::all_of(key.begin(), key.end(),
+                                             [](char16_t c) { return Alphabet::Machine().Contains(c); }),
               "a job's key is five alphabet symbols");
     FuzzCheck(Given(words, job.input) && Given(words, job.output), "a job's files were given");
     return 0;

@@ -50,7 +50,7 @@ std::optional<std::u16string> AcceptedKey(const std::string& key)
     char* argv[] = {words[0].data(), words[1].data(), words[2].data(), words[3].data(), words[4].data()};
     auto parsed = ParseCommandLine(5, argv);
     if (const auto* job = std::get_if<BatchJob>(&parsed))
-        return job->key;
+        return job->key.Symbols();
     return std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "machine/FilterKey.h"
 
+#include "machine/Alphabet.h"
+#include "machine/RotorChoice.h"
 #include "machine/RotorWiringText.h"
 #include "machine/Windows1251.h"
 
@@ -20,14 +22,14 @@ std::int16_t FilterKey(std::int16_t code, std::u16string_view allowed, Beeper& b
 std::u16string RotorFieldKeys()
 {
     std::u16string keys(1, Backspace);
-    keys += u"9876543210";
+    keys += RotorChoice::Digits;
     return keys;
 }
 
 std::u16string KeyFieldKeys()
 {
     std::u16string keys(1, Backspace);
-    keys += RunSymbols();
+    keys += Alphabet::Machine().Text();
     return keys;
 }
 

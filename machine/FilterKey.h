@@ -16,10 +16,10 @@ inline constexpr char16_t Backspace = u'\b';
 // allowed set; otherwise sounds one beep and returns 0.
 std::int16_t FilterKey(std::int16_t code, std::u16string_view allowed, Beeper& beeper);
 
-// Backspace and the ten digits.
+// Backspace and the ten digits that name the rotors (RotorChoice::Digits).
 std::u16string RotorFieldKeys();
 
-// Backspace and every alphabet symbol.
+// Backspace and every alphabet symbol, each a key symbol (MachineKey).
 std::u16string KeyFieldKeys();
 
 // The alphabet alone, as the runs test each symbol.

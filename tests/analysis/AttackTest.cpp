@@ -68,10 +68,10 @@ std::u16string Encipher(const Secret& secret, std::u16string text)
 // The setting's key class holds the secret key: its slot-1 turn raised to the secret's.
 bool SameClass(const AttackSetting& found, const Secret& secret)
 {
-    if (found.RotorText() != secret.rotors)
+    if (found.Rotors().Text() != secret.rotors)
         return false;
     const int p = Tables().EntryPosition(found.rotors[0], secret.key[0]);
-    return found.Key(Tables(), (RotorTables::N - p) % RotorTables::N) == secret.key;
+    return found.Key(Tables(), (RotorTables::N - p) % RotorTables::N).Symbols() == secret.key;
 }
 
 struct AttackRow {
@@ -103,14 +103,14 @@ TEST_P(AttackTest, FindsTheSettingThatMadeTheCiphertext)
     ASSERT_EQ(result.settings.size(), 1u);
     EXPECT_TRUE(result.Unique());
     EXPECT_EQ(result.settings[0].position, row.position);
-    EXPECT_TRUE(SameClass(result.settings[0], secret))
-        << "rotors " << std::string(result.settings[0].RotorText().begin(), result.settings[0].RotorText().end());
+    const std::u16string rotors = result.settings[0].Rotors().Text();
+    EXPECT_TRUE(SameClass(result.settings[0], secret)) << "rotors " << std::string(rotors.begin(), rotors.end());
     EXPECT_GT(result.candidatesExamined, 0u);
 
     // Every key of the class reported deciphers the whole text.
     const AttackSetting& found = result.settings[0];
     for (int shift : {0, 1, 77, 134}) {
-        HeadlessWindow window(found.RotorText(), found.Key(Tables(), shift));
+        HeadlessWindow window(found.Rotors().Text(), found.Key(Tables(), shift).Symbols());
         CipherMachine machine(window);
         ASSERT_TRUE(machine.InstallRotors(window));
         std::u16string text = cipher;

@@ -54,10 +54,10 @@ struct Planted {
     // The setting's key class holds the planted key.
     bool IsFound(const AttackSetting& setting) const
     {
-        if (setting.RotorText() != rotors)
+        if (setting.Rotors().Text() != rotors)
             return false;
         const int p = Tables().EntryPosition(setting.rotors[0], key[0]);
-        return setting.Key(Tables(), (N - p) % N) == key;
+        return setting.Key(Tables(), (N - p) % N).Symbols() == key;
     }
 };
 
