@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 #include <optional>
 #include <string_view>
 #include <vector>
