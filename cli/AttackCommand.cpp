@@ -4,6 +4,7 @@
 #include "cli/BatchError.h"
 #include "cli/InputFile.h"
 #include "cli/StandardStreams.h"
+#include "cli/ToolCatalogue.h"
 #include "cli/Utf8.h"
 #include "files/FileErrorReason.h"
 
@@ -82,29 +83,34 @@ std::u16string ReadCiphertext(const std::string& name)
     return text;
 }
 
-std::string PositionList(const std::vector<std::size_t>& positions, std::uint64_t fits)
+std::string PositionList(const std::vector<std::size_t>& positions, std::uint64_t fits, const ToolCatalogue& catalogue)
 {
     std::string list;
     for (std::size_t n = 0; n < positions.size() && n < PositionsNamed; ++n)
         list += (n == 0 ? "" : ", ") + std::to_string(positions[n]);
     if (fits > std::min<std::uint64_t>(positions.size(), PositionsNamed))
-        list += " и ещё " + std::to_string(fits - std::min<std::uint64_t>(positions.size(), PositionsNamed));
+        list += catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", " и ещё %1"),
+                               {std::to_string(fits - std::min<std::uint64_t>(positions.size(), PositionsNamed))});
     return list;
 }
 
-// "0,12" rather than "0.12".
-std::string Decimal(double value, const char* format)
+// "0,12" in Russian, "0.12" in English: the decimal mark is the catalogue's.
+std::string Decimal(double value, const char* format, const ToolCatalogue& catalogue)
 {
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     std::string result = text;
-    std::replace(result.begin(), result.end(), '.', ',');
+    //: The decimal mark in the attack's time and counts.
+    const std::string mark = catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", ","));
+    if (const std::size_t point = result.find('.'); point != std::string::npos)
+        result.replace(point, 1, mark);
     return result;
 }
 
 }  // namespace
 
-int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, bool showProgress)
+int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, const ToolCatalogue& catalogue,
+                       bool showProgress)
 {
     AttackRequest request;
     request.fragment = ReadFragment(job.known);
@@ -112,7 +118,7 @@ int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, boo
     request.position = job.at;
     request.ciphertextLength = ciphertext.size();
     if (const AttackProblem problem = request.Check(); problem != AttackProblem::None) {
-        std::fprintf(err, "velista-cli attack: %s\n", AttackProblemText(request, problem).c_str());
+        std::fprintf(err, "velista-cli attack: %s\n", catalogue.FromRussian(AttackProblemText(request, problem)).c_str());
         return problem == AttackProblem::PastTheEnd ? NothingFits : UsageError;
     }
 
@@ -128,8 +134,12 @@ int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, boo
             [&, started](const analysis::AttackProgress& progress) {
                 if (std::chrono::steady_clock::now() - started < std::chrono::seconds(1))
                     return;
-                std::fprintf(err, "\rИдёт поиск: %3.0f %%, найдено настроек: %llu ", 100 * progress.fraction,
-                             static_cast<unsigned long long>(progress.found));
+                char percent[16];
+                std::snprintf(percent, sizeof percent, "%3.0f", 100 * progress.fraction);
+                const std::string shown = catalogue.Text(
+                    QT_TRANSLATE_NOOP("velista-cli", "Идёт поиск: %1 %, найдено настроек: %2 "),
+                    {percent, std::to_string(progress.found)});
+                std::fprintf(err, "\r%s", shown.c_str());
                 std::fflush(err);
                 progressShown = true;
             },
@@ -142,54 +152,63 @@ int AttackCommand::Run(const AttackJob& job, std::FILE* out, std::FILE* err, boo
     for (const analysis::AttackSetting& setting : result.settings)
         std::fprintf(out, "%s\t%s\n", EncodeUtf8(setting.Rotors().Text()).c_str(),
                      EncodeUtf8(setting.Key(tables).Symbols()).c_str());
-    std::string covered = Decimal(result.settingsCovered, result.settingsCovered < 1e6 ? "%.0f" : "%.1e");
+    std::string covered =
+        Decimal(result.settingsCovered, result.settingsCovered < 1e6 ? "%.0f" : "%.1e", catalogue);
     covered.erase(std::remove(covered.begin(), covered.end(), '+'), covered.end());
-    const std::string effort = "время " + Decimal(result.seconds, "%.2f") + " с; проверено настроек (роторы, "
-        + "класс ключа, позиция) " + covered;
+    const std::string effort = catalogue.Text(
+        QT_TRANSLATE_NOOP("velista-cli", "время %1 с; проверено настроек (роторы, класс ключа, позиция) %2"),
+        {Decimal(result.seconds, "%.2f", catalogue), covered});
+    std::string summary;
     if (result.found == 0) {
-        std::fprintf(err, "velista-cli attack: ни одна настройка не подходит%s; %s\n",
-                     job.at ? " на этой позиции" : "", effort.c_str());
-        return NothingFits;
-    }
-    if (result.Unique()) {
+        summary = job.at ? catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "ни одна настройка не подходит на этой "
+                                                                           "позиции; %1"),
+                                          {effort})
+                         : catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "ни одна настройка не подходит; %1"),
+                                          {effort});
+    } else if (result.Unique()) {
         const analysis::AttackSetting& setting = result.settings.front();
         const std::string where = result.fits == 1
-            ? "фрагмент на позиции " + std::to_string(setting.position)
-            : "фрагмент подходит на " + std::to_string(result.fits) + " позициях: "
-                + PositionList(setting.positions, result.fits);
-        std::fprintf(err,
-                     "velista-cli attack: настройка единственная с точностью до равносильных ключей (ещё 134 ключа с "
-                     "поворотами, сдвинутыми на одно число, шифруют так же); %s; %s\n",
-                     where.c_str(), effort.c_str());
+            ? catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "фрагмент на позиции %1"),
+                             {std::to_string(setting.position)})
+            : catalogue.Counted(QT_TRANSLATE_N_NOOP("velista-cli", "фрагмент подходит на %n позициях: %1"),
+                                result.fits, {PositionList(setting.positions, result.fits, catalogue)});
+        summary = catalogue.Text(QT_TRANSLATE_NOOP("velista-cli",
+                                                   "настройка единственная с точностью до равносильных ключей (ещё "
+                                                   "134 ключа с поворотами, сдвинутыми на одно число, шифруют так же); "
+                                                   "%1; %2"),
+                                 {where, effort});
     } else {
-        std::fprintf(err,
-                     "velista-cli attack: настройка не единственная: подходят %llu (выведено строк: %zu); возьмите "
-                     "фрагмент длиннее; %s\n",
-                     static_cast<unsigned long long>(result.found), result.settings.size(), effort.c_str());
+        summary = catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "настройка не единственная: подходят %1 (выведено "
+                                                                  "строк: %2); возьмите фрагмент длиннее; %3"),
+                                 {std::to_string(result.found), std::to_string(result.settings.size()), effort});
     }
-    return 0;
+    std::fprintf(err, "velista-cli attack: %s\n", summary.c_str());
+    return result.found == 0 ? NothingFits : 0;
 }
 
-int AttackCommand::Main(const AttackJob& job, const StandardStreams& streams)
+int AttackCommand::Main(const AttackJob& job, const StandardStreams& streams, const ToolCatalogue& catalogue)
 {
-    if ((job.input == "-" || job.known == "-") && streams.WasClosed(0)) {
-        std::fputs("velista-cli: стандартный ввод закрыт: укажите файлы фрагмента и шифротекста\n", stderr);
+    const auto refuse = [&](const char* why) {
+        std::fprintf(stderr, "velista-cli: %s\n", catalogue.Text(why).c_str());
         return 1;
-    }
-    if (streams.WasClosed(1)) {
-        std::fputs("velista-cli: стандартный вывод закрыт: найденные настройки некуда вывести\n", stderr);
-        return 1;
-    }
+    };
+    if ((job.input == "-" || job.known == "-") && streams.WasClosed(0))
+        return refuse(QT_TRANSLATE_NOOP("velista-cli", "стандартный ввод закрыт: укажите файлы фрагмента и шифротекста"));
+    if (streams.WasClosed(1))
+        return refuse(QT_TRANSLATE_NOOP("velista-cli", "стандартный вывод закрыт: найденные настройки некуда вывести"));
     int status = 0;
     try {
-        status = Run(job, stdout, stderr, streams.IsTerminal(2));
+        status = Run(job, stdout, stderr, catalogue, streams.IsTerminal(2));
     } catch (const BatchError& error) {
-        std::fprintf(stderr, "velista-cli: %s\n", error.what());
+        std::fprintf(stderr, "velista-cli: %s\n", catalogue.FromRussian(error.what()).c_str());
         return 1;
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "velista-cli: не удаётся записать стандартный вывод: %s\n",
-                     FileErrorReason(errno).c_str());
+        std::fprintf(stderr, "velista-cli: %s\n",
+                     catalogue
+                         .Text(QT_TRANSLATE_NOOP("velista-cli", "не удаётся записать стандартный вывод: %1"),
+                               {catalogue.FromRussian(FileErrorReason(errno))})
+                         .c_str());
         return 1;
     }
     return status;

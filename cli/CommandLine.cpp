@@ -3,6 +3,7 @@
 
 #include "VelistaIdentity.h"
 #include "cli/StandardStreams.h"
+#include "cli/ToolCatalogue.h"
 #include "cli/Utf8.h"
 
 #include "machine/MachineKey.h"
@@ -22,9 +23,9 @@ namespace velista::cli {
 
 namespace {
 
-const char* const HelpHint = "Справка: velista-cli --help";
+const char* const HelpHint = QT_TRANSLATE_NOOP("velista-cli", "Справка: velista-cli --help");
 
-const char* const Footer =
+const char* const Footer = QT_TRANSLATE_NOOP("velista-cli",
     "Коды завершения:\n"
     "  0  готово\n"
     "  1  файл не прочитать или не записать (прежний файл результата остаётся как был);\n"
@@ -37,17 +38,24 @@ const char* const Footer =
     "  velista-cli decrypt --rotors 73915 --key 'Ключ1' письмо.vls\n"
     "  velista-cli trace --rotors 73915 --key 'Ключ1' письмо.txt\n"
     "Роторы и ключ по известному фрагменту текста: velista-cli attack --help\n"
-    "Имя файла, начинающееся с «-», пишется после «--»: velista-cli encrypt ... -- -файл.txt";
+    "Имя файла, начинающееся с «-», пишется после «--»: velista-cli encrypt ... -- -файл.txt");
 
-EarlyExit Refuse(const std::string& why)
+// CLI11's own words, in English, for what no check before it caught.
+std::string CommandLineUnread(const ToolCatalogue& catalogue, const std::string& what)
 {
-    return {UsageError, "velista-cli: " + why + "\n" + HelpHint + "\n"};
+    return catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "командная строка не разобрана: %1"),
+                          {EscapeForTerminal(what)});
 }
 
-const char* const AttackAbout =
-    "Ищет роторы и ключ, которые превращают известный фрагмент открытого текста в шифротекст.";
+EarlyExit Refuse(const ToolCatalogue& catalogue, const std::string& why)
+{
+    return {UsageError, "velista-cli: " + why + "\n" + catalogue.Text(HelpHint) + "\n"};
+}
 
-const char* const AttackFooter =
+const char* const AttackAbout = QT_TRANSLATE_NOOP(
+    "velista-cli", "Ищет роторы и ключ, которые превращают известный фрагмент открытого текста в шифротекст.");
+
+const char* const AttackFooter = QT_TRANSLATE_NOOP("velista-cli",
     "Фрагмент и шифротекст - файлы в кодировке Windows-1251; переводы строк (LF, CR LF, CR) считаются как CR LF,\n"
     "два символа, и --at отсчитывает позицию от 0 в таком тексте. Без --at фрагмент ищется на всех позициях.\n"
     "Каждая найденная настройка - строка РОТОРЫ<TAB>КЛЮЧ (ключ в UTF-8); итог - в стандартном потоке ошибок.\n"
@@ -63,26 +71,35 @@ const char* const AttackFooter =
     "  3  ни одна настройка не подходит\n"
     "\n"
     "Пример:\n"
-    "  velista-cli attack --known фрагмент.txt --at 120 письмо.vls";
+    "  velista-cli attack --known фрагмент.txt --at 120 письмо.vls");
 
 // The attack's refusals name the command and its own help.
-EarlyExit RefuseAttack(const std::string& why)
+EarlyExit RefuseAttack(const ToolCatalogue& catalogue, const std::string& why)
 {
-    return {UsageError, "velista-cli attack: " + why + "\nСправка: velista-cli attack --help\n"};
+    return {UsageError, "velista-cli attack: " + why + "\n"
+                            + catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "Справка: velista-cli attack --help"))
+                            + "\n"};
 }
 
-EarlyExit AttackParseRefusal(const CLI::ParseError& error)
+EarlyExit AttackParseRefusal(const ToolCatalogue& catalogue, const CLI::ParseError& error)
 {
     const std::string what = error.what();
     if (what.rfind("The following argument", 0) == 0 && what.find(": ") != std::string::npos)
-        return RefuseAttack("неизвестный параметр " + Quoted(what.substr(what.find(": ") + 2))
-                            + "; если это имя файла, напишите его после «--»");
-    return RefuseAttack("командная строка не разобрана: " + EscapeForTerminal(what));
+        return RefuseAttack(catalogue, catalogue.Text(QT_TRANSLATE_NOOP("velista-cli",
+                                                                        "неизвестный параметр %1; если это имя файла, "
+                                                                        "напишите его после «--»"),
+                                                      {Quoted(what.substr(what.find(": ") + 2))}));
+    return RefuseAttack(catalogue, CommandLineUnread(catalogue, what));
+}
+
+std::string NoValue(const ToolCatalogue& catalogue, const std::string& option)
+{
+    return catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "у параметра %1 не указано значение"), {option});
 }
 
 // The attack's option followed by another option rather than its value, among the words after attack. CLI11
 // would name it in English.
-std::string AttackMissingValue(const std::vector<std::string>& words)
+std::string AttackMissingValue(const ToolCatalogue& catalogue, const std::vector<std::string>& words)
 {
     const auto option = [](const std::string& word) {
         return word == "--known" || word == "--at" || word == "-h" || word == "--help";
@@ -91,7 +108,7 @@ std::string AttackMissingValue(const std::vector<std::string>& words)
         if (words[i] != "--known" && words[i] != "--at")
             continue;
         if (i + 1 == words.size() || option(words[i + 1]))
-            return "у параметра " + words[i] + " не указано значение";
+            return NoValue(catalogue, words[i]);
         ++i;
     }
     return {};
@@ -122,49 +139,55 @@ std::string QuotedList(const std::vector<std::string>& values)
     return list;
 }
 
-void SpeakRussian(CLI::App& app)
+// CLI11's help formatter with its labels in the tool's language.
+void SpeakLanguage(CLI::App& app, const ToolCatalogue& catalogue)
 {
     auto formatter = app.get_formatter();
-    formatter->label("Usage", "Использование");
-    formatter->label("OPTIONS", "ПАРАМЕТРЫ");
-    formatter->label("SUBCOMMAND", "КОМАНДА");
-    formatter->label("SUBCOMMANDS", "КОМАНДЫ");
-    formatter->label("Options", "Параметры");
-    formatter->label("Positionals", "Аргументы");
-    formatter->label("REQUIRED", "обязателен");
+    formatter->label("Usage", catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "Использование")));
+    formatter->label("OPTIONS", catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "ПАРАМЕТРЫ")));
+    formatter->label("SUBCOMMAND", catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "КОМАНДА")));
+    formatter->label("SUBCOMMANDS", catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "КОМАНДЫ")));
+    formatter->label("Options", catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "Параметры")));
+    formatter->label("Positionals", catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "Аргументы")));
+    formatter->label("REQUIRED", catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "обязателен")));
     formatter->column_width(24);
 }
 
 // The rotors that the option names, or the refusal.
-std::variant<RotorChoice, EarlyExit> RotorsOf(const std::string& rotors)
+// The rotor choice's and the key's problems are the core's Russian texts, translated whole.
+std::variant<RotorChoice, EarlyExit> RotorsOf(const ToolCatalogue& catalogue, const std::string& rotors)
 {
     if (rotors.empty())
-        return Refuse("не заданы номера роторов: укажите --rotors и пять цифр, например --rotors 01234");
+        return Refuse(catalogue, catalogue.FromRussian(
+                                     "не заданы номера роторов: укажите --rotors и пять цифр, например --rotors 01234"));
     // Widened byte by byte: a byte beyond ASCII is no digit, so no decoding is needed to refuse it.
     std::u16string digits;
     for (const char c : rotors)
         digits += static_cast<char16_t>(static_cast<unsigned char>(c));
     auto parsed = RotorChoice::Parse(digits);
     if (const auto* problem = std::get_if<SettingProblem>(&parsed))
-        return Refuse(problem->RussianText(Quoted(rotors)));
+        return Refuse(catalogue, catalogue.FromRussian(problem->RussianText(Quoted(rotors))));
     return std::get<RotorChoice>(parsed);
 }
 
 // The key that the option gives, or the refusal.
-std::variant<MachineKey, EarlyExit> KeyOf(const std::string& key)
+std::variant<MachineKey, EarlyExit> KeyOf(const ToolCatalogue& catalogue, const std::string& key)
 {
     if (key.empty())
-        return Refuse("не задан ключ: укажите --key и пять символов алфавита машины");
+        return Refuse(catalogue, catalogue.FromRussian("не задан ключ: укажите --key и пять символов алфавита машины"));
     const std::optional<std::u32string> decoded = DecodeUtf8(key);
     if (!decoded)
-        return Refuse("ключ " + Quoted(key) + " не прочитать: он не в кодировке UTF-8");
+        return Refuse(catalogue, catalogue.FromRussian("ключ " + Quoted(key) + " не прочитать: он не в кодировке UTF-8"));
     // Characters, not bytes or UTF-16 units: a letter typed as a base letter and a combining mark
     // is one character, and so is an emoji.
     auto parsed = MachineKey::Parse(ComposeCanonical(*decoded));
     if (const auto* problem = std::get_if<SettingProblem>(&parsed))
-        return Refuse(problem->RussianText(Quoted(key)));
+        return Refuse(catalogue, catalogue.FromRussian(problem->RussianText(Quoted(key))));
     return std::get<MachineKey>(parsed);
 }
+
+const char* const NoCommand =
+    QT_TRANSLATE_NOOP("velista-cli", "не задана команда: encrypt, decrypt, trace или attack");
 
 bool IsCommand(const std::string& word)
 {
@@ -178,25 +201,27 @@ bool AsksForHelpOrVersion(const std::string& word)
 
 // What is wrong with the words before the command, before CLI11 reads them: CLI11 would name them in
 // English and in reverse order.
-std::string OrderProblem(const std::vector<std::string>& words, bool operands)
+std::string OrderProblem(const ToolCatalogue& catalogue, const std::vector<std::string>& words, bool operands)
 {
     if (std::any_of(words.begin(), words.end(), AsksForHelpOrVersion))
         return {};
     const auto command = std::find_if(words.begin(), words.end(), IsCommand);
     if (command == words.end()) {
         if (words.empty() && !operands)
-            return "не задана команда: encrypt, decrypt, trace или attack";
-        return "не задана команда: первым аргументом должно быть encrypt, decrypt, trace или attack, а не "
-            + Quoted(words.empty() ? std::string("--") : words.front());
+            return catalogue.Text(NoCommand);
+        return catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "не задана команда: первым аргументом должно быть "
+                                                               "encrypt, decrypt, trace или attack, а не %1"),
+                              {Quoted(words.empty() ? std::string("--") : words.front())});
     }
     if (command == words.begin())
         return {};
     std::string before;
     for (auto word = words.begin(); word != command; ++word)
         before += (before.empty() ? "" : " ") + *word;
-    return Quoted(before) + " стоит перед командой " + *command
-        + ": сначала пишется команда, затем параметры, например velista-cli " + *command
-        + " --rotors 01234 --key KEY INPUT";
+    return catalogue.Text(QT_TRANSLATE_NOOP("velista-cli",
+                                            "%1 стоит перед командой %2: сначала пишется команда, затем параметры, "
+                                            "например velista-cli %2 --rotors 01234 --key KEY INPUT"),
+                          {Quoted(before), *command});
 }
 
 bool TakesValue(const std::string& word)
@@ -206,26 +231,28 @@ bool TakesValue(const std::string& word)
 
 // An option followed by another option rather than its value. CLI11 reports it in English, or as a
 // missing other value, or as one file too many.
-std::string MissingValue(const std::vector<std::string>& words)
+std::string MissingValue(const ToolCatalogue& catalogue, const std::vector<std::string>& words)
 {
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (!TakesValue(words[i]))
             continue;
         if (i + 1 == words.size())
-            return "у параметра " + words[i] + " не указано значение";
+            return NoValue(catalogue, words[i]);
         if (TakesValue(words[i + 1]) || AsksForHelpOrVersion(words[i + 1]))
-            return "у параметра " + words[i] + " не указано значение: за ним сразу идёт " + words[i + 1];
+            return catalogue.Text(
+                QT_TRANSLATE_NOOP("velista-cli", "у параметра %1 не указано значение: за ним сразу идёт %2"),
+                {words[i], words[i + 1]});
         ++i;
     }
     return {};
 }
 
 // A value given once: more than once is refused by name rather than one of them silently used.
-std::string RepeatProblem(const std::vector<std::string>& values, const char* option)
+std::string RepeatProblem(const ToolCatalogue& catalogue, const std::vector<std::string>& values, const char* option)
 {
     if (values.size() > 1)
-        return std::string("параметр ") + option + " указан " + std::to_string(values.size())
-            + " раза (" + QuotedList(values) + "), а нужен один раз";
+        return catalogue.Counted(QT_TRANSLATE_N_NOOP("velista-cli", "параметр %1 указан %n раза (%2), а нужен один раз"),
+                                 values.size(), {option, QuotedList(values)});
     return {};
 }
 
@@ -246,10 +273,14 @@ SplitArguments SplitAtDashes(int argc, char** argv, int first)
     return split;
 }
 
-int ReportEarlyExit(const EarlyExit& early, const StandardStreams& streams)
+int ReportEarlyExit(const EarlyExit& early, const StandardStreams& streams, const ToolCatalogue& catalogue)
 {
     if (early.status == 0 && streams.WasClosed(1)) {
-        std::fputs("velista-cli: стандартный вывод закрыт, справку некуда вывести\n", stderr);
+        std::fputs(catalogue
+                       .Text(QT_TRANSLATE_NOOP("velista-cli",
+                                               "velista-cli: стандартный вывод закрыт, справку некуда вывести\n"))
+                       .c_str(),
+                   stderr);
         return 1;
     }
     std::fputs(early.text.c_str(), early.status == 0 ? stdout : stderr);
@@ -273,107 +304,135 @@ void AddOnceOption(CLI::App* command, const std::string& name, std::vector<std::
 }
 
 // Why encrypt, decrypt or trace cannot be read, in Russian.
-EarlyExit ParseRefusal(const CLI::ParseError& error)
+EarlyExit ParseRefusal(const ToolCatalogue& catalogue, const CLI::ParseError& error)
 {
     if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr)
-        return Refuse("не задана команда: encrypt, decrypt, trace или attack");
+        return Refuse(catalogue, catalogue.Text(NoCommand));
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
         // CLI11 names the option before the first colon.
         const std::string what = error.what();
-        return Refuse("у параметра " + what.substr(0, what.find(':')) + " не указано значение");
+        return Refuse(catalogue, NoValue(catalogue, what.substr(0, what.find(':'))));
     }
-    return Refuse(std::string("командная строка не разобрана: ") + EscapeForTerminal(error.what()));
+    return Refuse(catalogue, CommandLineUnread(catalogue, error.what()));
 }
 
 // The attack's job from its options, or why there is none.
-std::variant<BatchJob, AttackJob, EarlyExit> AttackJobOf(const std::vector<std::string>& known,
+std::variant<BatchJob, AttackJob, EarlyExit> AttackJobOf(const ToolCatalogue& catalogue,
+                                                         const std::vector<std::string>& known,
                                                          const std::vector<std::string>& at,
                                                          std::vector<std::string> inputs,
                                                          const std::vector<std::string>& operands)
 {
     inputs.insert(inputs.end(), operands.begin(), operands.end());
+    const auto refuse = [&](const std::string& why) { return RefuseAttack(catalogue, why); };
+    const char* const Repeated = QT_TRANSLATE_N_NOOP("velista-cli", "параметр %1 указан %n раза, а нужен один раз");
     if (known.empty())
-        return RefuseAttack("не задан известный фрагмент: укажите --known и файл с ним");
+        return refuse(catalogue.Text(
+            QT_TRANSLATE_NOOP("velista-cli", "не задан известный фрагмент: укажите --known и файл с ним")));
     if (known.size() > 1)
-        return RefuseAttack("параметр --known указан " + std::to_string(known.size()) + " раза, а нужен один раз");
+        return refuse(catalogue.Counted(Repeated, known.size(), {"--known"}));
     if (at.size() > 1)
-        return RefuseAttack("параметр --at указан " + std::to_string(at.size()) + " раза, а нужен один раз");
+        return refuse(catalogue.Counted(Repeated, at.size(), {"--at"}));
     if (inputs.size() > 1)
-        return RefuseAttack("файл шифротекста указывается один, а дано " + std::to_string(inputs.size()));
+        return refuse(catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "файл шифротекста указывается один, а дано %1"),
+                                     {std::to_string(inputs.size())}));
     AttackJob job;
     job.known = known.front();
     job.input = inputs.empty() ? "-" : inputs.front();
     if (job.known == "-" && job.input == "-")
-        return RefuseAttack("фрагмент и шифротекст не могут оба идти со стандартного ввода: укажите файл шифротекста");
+        return refuse(catalogue.Text(QT_TRANSLATE_NOOP(
+            "velista-cli",
+            "фрагмент и шифротекст не могут оба идти со стандартного ввода: укажите файл шифротекста")));
     if (!at.empty()) {
         job.at = WholeNumber(at.front());
         if (!job.at)
-            return RefuseAttack("позиция " + Quoted(at.front()) + " не подходит: нужно целое число от 0");
+            return refuse(catalogue.Text(
+                QT_TRANSLATE_NOOP("velista-cli", "позиция %1 не подходит: нужно целое число от 0"), {Quoted(at.front())}));
     }
     return job;
 }
 
 }  // namespace
 
-std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** argv)
+std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** argv, const ToolCatalogue& catalogue)
 {
+    const auto text = [&](const char* source) { return catalogue.Text(source); };
     auto [words, operands, afterDashes] = SplitAtDashes(argc, argv, 1);
     // The attack's words are checked on their own terms, and refused in its own name.
     const bool attack = !words.empty() && words.front() == "attack";
     if (attack) {
-        if (const std::string problem = AttackMissingValue(words); !problem.empty())
-            return RefuseAttack(problem);
+        if (const std::string problem = AttackMissingValue(catalogue, words); !problem.empty())
+            return RefuseAttack(catalogue, problem);
     } else {
-        if (const std::string problem = OrderProblem(words, afterDashes); !problem.empty())
-            return Refuse(problem);
-        if (const std::string problem = MissingValue(words); !problem.empty())
-            return Refuse(problem);
+        if (const std::string problem = OrderProblem(catalogue, words, afterDashes); !problem.empty())
+            return Refuse(catalogue, problem);
+        if (const std::string problem = MissingValue(catalogue, words); !problem.empty())
+            return Refuse(catalogue, problem);
     }
 
-    CLI::App app{"Велиста: шифровальная машина с пятью роторами.\n"
-                 "Шифрует и расшифровывает тексты в кодировке Windows-1251; переводы строк записываются как CR LF.",
+    CLI::App app{text(QT_TRANSLATE_NOOP("velista-cli",
+                                        "Велиста: шифровальная машина с пятью роторами.\n"
+                                        "Шифрует и расшифровывает тексты в кодировке Windows-1251; переводы строк "
+                                        "записываются как CR LF.")),
                  "velista-cli"};
-    SpeakRussian(app);
-    app.option_defaults()->group("Параметры");
-    app.set_help_flag("-h,--help", "показать эту справку и выйти");
+    SpeakLanguage(app, catalogue);
+    const std::string optionsGroup = text(QT_TRANSLATE_NOOP("velista-cli", "Параметры"));
+    const std::string commandsGroup = text(QT_TRANSLATE_NOOP("velista-cli", "Команды"));
+    const std::string helpFlag = text(QT_TRANSLATE_NOOP("velista-cli", "показать эту справку и выйти"));
+    app.option_defaults()->group(optionsGroup);
+    app.set_help_flag("-h,--help", helpFlag);
     app.set_version_flag("--version", std::string("velista-cli ") + identity::Version + "\n" + identity::Licence,
-                         "показать версию и лицензию и выйти");
+                         text(QT_TRANSLATE_NOOP("velista-cli", "показать версию и лицензию и выйти")));
     app.require_subcommand(1);
-    app.footer(Footer);
+    app.footer(text(Footer));
 
     std::vector<std::string> rotors;
     std::vector<std::string> keys;
     std::vector<std::string> outputs;
     std::string input;
     auto describe = [&](CLI::App* command) {
-        command->group("Команды");
-        command->set_help_flag("-h,--help", "показать эту справку и выйти");
-        AddOnceOption(command, "--rotors", rotors, "пять номеров роторов из десяти (0-9), например 01234", "01234");
-        AddOnceOption(command, "--key", keys, "ключ: пять символов алфавита машины", "KEY");
-        AddOnceOption(command, "-o,--output", outputs, "файл результата; без него или «-» - стандартный вывод",
+        command->group(commandsGroup);
+        command->set_help_flag("-h,--help", helpFlag);
+        AddOnceOption(command, "--rotors", rotors,
+                      text(QT_TRANSLATE_NOOP("velista-cli", "пять номеров роторов из десяти (0-9), например 01234")),
+                      "01234");
+        AddOnceOption(command, "--key", keys, text(QT_TRANSLATE_NOOP("velista-cli", "ключ: пять символов алфавита машины")),
+                      "KEY");
+        AddOnceOption(command, "-o,--output", outputs,
+                      text(QT_TRANSLATE_NOOP("velista-cli", "файл результата; без него или «-» - стандартный вывод")),
                       "OUTPUT");
-        command->add_option("INPUT", input, "исходный файл; без него или «-» - стандартный ввод")->type_name("");
+        command->add_option("INPUT", input,
+                            text(QT_TRANSLATE_NOOP("velista-cli", "исходный файл; без него или «-» - стандартный ввод")))
+            ->type_name("");
         command->allow_extras();
-        command->footer(Footer);
+        command->footer(text(Footer));
     };
-    CLI::App* encrypt = app.add_subcommand("encrypt", "зашифровать открытый текст");
-    CLI::App* decrypt = app.add_subcommand("decrypt", "расшифровать шифротекст");
+    CLI::App* encrypt = app.add_subcommand("encrypt", text(QT_TRANSLATE_NOOP("velista-cli", "зашифровать открытый текст")));
+    CLI::App* decrypt = app.add_subcommand("decrypt", text(QT_TRANSLATE_NOOP("velista-cli", "расшифровать шифротекст")));
     describe(encrypt);
     describe(decrypt);
     CLI::App* trace = app.add_subcommand(
-        "trace", "путь каждого символа через пять роторов: позиция, символ и четыре хода, по строке на позицию");
+        "trace", text(QT_TRANSLATE_NOOP("velista-cli", "путь каждого символа через пять роторов: позиция, символ и "
+                                                       "четыре хода, по строке на позицию")));
     describe(trace);
     bool decryptTrace = false;
-    trace->add_flag("--decrypt", decryptTrace, "путь при расшифровании, от пятого ротора к первому");
-    CLI::App* attackCommand = app.add_subcommand("attack", AttackAbout);
-    attackCommand->group("Команды");
-    attackCommand->set_help_flag("-h,--help", "показать эту справку и выйти");
-    attackCommand->footer(AttackFooter);
+    trace->add_flag("--decrypt", decryptTrace,
+                    text(QT_TRANSLATE_NOOP("velista-cli", "путь при расшифровании, от пятого ротора к первому")));
+    CLI::App* attackCommand = app.add_subcommand("attack", text(AttackAbout));
+    attackCommand->group(commandsGroup);
+    attackCommand->set_help_flag("-h,--help", helpFlag);
+    attackCommand->footer(text(AttackFooter));
     std::vector<std::string> known, at, ciphertexts;
     AddOnceOption(attackCommand, "--known", known,
-                  "файл с известным фрагментом открытого текста; «-» - стандартный ввод", "FILE");
-    AddOnceOption(attackCommand, "--at", at, "позиция фрагмента в тексте, от 0; без неё - любая", "POSITION");
-    attackCommand->add_option("CIPHERTEXT", ciphertexts, "файл шифротекста; без него или «-» - стандартный ввод")
+                  text(QT_TRANSLATE_NOOP("velista-cli",
+                                         "файл с известным фрагментом открытого текста; «-» - стандартный ввод")),
+                  "FILE");
+    AddOnceOption(attackCommand, "--at", at,
+                  text(QT_TRANSLATE_NOOP("velista-cli", "позиция фрагмента в тексте, от 0; без неё - любая")),
+                  "POSITION");
+    attackCommand
+        ->add_option("CIPHERTEXT", ciphertexts,
+                     text(QT_TRANSLATE_NOOP("velista-cli", "файл шифротекста; без него или «-» - стандартный ввод")))
         ->type_name("");
 
     std::vector<char*> arguments{argv[0]};
@@ -387,11 +446,11 @@ std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** a
         return EarlyExit{0, version.what()};
     } catch (const CLI::ParseError& error) {
         if (attack)
-            return AttackParseRefusal(error);
-        return ParseRefusal(error);
+            return AttackParseRefusal(catalogue, error);
+        return ParseRefusal(catalogue, error);
     }
     if (attackCommand->parsed())
-        return AttackJobOf(known, at, std::move(ciphertexts), operands);
+        return AttackJobOf(catalogue, known, at, std::move(ciphertexts), operands);
 
     CLI::App* chosen = encrypt->parsed() ? encrypt : trace->parsed() ? trace : decrypt;
     std::vector<std::string> inputs;
@@ -405,22 +464,25 @@ std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** a
             inputs.push_back(extra);
     }
     if (!unknown.empty())
-        return Refuse("неизвестный параметр " + QuotedList(unknown)
-                      + "; если это имя файла, напишите его после «--»: velista-cli "
-                      + chosen->get_name() + " ... -- " + EscapeForTerminal(unknown.front()));
+        return Refuse(catalogue, catalogue.Text(QT_TRANSLATE_NOOP("velista-cli",
+                                                                  "неизвестный параметр %1; если это имя файла, "
+                                                                  "напишите его после «--»: velista-cli %2 ... -- %3"),
+                                                {QuotedList(unknown), chosen->get_name(),
+                                                 EscapeForTerminal(unknown.front())}));
     inputs.insert(inputs.end(), operands.begin(), operands.end());
     if (inputs.size() > 1)
-        return Refuse("исходный файл указывается один, а дано " + std::to_string(inputs.size()) + ": "
-                      + QuotedList(inputs));
+        return Refuse(catalogue,
+                      catalogue.Text(QT_TRANSLATE_NOOP("velista-cli", "исходный файл указывается один, а дано %1: %2"),
+                                     {std::to_string(inputs.size()), QuotedList(inputs)}));
     for (const auto& [values, option] : {std::pair{&rotors, "--rotors"}, std::pair{&keys, "--key"},
                                          std::pair{&outputs, "-o (--output)"}}) {
-        if (const std::string problem = RepeatProblem(*values, option); !problem.empty())
-            return Refuse(problem);
+        if (const std::string problem = RepeatProblem(catalogue, *values, option); !problem.empty())
+            return Refuse(catalogue, problem);
     }
-    auto rotorChoice = RotorsOf(rotors.empty() ? std::string() : rotors.front());
+    auto rotorChoice = RotorsOf(catalogue, rotors.empty() ? std::string() : rotors.front());
     if (const auto* refusal = std::get_if<EarlyExit>(&rotorChoice))
         return *refusal;
-    auto key = KeyOf(keys.empty() ? std::string() : keys.front());
+    auto key = KeyOf(catalogue, keys.empty() ? std::string() : keys.front());
     if (const auto* refusal = std::get_if<EarlyExit>(&key))
         return *refusal;
     return BatchJob{

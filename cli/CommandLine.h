@@ -21,7 +21,9 @@ inline constexpr int UsageError = 2;
 
 // encrypt, decrypt and trace give a BatchJob, attack an AttackJob: one parser, one set of labels and one help
 // formatter for all four commands.
-std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** argv);
+// Help and refusals are in the catalogue's language.
+class ToolCatalogue;
+std::variant<BatchJob, AttackJob, EarlyExit> ParseCommandLine(int argc, char** argv, const ToolCatalogue& catalogue);
 
 // The arguments from argv[first] on, split at the first "--": everything after it is a file name, even
 // one that begins with "-". CLI11 keeps a "--" given to a command among its extra arguments.
@@ -35,6 +37,6 @@ SplitArguments SplitAtDashes(int argc, char** argv, int first);
 class StandardStreams;
 // Prints help, the version or the refusal and gives the exit status; help to a closed standard output
 // is refused.
-int ReportEarlyExit(const EarlyExit& early, const StandardStreams& streams);
+int ReportEarlyExit(const EarlyExit& early, const StandardStreams& streams, const ToolCatalogue& catalogue);
 
 }  // namespace velista::cli

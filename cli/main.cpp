@@ -9,6 +9,8 @@
 #include "cli/ProgramArguments.h"
 #include "cli/StandardStreams.h"
 #include "cli/StreamCipher.h"
+#include "cli/ToolCatalogue.h"
+#include "cli/ToolLanguage.h"
 
 #include <cstdio>
 
@@ -20,34 +22,35 @@ int main(int systemArgc, char** systemArgv)
     // Without standard error no failure could be reported, and a status alone would not say which.
     if (streams.WasClosed(2))
         return 1;
-    if (streams.Unsafe()) {
-        std::fputs("velista-cli: стандартный ввод или вывод закрыт, и его место нечем занять (нет /dev/null)\n",
-                   stderr);
+    // The messages are in the language the environment or, on Windows, the system asks for.
+    const ToolCatalogue catalogue(UsersLanguage());
+    const auto refuse = [&](const char* why) {
+        std::fprintf(stderr, "velista-cli: %s\n", catalogue.Text(why).c_str());
         return 1;
-    }
+    };
+    if (streams.Unsafe())
+        return refuse(QT_TRANSLATE_NOOP("velista-cli",
+                                        "стандартный ввод или вывод закрыт, и его место нечем занять (нет /dev/null)"));
     const InterruptCleanup cleanup;
     ProgramArguments arguments(systemArgc, systemArgv);
     const int argc = arguments.Count();
     char** argv = arguments.Values();
-    auto parsed = ParseCommandLine(argc, argv);
+    auto parsed = ParseCommandLine(argc, argv, catalogue);
     if (const auto* early = std::get_if<EarlyExit>(&parsed))
-        return ReportEarlyExit(*early, streams);
+        return ReportEarlyExit(*early, streams, catalogue);
     if (const auto* attack = std::get_if<AttackJob>(&parsed))
-        return AttackCommand::Main(*attack, streams);
+        return AttackCommand::Main(*attack, streams, catalogue);
     const BatchJob& job = std::get<BatchJob>(parsed);
-    if (job.input == "-" && streams.WasClosed(0)) {
-        std::fputs("velista-cli: стандартный ввод закрыт: укажите исходный файл или передайте текст на ввод\n",
-                   stderr);
-        return 1;
-    }
-    if (job.output == "-" && streams.WasClosed(1)) {
-        std::fputs("velista-cli: стандартный вывод закрыт: укажите файл результата через -o\n", stderr);
-        return 1;
-    }
+    if (job.input == "-" && streams.WasClosed(0))
+        return refuse(QT_TRANSLATE_NOOP("velista-cli",
+                                        "стандартный ввод закрыт: укажите исходный файл или передайте текст на ввод"));
+    if (job.output == "-" && streams.WasClosed(1))
+        return refuse(QT_TRANSLATE_NOOP("velista-cli", "стандартный вывод закрыт: укажите файл результата через -o"));
     try {
         job.trace ? PathTrace::Run(job) : StreamCipher::Run(job);
     } catch (const BatchError& error) {
-        std::fprintf(stderr, "velista-cli: %s\n", error.what());
+        // The file layer's and the core's reasons are Russian texts, found in the catalogue whole.
+        std::fprintf(stderr, "velista-cli: %s\n", catalogue.FromRussian(error.what()).c_str());
         return 1;
     }
     return 0;

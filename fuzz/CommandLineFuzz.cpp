@@ -8,6 +8,7 @@
 #include "fuzz/FuzzInput.h"
 
 #include "cli/CommandLine.h"
+#include "cli/ToolCatalogue.h"
 #include "cli/Utf8.h"
 #include "machine/Alphabet.h"
 
@@ -77,7 +78,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     argv.push_back(nullptr);
     const int argc = static_cast<int>(words.size());
 
-    const auto parsed = ParseCommandLine(argc, argv.data());
+    // The English refusals hold the user's values as the Russian ones do, and must be as safe.
+    static const ToolCatalogue english(ToolLanguage::English);
+    std::vector<std::string> englishCopies = words;
+    std::vector<char*> englishArgv;
+    for (std::string& word : englishCopies)
+        englishArgv.push_back(word.data());
+    englishArgv.push_back(nullptr);
+    const auto englishParsed = ParseCommandLine(argc, englishArgv.data(), english);
+    if (const auto* early = std::get_if<EarlyExit>(&englishParsed))
+        CheckEarlyExit(*early);
+
+    static const ToolCatalogue russian(ToolLanguage::Russian);
+    const auto parsed = ParseCommandLine(argc, argv.data(), russian);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
         CheckEarlyExit(*early);
         return 0;

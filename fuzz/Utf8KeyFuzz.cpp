@@ -8,6 +8,7 @@
 #include "fuzz/FuzzInput.h"
 
 #include "cli/CommandLine.h"
+#include "cli/ToolCatalogue.h"
 #include "cli/Utf8.h"
 #include "machine/Alphabet.h"
 
@@ -48,7 +49,9 @@ std::optional<std::u16string> AcceptedKey(const std::string& key)
 {
     std::string words[] = {"velista-cli", "encrypt", "--rotors", "01234", "--key=" + key};
     char* argv[] = {words[0].data(), words[1].data(), words[2].data(), words[3].data(), words[4].data()};
-    auto parsed = ParseCommandLine(5, argv);
+    // The key is read the same in either language; one catalogue serves every input.
+    static const ToolCatalogue catalogue(ToolLanguage::Russian);
+    auto parsed = ParseCommandLine(5, argv, catalogue);
     if (const auto* job = std::get_if<BatchJob>(&parsed))
         return job->key.Symbols();
     return std::nullopt;
