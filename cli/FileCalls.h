@@ -11,7 +11,7 @@
 
 namespace velista::cli::file_calls {
 
-// "устройство или сокет": the kinds of file that are neither regular files, folders nor pipes here.
+// What Kind::Other is on this system, for messages: "устройство или сокет" on POSIX, "устройство" on Windows.
 extern const char* const OtherKinds;
 
 enum class Kind {

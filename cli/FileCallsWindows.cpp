@@ -32,6 +32,24 @@ bool IsMissing(DWORD error)
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+// Whether the nearest part of the path that is there is a file rather than a folder. Windows says "not
+// found" for a path that goes on under a file, as for a missing folder; POSIX says ENOTDIR.
+bool UnderAFile(std::string path)
+{
+    for (std::string up = Folder(path); up != path; path = up, up = Folder(up)) {
+        const DWORD attributes = GetFileAttributesW(WideFromUtf8(up).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES)
+            return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    return false;
+}
+
+// The errno value for a failure to find name, told apart as POSIX tells it.
+int NotFound(const std::string& name, DWORD error)
+{
+    return IsMissing(error) && UnderAFile(name) ? ENOTDIR : ErrnoFromSystemError(error);
+}
+
 // What a call that fills a path buffer writes: it returns the length written, or the size it needs
 // when the buffer is too small, or 0 on failure. Empty on failure.
 template <typename Call>
@@ -69,7 +87,9 @@ Look LookAt(const std::string& name)
     const DWORD attributes = GetFileAttributesW(WideFromUtf8(name).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
-        return {Kind::Missing, IsMissing(error) ? 0 : ErrnoFromSystemError(error)};
+        if (!IsMissing(error))
+            return {Kind::Missing, ErrnoFromSystemError(error)};
+        return {Kind::Missing, UnderAFile(name) ? ENOTDIR : 0};
     }
     // A device (NUL, a COM port) shows no attributes of its own: what it is shows once it is open.
     return {attributes & FILE_ATTRIBUTE_DIRECTORY ? Kind::Folder : Kind::Regular};
@@ -97,7 +117,7 @@ Opened OpenForReading(const std::string& name)
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return {-1, LastError()};
+        return {-1, NotFound(name, GetLastError())};
     const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
     if (fd < 0) {
         CloseHandle(file);
