@@ -2,51 +2,53 @@
 #include "cli/InputFile.h"
 
 #include "cli/BatchError.h"
+#include "cli/FileCalls.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace velista::cli {
 
 namespace {
 const char* const CannotRead = "не удаётся прочитать";
-const char* const NotFileOrPipe = "это не обычный файл и не канал, а устройство или сокет";
 
-// A regular file or a FIFO; a folder is named as such.
-void CheckKind(const struct stat& status, const std::string& name)
+// A regular file or a pipe; a folder is named as such.
+void CheckKind(const file_calls::Look& look, const std::string& name)
 {
-    if (S_ISDIR(status.st_mode))
+    if (look.kind == file_calls::Kind::Folder)
         throw FileError(CannotRead, name, EISDIR);
-    if (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode))
-        throw FileRefusal(CannotRead, name, NotFileOrPipe);
+    if (look.kind == file_calls::Kind::Other)
+        throw FileRefusal(CannotRead, name, std::string("это не обычный файл и не канал, а ") + file_calls::OtherKinds);
 }
 }  // namespace
 
 InputFile::InputFile(const std::string& name, Accept accept)
     : name_(name == "-" ? "стандартный ввод" : name)
 {
-    struct stat status {};
     if (name != "-") {
         // Looked at before opening: opening a device may itself act (a tape rewinds, a modem dials).
-        if (accept == Accept::FileOrPipe && stat(name.c_str(), &status) == 0)
-            CheckKind(status, name_);
-        fd_ = open(name.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd_ < 0)
-            throw FileError(CannotRead, name_, errno);
+        // A name the system cannot look at is left for opening to explain.
+        if (accept == Accept::FileOrPipe) {
+            if (const file_calls::Look look = file_calls::LookAt(name); look.error == 0)
+                CheckKind(look, name_);
+        }
+        // Others may delete or replace the file meanwhile: "-o f f" replaces its own input.
+        const file_calls::Opened opened = file_calls::OpenForReading(name);
+        if (opened.error != 0)
+            throw FileError(CannotRead, name_, opened.error);
+        fd_ = opened.fd;
     }
-    if (fstat(fd_, &status) == 0 && S_ISREG(status.st_mode))
-        regularSize_ = static_cast<std::uint64_t>(status.st_size);
+    const file_calls::Look look = file_calls::LookAt(fd_);
+    if (look.error == 0 && look.kind == file_calls::Kind::Regular)
+        regularSize_ = look.size;
     // And again what was opened, which may have been put in the name's place meanwhile.
     if (accept == Accept::FileOrPipe) {
         try {
-            if (fstat(fd_, &status) != 0)
-                throw FileError(CannotRead, name_, errno);
-            CheckKind(status, name_);
+            if (look.error != 0)
+                throw FileError(CannotRead, name_, look.error);
+            CheckKind(look, name_);
         } catch (const BatchError&) {
             if (fd_ > 0)
-                close(fd_);
+                file_calls::Close(fd_);
             throw;
         }
     }
@@ -55,22 +57,19 @@ InputFile::InputFile(const std::string& name, Accept accept)
 InputFile::~InputFile()
 {
     if (fd_ > 0)
-        close(fd_);
+        file_calls::Close(fd_);
 }
 
 std::size_t InputFile::Read(std::string& buffer)
 {
     std::size_t filled = 0;
     while (filled < buffer.size()) {
-        const ssize_t got = read(fd_, buffer.data() + filled, buffer.size() - filled);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throw FileError(CannotRead, name_, errno);
-        }
-        if (got == 0)
+        const file_calls::Transfer got = file_calls::ReadSome(fd_, buffer.data() + filled, buffer.size() - filled);
+        if (got.error != 0)
+            throw FileError(CannotRead, name_, got.error);
+        if (got.bytes == 0)
             break;
-        filled += static_cast<std::size_t>(got);
+        filled += got.bytes;
     }
     return filled;
 }

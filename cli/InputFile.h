@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool's input: a named file or standard input, read piece by piece.
+// The same on every system: the calls are FileCalls' (binary mode on Windows, where a Ctrl+Z byte is then
+// a byte like any other rather than the end of the text).
 
 #include <cstddef>
 #include <cstdint>

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the result goes: standard output, or a file that is replaced only once the result is complete.
+// The same on every system: the calls are FileCalls'.
 
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
 
 namespace velista::cli {
+
+namespace file_calls {
+struct Output;
+}
 
 class OutputFile {
 public:
@@ -25,7 +29,7 @@ public:
     void Commit();
 
 private:
-    void MakeTemporary(const struct stat* existing);
+    void MakeTemporary(const file_calls::Output* replaced);
     void Discard();
 
     std::string name_;    // as the user gave it, for messages

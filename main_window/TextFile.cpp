@@ -2,6 +2,7 @@
 #include "main_window/TextFile.h"
 
 #include "files/FileErrorReason.h"
+#include "files/SystemError.h"
 #include "machine/Windows1251.h"
 
 #include <QFile>
@@ -63,6 +64,25 @@ std::optional<QString> OpenRegular(const QString& path, QFile& file)
 #endif
 }
 
+// Why a new file could not be made at path, given the system's error. Windows names a missing folder and
+// a file in a folder's place alike ("path not found"), and its Qt may leave no error behind at all: the
+// nearest part of the path that is there tells them apart, as POSIX does with ENOENT and ENOTDIR.
+int CreationError(const QFileInfo& path, int error)
+{
+    if (error != ENOENT && error != 0)
+        return error;
+    QFileInfo part(path.absolutePath());
+    if (part.isDir())
+        return error;
+    while (!part.exists()) {
+        const QFileInfo up(part.absolutePath());
+        if (up.absoluteFilePath() == part.absoluteFilePath())
+            break;  // the root
+        part = up;
+    }
+    return part.exists() && !part.isDir() ? ENOTDIR : ENOENT;
+}
+
 // At most MaximumBytes + 1 bytes, whatever size the file claims or grows to while it is read.
 std::optional<QByteArray> ReadAtMostLimit(QFile& file, qint64 expected, int* error)
 {
@@ -74,10 +94,10 @@ std::optional<QByteArray> ReadAtMostLimit(QFile& file, qint64 expected, int* err
                 break;
             bytes.resize(std::min(used * 2, TextFile::MaximumBytes + 1));
         }
-        errno = 0;
+        ClearSystemError();
         const qint64 n = file.read(bytes.data() + used, bytes.size() - used);
         if (n < 0) {
-            *error = errno;
+            *error = LastSystemError();
             return std::nullopt;
         }
         if (n == 0)
@@ -141,11 +161,11 @@ TextFile::Writing TextFile::Write(const QString& path, const QString& text)
     QSaveFile file(path);
     // A folder that takes no new file but holds a writable one: the file is written in place, as cp does.
     file.setDirectWriteFallback(true);
-    errno = 0;
+    ClearSystemError();
     // Unbuffered: every failed write is seen at once, not left for commit(), which in Qt 6.4 can report
     // success after its buffered write failed (seen with strace on a full disk).
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int error = errno;
+        const int error = CreationError(info, LastSystemError());
         return {false, QStringLiteral("файл не удалось создать: ") + ReasonIfKnown(error), 0, false};
     }
     // QSaveFile tells no one that it fell back; it does so exactly when the folder refuses a new file.
@@ -154,15 +174,15 @@ TextFile::Writing TextFile::Write(const QString& path, const QString& text)
     const QString kept = !info.exists() ? QString()
                          : inPlace      ? QStringLiteral("; прежний файл записан не полностью")
                                         : QStringLiteral("; прежний файл не изменён");
-    errno = 0;
+    ClearSystemError();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int error = errno;  // read before cancelWriting(), which sets an error of its own
+        const int error = LastSystemError();  // read before cancelWriting(), which sets an error of its own
         file.cancelWriting();
         return {false, QStringLiteral("ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
     }
-    errno = 0;
+    ClearSystemError();
     if (!file.commit()) {
-        const int error = errno;
+        const int error = LastSystemError();
         return {false, QStringLiteral("ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
     }
     return {true, {}, replaced, inPlace};

@@ -200,7 +200,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"UnknownOption", "--known known.txt --rotors 01234 cipher.vls", 2, "неизвестный параметр"},
         StatusRow{"FragmentWithoutSymbols", "--known symbols.txt cipher.vls", 2, "нет ни одного символа алфавита"},
         StatusRow{"MissingFragmentFile", "--known absent.txt cipher.vls", 1, "не удаётся прочитать «absent.txt»"},
-        StatusRow{"CiphertextIsAFolder", "--known known.txt folder", 1, "не удаётся прочитать «folder»"},
+        StatusRow{"FragmentUnderAFile", "--known cipher.vls/known.txt cipher.vls", 1, "часть пути - не папка"},
+        StatusRow{"CiphertextIsAFolder", "--known known.txt folder", 1,
+                  "не удаётся прочитать «folder»: это папка, а не файл"},
         StatusRow{"Help", "--help", 0, ""}),
     velista::test::RowName<StatusRow>);
 

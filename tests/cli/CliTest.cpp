@@ -331,7 +331,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WrongOutputCase{"FolderWithSlash", "dir/", "это папка, а нужен файл"},
                       WrongOutputCase{"MissingFolderWithSlash", "nosuch/", "это папка, а нужен файл"},
                       WrongOutputCase{"MissingFolder", "nosuch/out.vls", "нет папки «nosuch»"},
-                      WrongOutputCase{"FileAsFolder", "file/out.vls", "«file» - не папка"}),
+                      WrongOutputCase{"FileAsFolder", "file/out.vls", "«file» - не папка"},
+                      WrongOutputCase{"FolderUnderAFile", "file/sub/out.vls", "часть пути - не папка"}),
     RowName<WrongOutputCase>);
 
 struct ClosedStreamCase {
