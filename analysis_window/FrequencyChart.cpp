@@ -3,7 +3,7 @@
 
 #include "analysis_window/NumberText.h"
 
-#include "window_kit/RussianPlural.h"
+#include "window_kit/PluralForm.h"
 
 #include "machine/Alphabet.h"
 
@@ -60,7 +60,7 @@ const std::array<char16_t, Symbols>& BarOrder()
 
 QString SymbolName(QChar symbol)
 {
-    return symbol == u' ' ? QStringLiteral("пробел") : QStringLiteral("«%1»").arg(symbol);
+    return symbol == u' ' ? FrequencyChart::tr("пробел") : QStringLiteral("«%1»").arg(symbol);
 }
 
 }  // namespace
@@ -110,7 +110,7 @@ double FrequencyChart::HighestShare() const
 QString FrequencyChart::Summary() const
 {
     if (statistics_.SymbolCount() == 0)
-        return QStringLiteral("Символов алфавита нет.");
+        return tr("Символов алфавита нет.");
     std::array<int, Symbols> bars{};
     for (int s = 0; s < Symbols; ++s)
         bars[std::size_t(s)] = s;
@@ -121,11 +121,12 @@ QString FrequencyChart::Summary() const
         frequent << SymbolName(SymbolOfBar(bars[std::size_t(i)])) + u' '
                         + NumberText::Decimal(Share(bars[std::size_t(i)]) * 100, 1) + QStringLiteral(" %");
     const std::uint64_t count = statistics_.SymbolCount();
-    return QStringLiteral("%1 %2 алфавита. Чаще всего: %3. Индекс совпадений: %4.")
-        .arg(NumberText::Whole(count), RussianPlural(qint64(count), QStringLiteral("символ"),
-                                                     QStringLiteral("символа"), QStringLiteral("символов")),
+    return tr("%1 %2 алфавита. Чаще всего: %3. Индекс совпадений: %4.")
+        .arg(NumberText::Whole(count), PluralForm("velista::FrequencyChart",
+                                                  QT_TRANSLATE_N_NOOP("velista::FrequencyChart", "символ(а/ов)"),
+                                                  qint64(count)),
              frequent.join(QStringLiteral(", ")),
-             count < 2 ? QStringLiteral("не определён (нужны два символа)")
+             count < 2 ? tr("не определён (нужны два символа)")
                        : NumberText::Decimal(statistics_.IndexOfCoincidence(), 4));
 }
 
@@ -227,8 +228,8 @@ bool FrequencyChart::event(QEvent* event)
     QToolTip::showText(help->globalPos(),
                        QStringLiteral("%1: %2 %3, %4 %")
                            .arg(SymbolName(SymbolOfBar(bar)), NumberText::Whole(count),
-                                RussianPlural(qint64(count), QStringLiteral("раз"), QStringLiteral("раза"),
-                                              QStringLiteral("раз")),
+                                PluralForm("velista::FrequencyChart",
+                                           QT_TRANSLATE_N_NOOP("velista::FrequencyChart", "раз(а)"), qint64(count)),
                                 NumberText::Decimal(Share(bar) * 100, 2)),
                        this);
     return true;
