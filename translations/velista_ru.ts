@@ -5,50 +5,50 @@
     <name>velista::AnalysisWindow</name>
     <message numerus="yes">
         <source>символ(а/ов)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>символ</numerusform>
+            <numerusform>символа</numerusform>
+            <numerusform>символов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>настройк(а/и/ок)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>настройка</numerusform>
+            <numerusform>настройки</numerusform>
+            <numerusform>настроек</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>символа(ов) после «не меньше»</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>символа</numerusform>
+            <numerusform>символов</numerusform>
+            <numerusform>символов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>позици(я/и/й)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>позиция</numerusform>
+            <numerusform>позиции</numerusform>
+            <numerusform>позиций</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>возможн(ой позиции/ых позициях)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>возможной позиции</numerusform>
+            <numerusform>возможных позициях</numerusform>
+            <numerusform>возможных позициях</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>подход(ит/ят)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>подходит</numerusform>
+            <numerusform>подходят</numerusform>
+            <numerusform>подходят</numerusform>
         </translation>
     </message>
 </context>
@@ -56,10 +56,10 @@
     <name>velista::Form1</name>
     <message numerus="yes">
         <source>символ(а/ов)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>символ</numerusform>
+            <numerusform>символа</numerusform>
+            <numerusform>символов</numerusform>
         </translation>
     </message>
 </context>
@@ -67,18 +67,18 @@
     <name>velista::FrequencyChart</name>
     <message numerus="yes">
         <source>символ(а/ов)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>символ</numerusform>
+            <numerusform>символа</numerusform>
+            <numerusform>символов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>раз(а)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>раз</numerusform>
+            <numerusform>раза</numerusform>
+            <numerusform>раз</numerusform>
         </translation>
     </message>
 </context>

@@ -49,7 +49,7 @@ QString CoreText(const char* context, const QString& russian)
 {
     const QString numbered = QString::fromUtf8(NumberedReason);
     if (std::strcmp(context, FileErrorReasonContext) == 0 && russian.startsWith(numbered))
-        return QCoreApplication::translate(FileErrorReasonContext, "системная ошибка № %1")
+        return QCoreApplication::translate("velista::FileErrorReason", "системная ошибка № %1")
             .arg(russian.mid(numbered.size()));
     return QCoreApplication::translate(context, russian.toUtf8().constData());
 }
