@@ -30,10 +30,14 @@ constexpr int Listed = 5;  // symbols named in the summary
 // The groups of bars, in the order a reader knows them; within a group, code order.
 struct Group {
     char16_t first, last;
-    const char16_t* label;
+    const char* label;  // in the catalogue
 };
-constexpr Group Groups[] = {{u' ', u']', u"␣ знаки"}, {u'0', u'9', u"0–9"}, {u'A', u'Z', u"A–Z"},
-                            {u'a', u'z', u"a–z"},     {u'А', u'Я', u"А–Я"}, {u'а', u'я', u"а–я"}};
+constexpr Group Groups[] = {{u' ', u']', QT_TRANSLATE_NOOP("velista::FrequencyChart", "␣ знаки")},
+                            {u'0', u'9', "0–9"},
+                            {u'A', u'Z', "A–Z"},
+                            {u'a', u'z', "a–z"},
+                            {u'А', u'Я', "А–Я"},
+                            {u'а', u'я', "а–я"}};
 
 int GroupOf(char16_t symbol)
 {
@@ -186,7 +190,7 @@ void FrequencyChart::paintEvent(QPaintEvent*)
             }
         const int left = area.left() + first * area.width() / Symbols;
         const int right = area.left() + (last + 1) * area.width() / Symbols;
-        const QString label = QString::fromUtf16(group.label);
+        const QString label = tr(group.label);
         const int width = metrics.horizontalAdvance(label);
         const int x = std::max(0, (left + right - width) / 2);
         const bool secondLine = x < firstLineEnd + metrics.horizontalAdvance(u' ');

@@ -731,6 +731,10 @@ The windows change their language at the next start of the program.</translation
             <numerusform>times</numerusform>
         </translation>
     </message>
+    <message>
+        <source>␣ знаки</source>
+        <translation>␣ signs</translation>
+    </message>
 </context>
 <context>
     <name>velista::InterfaceLanguage</name>
