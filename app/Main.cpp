@@ -44,6 +44,7 @@ int Main(QApplication& application)
     // Installed before any window exists: every text is translated as it is made.
     ProgramTranslation programTranslation;
     const QLocale::Language spoken = programTranslation.Install(language.Language(), LastDirectory);
+    language.SetSpoken(spoken);
     QtTranslation translation;
     translation.Install(QLocale(spoken));
     ApplicationEventLoop loop;

@@ -32,6 +32,9 @@ public:
     QLocale::Language Language() const { return Resolve(chosen_, systemLanguages_); }
     // The language the choice gives on this system; the windows change to it at the next start.
     void Choose(Choice choice);
+    // The language the windows speak in fact: Russian when Language() is English but its catalogue is
+    // missing. A choice that gives it changes nothing.
+    void SetSpoken(QLocale::Language spoken) { started_ = spoken; }
 
     // "Как в системе", "Русский", "English": one checked, each choosing its language. Made on the first
     // call, so that the first is in the language installed by then.
