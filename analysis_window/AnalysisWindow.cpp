@@ -9,7 +9,7 @@
 #include "analysis/KnownPlaintextAttack.h"
 #include "analysis/SymbolStatistics.h"
 #include "machine/Alphabet.h"
-#include "window_kit/RussianPlural.h"
+#include "window_kit/PluralForm.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -57,9 +57,11 @@ constexpr int InstallNoteLines = 2;
 // The raw key of a result row, beside the marked one that the cell shows.
 constexpr int KeyRole = Qt::UserRole;
 
-const QString InstallHint = QStringLiteral("Записать роторы и ключ выбранной строки в поля главного окна и "
-                                           "установить роторы (Enter в таблице, двойной щелчок)");
-const QString LockedHint = QStringLiteral("Идёт шифрование или дешифрация: роторы и ключ заняты до её конца");
+const char* const InstallHint = QT_TRANSLATE_NOOP("velista::AnalysisWindow",
+                                                  "Записать роторы и ключ выбранной строки в поля главного окна и "
+                                                  "установить роторы (Enter в таблице, двойной щелчок)");
+const char* const LockedHint =
+    QT_TRANSLATE_NOOP("velista::AnalysisWindow", "Идёт шифрование или дешифрация: роторы и ключ заняты до её конца");
 
 std::u16string_view View(const QString& text)
 {
@@ -72,15 +74,19 @@ int AlphabetSymbols(const QString& text)
                                           [](QChar c) { return Alphabet::Machine().Contains(c.unicode()); }));
 }
 
-// A count with its noun: "1 символ", "3 символа", "1 000 символов".
-QString Counted(std::uint64_t n, const char* one, const char* few, const char* many)
+// A count with its noun: "1 символ", "3 символа", "1 000 символов"; source is an entry with plural forms.
+QString Counted(std::uint64_t n, const char* source)
 {
-    return NumberText::Whole(n) + u' '
-           + RussianPlural(qint64(n), QString::fromUtf8(one), QString::fromUtf8(few), QString::fromUtf8(many));
+    return NumberText::Whole(n) + u' ' + PluralForm("velista::AnalysisWindow", source, qint64(n));
 }
 
-QString Symbols(std::uint64_t n) { return Counted(n, "символ", "символа", "символов"); }
-QString Settings(std::uint64_t n) { return Counted(n, "настройка", "настройки", "настроек"); }
+QString Symbols(std::uint64_t n) { return Counted(n, QT_TRANSLATE_N_NOOP("velista::AnalysisWindow", "символ(а/ов)")); }
+QString Settings(std::uint64_t n) { return Counted(n, QT_TRANSLATE_N_NOOP("velista::AnalysisWindow", "настройк(а/и/ок)")); }
+// After «не меньше»: "2 символов", "21 символа".
+QString AtLeastSymbols(std::uint64_t n)
+{
+    return Counted(n, QT_TRANSLATE_N_NOOP("velista::AnalysisWindow", "символа(ов) после «не меньше»"));
+}
 
 // "12" or "3 позиции: 12, 3 400, 6 788", with the first PositionsShown of many.
 QString PositionsText(const AttackSetting& setting)
@@ -91,17 +97,40 @@ QString PositionsText(const AttackSetting& setting)
     QStringList shown;
     for (std::size_t i = 0; i < std::min(positions.size(), PositionsShown); ++i)
         shown << NumberText::Whole(positions[i]);
-    return Counted(positions.size(), "позиция", "позиции", "позиций") + QStringLiteral(": ")
+    return Counted(positions.size(), QT_TRANSLATE_N_NOOP("velista::AnalysisWindow", "позици(я/и/й)")) + QStringLiteral(": ")
            + shown.join(QStringLiteral(", ")) + (positions.size() > PositionsShown ? QStringLiteral(", …") : QString());
 }
 
-// The core's words for a refusal, as a sentence of the window.
-QString Sentence(const std::string& text)
+// The core's refusal, said as the core says it (AttackProblemText) but from the catalogue, as a sentence.
+QString ProblemText(const analysis::AttackRequest& request, analysis::AttackProblem problem)
 {
-    QString sentence = QString::fromStdString(text);
-    if (!sentence.isEmpty())
-        sentence[0] = sentence[0].toUpper();
-    return sentence + u'.';
+    const auto number = [](std::size_t n) { return QString::number(qulonglong(n)); };
+    switch (problem) {
+    case analysis::AttackProblem::None:
+    case analysis::AttackProblem::PastTheEnd:  // said by the window with the nouns agreeing with their numbers
+        break;
+    case analysis::AttackProblem::NoAlphabetSymbol:
+        return AnalysisWindow::tr("Во фрагменте нет ни одного символа алфавита машины, ему подходит любая настройка.");
+    case analysis::AttackProblem::FragmentTooShort: {
+        const QString where =
+            request.position
+                ? AnalysisWindow::tr("на этой позиции")
+                : AnalysisWindow::tr("на %1 %2")
+                      .arg(number(request.Positions()),
+                           PluralForm("velista::AnalysisWindow",
+                                      QT_TRANSLATE_N_NOOP("velista::AnalysisWindow", "возможн(ой позиции/ых позициях)"),
+                                      qint64(request.Positions())));
+        return AnalysisWindow::tr("Фрагмент слишком короткий: символов алфавита в нём %1, а нужно не меньше %2 — иначе "
+                                  "%3 подойдут тысячи настроек и ответ ничего не скажет.")
+            .arg(number(request.AlphabetSymbols()), number(request.ShortestUseful()), where);
+    }
+    case analysis::AttackProblem::FragmentTooLong:
+        return AnalysisWindow::tr("Фрагмент длиннее %1 символов (64 КиБ): столько не нужно, хватит нескольких десятков.")
+            .arg(number(analysis::AttackRequest::MaxFragment));
+    case analysis::AttackProblem::CiphertextTooLong:
+        return AnalysisWindow::tr("Шифротекст длиннее %1 символов (256 МиБ).").arg(number(analysis::AttackRequest::MaxCiphertext));
+    }
+    return {};
 }
 
 // A label of fixed height, scrolled when its message is longer.
@@ -135,7 +164,7 @@ AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLin
     setObjectName("AnalysisWindow");
     // A window of its own beside the main window, which can be made larger and smaller.
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Криптоанализ"));
+    setWindowTitle(tr("Криптоанализ"));
     setAccessibleName(windowTitle());
     setModal(false);
     QFont readable = font();
@@ -171,7 +200,7 @@ AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLin
     staleTimer_->setInterval(RefreshDelayMilliseconds);
     connect(staleTimer_, &QTimer::timeout, this, [this] {
         if (result_ && !CipherTextStillSearched())
-            DropResult(QStringLiteral("Шифротекст изменился после поиска: прежний результат убран. Нажмите "
+            DropResult(tr("Шифротекст изменился после поиска: прежний результат убран. Нажмите "
                                       "«Найти ключ» снова."));
     });
     // A run of the main window disables the fields (their panel); «Установить роторы» follows them.
@@ -217,20 +246,20 @@ QWidget* AnalysisWindow::CreateStatistics(QWidget* parent)
         inside->addWidget(figures);
         row->addWidget(box, 1);
     };
-    column(QStringLiteral("Открытый текст: частоты символов"), QStringLiteral("Столбцы частот открытого текста"),
+    column(tr("Открытый текст: частоты символов"), tr("Столбцы частот открытого текста"),
            "plain", plainChart, plainFigures);
-    column(QStringLiteral("Шифротекст: частоты символов"), QStringLiteral("Столбцы частот шифротекста"), "cipher",
+    column(tr("Шифротекст: частоты символов"), tr("Столбцы частот шифротекста"), "cipher",
            cipherChart, cipherFigures);
     return statistics;
 }
 
 QWidget* AnalysisWindow::CreateAttack(QWidget* parent)
 {
-    auto* box = new QGroupBox(QStringLiteral("Атака по известному фрагменту открытого текста"), parent);
+    auto* box = new QGroupBox(tr("Атака по известному фрагменту открытого текста"), parent);
     box->setObjectName("attackBox");
     auto* layout = new QVBoxLayout(box);
 
-    fragmentLabel = new QLabel(QStringLiteral("Шифротекст берётся из области «Шифротекст» главного окна. "
+    fragmentLabel = new QLabel(tr("Шифротекст берётся из области «Шифротекст» главного окна. "
                                               "Введите или вставьте &фрагмент открытого текста, который в нём "
                                               "зашифрован:"),
                                box);
@@ -239,23 +268,23 @@ QWidget* AnalysisWindow::CreateAttack(QWidget* parent)
     layout->addWidget(fragmentLabel);
     fragmentEdit = new QPlainTextEdit(box);
     fragmentEdit->setObjectName("fragmentEdit");
-    fragmentEdit->setAccessibleName(QStringLiteral("Известный фрагмент открытого текста"));
+    fragmentEdit->setAccessibleName(tr("Известный фрагмент открытого текста"));
     fragmentEdit->setTabChangesFocus(true);
     fragmentLabel->setBuddy(fragmentEdit);
     layout->addWidget(fragmentEdit);
 
     auto* positionRow = new QHBoxLayout;
-    positionLabel = new QLabel(QStringLiteral("&Позиция фрагмента в тексте (счёт с 0, перевод строки — два "
+    positionLabel = new QLabel(tr("&Позиция фрагмента в тексте (счёт с 0, перевод строки — два "
                                               "символа):"),
                                box);
     positionLabel->setObjectName("positionLabel");
     positionBox = new QSpinBox(box);
     positionBox->setObjectName("positionBox");
-    positionBox->setAccessibleName(QStringLiteral("Позиция фрагмента"));
+    positionBox->setAccessibleName(tr("Позиция фрагмента"));
     positionBox->setRange(-1, std::numeric_limits<int>::max());
-    positionBox->setSpecialValueText(QStringLiteral("неизвестно"));
+    positionBox->setSpecialValueText(tr("неизвестно"));
     positionBox->setValue(-1);
-    positionBox->setMinimumWidth(positionBox->fontMetrics().horizontalAdvance(QStringLiteral("неизвестно")) + 48);
+    positionBox->setMinimumWidth(positionBox->fontMetrics().horizontalAdvance(tr("неизвестно")) + 48);
     positionLabel->setBuddy(positionBox);
     positionRow->addWidget(positionLabel);
     positionRow->addWidget(positionBox);
@@ -267,24 +296,24 @@ QWidget* AnalysisWindow::CreateAttack(QWidget* parent)
     layout->addWidget(noteArea_);
 
     auto* runRow = new QHBoxLayout;
-    findButton = new QPushButton(QStringLiteral("Найти ключ"), box);
+    findButton = new QPushButton(tr("Найти ключ"), box);
     findButton->setObjectName("findButton");
-    findButton->setAccessibleName(QStringLiteral("Найти ключ"));
+    findButton->setAccessibleName(tr("Найти ключ"));
     // Enter in the position field starts the search; a button with the focus takes Enter itself.
     findButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Отмена"), box);
+    cancelButton = new QPushButton(tr("Отмена"), box);
     cancelButton->setObjectName("cancelButton");
-    cancelButton->setAccessibleName(QStringLiteral("Отменить поиск"));
+    cancelButton->setAccessibleName(tr("Отменить поиск"));
     cancelButton->setEnabled(false);
     progressBar = new QProgressBar(box);
     progressBar->setObjectName("progressBar");
-    progressBar->setAccessibleName(QStringLiteral("Ход поиска"));
+    progressBar->setAccessibleName(tr("Ход поиска"));
     progressBar->setRange(0, 1000);
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
     progressLabel = new QLabel(box);
     progressLabel->setObjectName("progressLabel");
-    progressLabel->setMinimumWidth(progressLabel->fontMetrics().horizontalAdvance(QStringLiteral("найдено: 000 000")));
+    progressLabel->setMinimumWidth(progressLabel->fontMetrics().horizontalAdvance(tr("найдено: 000 000")));
     runRow->addWidget(findButton);
     runRow->addWidget(cancelButton);
     runRow->addWidget(progressBar, 1);
@@ -299,9 +328,9 @@ QWidget* AnalysisWindow::CreateAttack(QWidget* parent)
     layout->addWidget(resultArea_);
     resultTable = new QTableWidget(0, 3, box);
     resultTable->setObjectName("resultTable");
-    resultTable->setAccessibleName(QStringLiteral("Найденные настройки"));
+    resultTable->setAccessibleName(tr("Найденные настройки"));
     resultTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Роторы"), QStringLiteral("Ключ"), QStringLiteral("Позиции фрагмента")});
+        {tr("Роторы"), tr("Ключ"), tr("Позиции фрагмента")});
     resultTable->horizontalHeader()->setStretchLastSection(true);
     resultTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     resultTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -311,9 +340,9 @@ QWidget* AnalysisWindow::CreateAttack(QWidget* parent)
     resultTable->setTabKeyNavigation(false);
     resultTable->installEventFilter(this);
     layout->addWidget(resultTable, 1);
-    installButton = new QPushButton(QStringLiteral("Установить роторы"), box);
+    installButton = new QPushButton(tr("Установить роторы"), box);
     installButton->setObjectName("installButton");
-    installButton->setAccessibleName(QStringLiteral("Установить роторы"));
+    installButton->setAccessibleName(tr("Установить роторы"));
     installButton->setEnabled(false);
     installNote = new QLabel(box);
     installNote->setObjectName("installNote");
@@ -440,7 +469,7 @@ void AnalysisWindow::RefreshStatistics()
 
 void AnalysisWindow::ShowFigures(QLabel* label, const SymbolStatistics& statistics)
 {
-    label->setText(QStringLiteral("Символов: %1, из них в алфавите машины: %2\n"
+    label->setText(tr("Символов: %1, из них в алфавите машины: %2\n"
                                   "Индекс совпадений: %3\n"
                                   "для сравнения: случайный текст 1/135 ≈ %4, русский текст %5")
                        .arg(NumberText::Whole(statistics.Length()), NumberText::Whole(statistics.SymbolCount()),
@@ -470,7 +499,7 @@ void AnalysisWindow::FragmentChanged()
 {
     UpdateFragmentNote();
     if (result_ && (Fragment() != searched_.fragment || positionBox->value() != searched_.position))
-        DropResult(QStringLiteral("Фрагмент или его позиция изменились после поиска: прежний результат убран. "
+        DropResult(tr("Фрагмент или его позиция изменились после поиска: прежний результат убран. "
                                   "Нажмите «Найти ключ» снова."));
 }
 
@@ -483,17 +512,17 @@ void AnalysisWindow::UpdateFragmentNote()
 {
     const QString fragment = Fragment();
     const int symbols = AlphabetSymbols(fragment);
-    QString note = QStringLiteral("Во фрагменте %1, из них в алфавите машины: %2.")
+    QString note = tr("Во фрагменте %1, из них в алфавите машины: %2.")
                        .arg(Symbols(std::uint64_t(fragment.size())), NumberText::Whole(std::uint64_t(symbols)));
     // The length needed depends on the positions to try, so on the ciphertext's length as last counted.
     const analysis::AttackRequest request = Request(cipherLength_);
     const std::size_t needed = request.ShortestUseful();
     if (symbols > 0 && std::size_t(symbols) < needed)
-        note += QStringLiteral(" Слишком короткий: нужно не меньше %1 алфавита, иначе подойдут тысячи настроек.")
-                    .arg(Counted(needed, "символа", "символов", "символов"));
+        note += tr(" Слишком короткий: нужно не меньше %1 алфавита, иначе подойдут тысячи настроек.")
+                    .arg(AtLeastSymbols(needed));
     else if (symbols > 0 && !request.position && symbols < ShortAtUnknownPosition)
-        note += QStringLiteral(" Позиция неизвестна: поиск может занять минуты (его можно отменить). Быстро — от %1.")
-                    .arg(Counted(ShortAtUnknownPosition, "символа", "символов", "символов"));
+        note += tr(" Позиция неизвестна: поиск может занять минуты (его можно отменить). Быстро — от %1.")
+                    .arg(AtLeastSymbols(ShortAtUnknownPosition));
     fragmentNote->setText(note);
 }
 
@@ -503,10 +532,11 @@ void AnalysisWindow::UpdateInstallButton()
 {
     const bool locked = FieldsLocked();
     installButton->setEnabled(!locked && !installing_ && result_ && !result_->settings.empty());
-    installButton->setToolTip(locked ? LockedHint : InstallHint);
+    const QString lockedHint = tr(LockedHint);
+    installButton->setToolTip(locked ? lockedHint : tr(InstallHint));
     if (locked && result_ && !result_->settings.empty())
-        installNote->setText(LockedHint + u'.');
-    else if (installNote->text() == LockedHint + u'.')
+        installNote->setText(lockedHint + u'.');
+    else if (installNote->text() == lockedHint + u'.')
         installNote->clear();
 }
 
@@ -521,25 +551,25 @@ void AnalysisWindow::FindKey()
     const analysis::AttackRequest request = Request(ciphertext.size());
     QString problem;
     if (ciphertext.empty())
-        problem = QStringLiteral("Шифротекст пуст: откройте или получите шифротекст в главном окне, затем начните "
+        problem = tr("Шифротекст пуст: откройте или получите шифротекст в главном окне, затем начните "
                                  "поиск.");
     else if (fragment.isEmpty())
-        problem = QStringLiteral("Введите известный фрагмент открытого текста.");
+        problem = tr("Введите известный фрагмент открытого текста.");
     else if (const analysis::AttackProblem found = request.Check(); found == analysis::AttackProblem::PastTheEnd)
         // Said here with the nouns agreeing with their numbers.
-        problem = position ? QStringLiteral("С позиции %1 фрагмент длиной %2 выходит за конец шифротекста длиной %3.")
+        problem = position ? tr("С позиции %1 фрагмент длиной %2 выходит за конец шифротекста длиной %3.")
                                  .arg(NumberText::Whole(*position), Symbols(std::uint64_t(fragment.size())),
                                       Symbols(ciphertext.size()))
-                           : QStringLiteral("Фрагмент длиной %1 длиннее всего шифротекста (%2).")
+                           : tr("Фрагмент длиной %1 длиннее всего шифротекста (%2).")
                                  .arg(Symbols(std::uint64_t(fragment.size())), Symbols(ciphertext.size()));
     else if (found != analysis::AttackProblem::None)
-        problem = Sentence(analysis::AttackProblemText(request, found));
+        problem = ProblemText(request, found);
     if (!problem.isEmpty()) {
         DropResult(problem);
         return;
     }
 
-    DropResult(QStringLiteral("Идёт поиск…"));
+    DropResult(tr("Идёт поиск…"));
     searched_ = {fragment, positionBox->value(), qHash(cipher), cipher.size()};
     findButton->setEnabled(false);
     cancelButton->setEnabled(true);
@@ -572,7 +602,7 @@ void AnalysisWindow::CancelSearch()
     // waits for it.
     worker_.request_stop();
     cancelButton->setEnabled(false);
-    progressLabel->setText(QStringLiteral("отмена…"));
+    progressLabel->setText(tr("отмена…"));
 }
 
 void AnalysisWindow::ShowProgress(double fraction, std::uint64_t found)
@@ -580,7 +610,7 @@ void AnalysisWindow::ShowProgress(double fraction, std::uint64_t found)
     if (!Searching())
         return;
     progressBar->setValue(static_cast<int>(fraction * 1000));
-    progressLabel->setText(QStringLiteral("найдено: %1").arg(NumberText::Whole(found)));
+    progressLabel->setText(tr("найдено: %1").arg(NumberText::Whole(found)));
 }
 
 bool AnalysisWindow::CipherTextStillSearched() const
@@ -599,7 +629,7 @@ void AnalysisWindow::SearchEnded(AttackResult result)
     progressBar->setValue(result.cancelled ? progressBar->value() : progressBar->maximum());
     progressLabel->clear();
     if (Fragment() != searched_.fragment || positionBox->value() != searched_.position || !CipherTextStillSearched()) {
-        DropResult(QStringLiteral("Фрагмент, его позиция или шифротекст изменились во время поиска: результат "
+        DropResult(tr("Фрагмент, его позиция или шифротекст изменились во время поиска: результат "
                                   "убран. Нажмите «Найти ключ» снова."));
     } else {
         ShowResult(result);
@@ -625,45 +655,45 @@ void AnalysisWindow::DropResult(const QString& why)
 void AnalysisWindow::ShowResult(const AttackResult& result)
 {
     const QString effort =
-        QStringLiteral(" Время поиска: %1. Проверено настроек (роторы, класс ключа, позиция фрагмента): %2.")
+        tr(" Время поиска: %1. Проверено настроек (роторы, класс ключа, позиция фрагмента): %2.")
             .arg(NumberText::Seconds(result.seconds), NumberText::Large(result.settingsCovered));
     const QString equivalence =
-        QStringLiteral(" Ключ найден с точностью до равносильных: если прибавить одно и то же число ко всем пяти "
+        tr(" Ключ найден с точностью до равносильных: если прибавить одно и то же число ко всем пяти "
                        "поворотам роторов, шифротекст не изменится, поэтому ещё 134 ключа дают тот же текст.");
     QString text;
     if (result.undecidable) {
-        text = QStringLiteral("Во фрагменте нет ни одного символа алфавита машины: ему подходит любая настройка. "
+        text = tr("Во фрагменте нет ни одного символа алфавита машины: ему подходит любая настройка. "
                               "Введите фрагмент с буквами.");
     } else if (result.cancelled) {
-        text = QStringLiteral("Поиск отменён. До отмены найдено: %1.").arg(Settings(result.found)) + effort;
+        text = tr("Поиск отменён. До отмены найдено: %1.").arg(Settings(result.found)) + effort;
     } else if (result.found == 0) {
-        text = QStringLiteral("Ни одна настройка не подходит: этот фрагмент не мог дать такой шифротекст %1. "
+        text = tr("Ни одна настройка не подходит: этот фрагмент не мог дать такой шифротекст %1. "
                               "Проверьте фрагмент (каждый символ, заглавные и строчные буквы) и позицию.")
                    .arg(positionBox->value() >= 0
-                            ? QStringLiteral("на позиции %1").arg(NumberText::Whole(std::uint64_t(positionBox->value())))
-                            : QStringLiteral("ни на одной позиции"))
+                            ? tr("на позиции %1").arg(NumberText::Whole(std::uint64_t(positionBox->value())))
+                            : tr("ни на одной позиции"))
             + effort;
     } else if (result.Unique()) {
         const AttackSetting& setting = result.settings.front();
         const QString where =
             setting.positions.size() > 1
-                ? QStringLiteral(" Фрагмент встречается в тексте несколько раз, и всюду подходит она же: %1.")
+                ? tr(" Фрагмент встречается в тексте несколько раз, и всюду подходит она же: %1.")
                       .arg(PositionsText(setting))
                 : QString();
-        text = QStringLiteral("Найдена единственная настройка: роторы %1, ключ %2.%3 Нажмите «Установить роторы» "
+        text = tr("Найдена единственная настройка: роторы %1, ключ %2.%3 Нажмите «Установить роторы» "
                               "и расшифруйте весь текст в главном окне.")
                    .arg(QString::fromStdU16String(setting.Rotors().Text()),
                         KeyText::Quoted(QString::fromStdU16String(setting.Key(tables_).Symbols())), where)
             + effort + equivalence;
     } else {
-        text = QStringLiteral("Фрагмент слишком короток, чтобы выбрать одну настройку: %1 %2. %3 Возьмите "
+        text = tr("Фрагмент слишком короток, чтобы выбрать одну настройку: %1 %2. %3 Возьмите "
                               "фрагмент длиннее.")
-                   .arg(RussianPlural(qint64(result.found), QStringLiteral("подходит"), QStringLiteral("подходят"),
-                                      QStringLiteral("подходят")),
+                   .arg(PluralForm("velista::AnalysisWindow",
+                                   QT_TRANSLATE_N_NOOP("velista::AnalysisWindow", "подход(ит/ят)"), qint64(result.found)),
                         Settings(result.found),
                         result.found > result.settings.size()
-                            ? QStringLiteral("В таблице первые %1.").arg(NumberText::Whole(result.settings.size()))
-                            : QStringLiteral("Все они в таблице."))
+                            ? tr("В таблице первые %1.").arg(NumberText::Whole(result.settings.size()))
+                            : tr("Все они в таблице."))
             + effort + equivalence;
     }
     resultLabel->setText(text);
@@ -695,7 +725,7 @@ void AnalysisWindow::InstallRow(int row)
         return;
     // The ciphertext is compared only once a change pauses; a click in between must not take an old result.
     if (!CipherTextStillSearched()) {
-        DropResult(QStringLiteral("Шифротекст изменился после поиска: прежний результат убран. Нажмите «Найти "
+        DropResult(tr("Шифротекст изменился после поиска: прежний результат убран. Нажмите «Найти "
                                   "ключ» снова."));
         return;
     }
@@ -717,10 +747,10 @@ void AnalysisWindow::InstallRow(int row)
     UpdateInstallButton();
     if (focused && focused->isEnabled())
         focused->setFocus();
-    installNote->setText(installed ? QStringLiteral("Роторы %1 с ключом %2 установлены в главном окне. Нажмите там "
+    installNote->setText(installed ? tr("Роторы %1 с ключом %2 установлены в главном окне. Нажмите там "
                                                     "«Дешифрация», чтобы расшифровать весь шифротекст.")
                                          .arg(rotors, KeyText::Quoted(key))
-                                   : QStringLiteral("Роторы %1 и ключ %2 записаны в поля главного окна, но не "
+                                   : tr("Роторы %1 и ключ %2 записаны в поля главного окна, но не "
                                                     "установлены: нажмите там «Установить роторы».")
                                          .arg(rotors, KeyText::Quoted(key)));
 }

@@ -3,7 +3,7 @@
 
 #include "analysis_window/NumberText.h"
 
-#include "window_kit/RussianPlural.h"
+#include "window_kit/PluralForm.h"
 
 #include "machine/Alphabet.h"
 
@@ -30,10 +30,14 @@ constexpr int Listed = 5;  // symbols named in the summary
 // The groups of bars, in the order a reader knows them; within a group, code order.
 struct Group {
     char16_t first, last;
-    const char16_t* label;
+    const char* label;  // in the catalogue
 };
-constexpr Group Groups[] = {{u' ', u']', u"␣ знаки"}, {u'0', u'9', u"0–9"}, {u'A', u'Z', u"A–Z"},
-                            {u'a', u'z', u"a–z"},     {u'А', u'Я', u"А–Я"}, {u'а', u'я', u"а–я"}};
+constexpr Group Groups[] = {{u' ', u']', QT_TRANSLATE_NOOP("velista::FrequencyChart", "␣ знаки")},
+                            {u'0', u'9', "0–9"},
+                            {u'A', u'Z', "A–Z"},
+                            {u'a', u'z', "a–z"},
+                            {u'А', u'Я', "А–Я"},
+                            {u'а', u'я', "а–я"}};
 
 int GroupOf(char16_t symbol)
 {
@@ -60,7 +64,7 @@ const std::array<char16_t, Symbols>& BarOrder()
 
 QString SymbolName(QChar symbol)
 {
-    return symbol == u' ' ? QStringLiteral("пробел") : QStringLiteral("«%1»").arg(symbol);
+    return symbol == u' ' ? FrequencyChart::tr("пробел") : QStringLiteral("«%1»").arg(symbol);
 }
 
 }  // namespace
@@ -110,7 +114,7 @@ double FrequencyChart::HighestShare() const
 QString FrequencyChart::Summary() const
 {
     if (statistics_.SymbolCount() == 0)
-        return QStringLiteral("Символов алфавита нет.");
+        return tr("Символов алфавита нет.");
     std::array<int, Symbols> bars{};
     for (int s = 0; s < Symbols; ++s)
         bars[std::size_t(s)] = s;
@@ -121,11 +125,12 @@ QString FrequencyChart::Summary() const
         frequent << SymbolName(SymbolOfBar(bars[std::size_t(i)])) + u' '
                         + NumberText::Decimal(Share(bars[std::size_t(i)]) * 100, 1) + QStringLiteral(" %");
     const std::uint64_t count = statistics_.SymbolCount();
-    return QStringLiteral("%1 %2 алфавита. Чаще всего: %3. Индекс совпадений: %4.")
-        .arg(NumberText::Whole(count), RussianPlural(qint64(count), QStringLiteral("символ"),
-                                                     QStringLiteral("символа"), QStringLiteral("символов")),
+    return tr("%1 %2 алфавита. Чаще всего: %3. Индекс совпадений: %4.")
+        .arg(NumberText::Whole(count), PluralForm("velista::FrequencyChart",
+                                                  QT_TRANSLATE_N_NOOP("velista::FrequencyChart", "символ(а/ов)"),
+                                                  qint64(count)),
              frequent.join(QStringLiteral(", ")),
-             count < 2 ? QStringLiteral("не определён (нужны два символа)")
+             count < 2 ? tr("не определён (нужны два символа)")
                        : NumberText::Decimal(statistics_.IndexOfCoincidence(), 4));
 }
 
@@ -185,7 +190,7 @@ void FrequencyChart::paintEvent(QPaintEvent*)
             }
         const int left = area.left() + first * area.width() / Symbols;
         const int right = area.left() + (last + 1) * area.width() / Symbols;
-        const QString label = QString::fromUtf16(group.label);
+        const QString label = tr(group.label);
         const int width = metrics.horizontalAdvance(label);
         const int x = std::max(0, (left + right - width) / 2);
         const bool secondLine = x < firstLineEnd + metrics.horizontalAdvance(u' ');
@@ -227,8 +232,8 @@ bool FrequencyChart::event(QEvent* event)
     QToolTip::showText(help->globalPos(),
                        QStringLiteral("%1: %2 %3, %4 %")
                            .arg(SymbolName(SymbolOfBar(bar)), NumberText::Whole(count),
-                                RussianPlural(qint64(count), QStringLiteral("раз"), QStringLiteral("раза"),
-                                              QStringLiteral("раз")),
+                                PluralForm("velista::FrequencyChart",
+                                           QT_TRANSLATE_N_NOOP("velista::FrequencyChart", "раз(а)"), qint64(count)),
                                 NumberText::Decimal(Share(bar) * 100, 2)),
                        this);
     return true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis_window/KeyText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace velista {
@@ -25,14 +26,14 @@ QString KeyText::ScriptOf(QChar symbol)
 {
     const char16_t c = symbol.unicode();
     if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))
-        return QStringLiteral("латиница");
+        return QCoreApplication::translate("velista::KeyText", "латиница");
     if (c >= u'А' && c <= u'я')
-        return QStringLiteral("кириллица");
+        return QCoreApplication::translate("velista::KeyText", "кириллица");
     if (c >= u'0' && c <= u'9')
-        return QStringLiteral("цифра");
+        return QCoreApplication::translate("velista::KeyText", "цифра");
     if (c == u' ')
-        return QStringLiteral("пробел (знак)");
-    return QStringLiteral("знак");
+        return QCoreApplication::translate("velista::KeyText", "пробел (знак)");
+    return QCoreApplication::translate("velista::KeyText", "знак");
 }
 
 QString KeyText::Scripts(const QString& key)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis_window/NumberText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -56,7 +57,7 @@ QString NumberText::Large(double value)
 
 QString NumberText::Seconds(double seconds)
 {
-    return Decimal(seconds, seconds < 10 ? 2 : 1) + QStringLiteral(" с");
+    return Decimal(seconds, seconds < 10 ? 2 : 1) + QCoreApplication::translate("velista::NumberText", " с");
 }
 
 }  // namespace velista

@@ -4,12 +4,14 @@
 #include "VelistaIdentity.h"
 #include "app/ExitDeadline.h"
 #include "app/InformationOptions.h"
+#include "app/ProgramTranslation.h"
 #include "app/QtTranslation.h"
 #include "installation/CipherMachine.h"
 #include "main_window/Form1.h"
 #include "main_window/QtUserDialogs.h"
 #include "platform/ApplicationEventLoop.h"
 #include "platform/SystemPlatform.h"
+#include "window_kit/InterfaceLanguage.h"
 #include "window_kit/ProgramIcon.h"
 #include "window_kit/WindowZoom.h"
 
@@ -35,17 +37,23 @@ int Main(QApplication& application)
     // every 50 ms ends well within the 0.25 s; the rest is left for closing the windows and Qt's own end
     // (measured under Xvfb on a loaded 2-core machine: 0.3 to 0.4 s from the key to the process's end).
     ExitDeadline deadline(std::chrono::milliseconds(250));
-    QtTranslation translation;
-    translation.Install(QLocale::system());
     const QString LastDirectory = QCoreApplication::applicationDirPath();
+    // The settings the program keeps, the zoom and the language, each written only once the user changes it.
+    QSettings settings(QString::fromLatin1(identity::SettingsOrganisation), QString::fromLatin1(identity::SettingsApplication));
+    InterfaceLanguage language(&settings, QLocale::system().uiLanguages());
+    // Installed before any window exists: every text is translated as it is made.
+    ProgramTranslation programTranslation;
+    const QLocale::Language spoken = programTranslation.Install(language.Language(), LastDirectory);
+    language.SetSpoken(spoken);
+    QtTranslation translation;
+    translation.Install(QLocale(spoken));
     ApplicationEventLoop loop;
     CipherMachine machine(loop);  // stores the wiring, fills the catalogue, sets the counters to 0
     SystemPlatform platform;
     QtUserDialogs dialogs;
-    // The only setting the program keeps, written only once the user changes the zoom.
-    QSettings settings(QString::fromLatin1(identity::SettingsOrganisation), QString::fromLatin1(identity::SettingsApplication));
     WindowZoom zoom(&settings);
     Form1 form1(machine, platform.Services(), dialogs, LastDirectory, zoom);
+    form1.ShowLanguageMenu(language, spoken);
     form1.show();
     const int status = application.exec();
     deadline.Start(status);

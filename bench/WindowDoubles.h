@@ -16,6 +16,7 @@ namespace velista::bench {
 struct NoDialogs final : UserDialogs {
     void Critical(QWidget*, const QString&, const QString&) override {}
     void Warning(QWidget*, const QString&, const QString&) override {}
+    void Information(QWidget*, const QString&, const QString&) override {}
     QString ChooseFileToOpen(QWidget*, const FileRequest&) override { return {}; }
     QString ChooseFileToSave(QWidget*, const FileRequest&) override { return {}; }
 };

@@ -10,8 +10,8 @@ Form4::Form4(QString programFolder)
                  QStringLiteral("WebBrowser"))
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Справка"));
-    WebBrowser()->setAccessibleName(QStringLiteral("Справка по программе"));
+    setWindowTitle(tr("Справка"));
+    WebBrowser()->setAccessibleName(tr("Справка по программе"));
 }
 
 }  // namespace velista

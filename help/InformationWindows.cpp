@@ -9,6 +9,8 @@
 #include "window_kit/ScreenFit.h"
 #include "window_kit/WindowZoom.h"
 
+#include <QFileInfo>
+
 namespace velista {
 
 namespace {
@@ -33,6 +35,16 @@ InformationWindows::InformationWindows(QString programFolder, SystemRegistry& re
 {
 }
 
+QString InformationWindows::PageFolder(std::u16string_view pageName) const
+{
+    if (pageLanguage_ == QLocale::English) {
+        const QString english = programFolder_ + PageWindow::PathSeparator + QLatin1String(EnglishPages);
+        if (QFileInfo::exists(english + PageWindow::PathSeparator + QString::fromUtf16(pageName.data(), qsizetype(pageName.size()))))
+            return english;
+    }
+    return programFolder_;
+}
+
 InformationWindows::~InformationWindows()
 {
     // The windows have no owner window, so nothing else deletes the ones still open.
@@ -46,7 +58,7 @@ frmBrowser* InformationWindows::ShowBrowser()
     if (browser_) {
         BringToFront(browser_);
     } else {
-        browser_ = new frmBrowser(programFolder_);
+        browser_ = new frmBrowser(PageFolder(frmBrowser::PageName));
         if (zoom_)
             zoom_->Follow(browser_);
         browser_->Load(KeepClear());
@@ -60,7 +72,7 @@ Form4* InformationWindows::ShowHelp()
     if (help_) {
         BringToFront(help_);
     } else {
-        help_ = new Form4(programFolder_);
+        help_ = new Form4(PageFolder(Form4::PageName));
         if (zoom_)
             zoom_->Follow(help_);
         help_->Load(KeepClear());

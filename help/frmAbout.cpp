@@ -3,6 +3,7 @@
 
 #include "VelistaIdentity.h"
 #include "platform/ProgramLauncher.h"
+#include "window_kit/CoreText.h"
 #include "window_kit/ProgramIcon.h"
 #include "window_kit/Twips.h"
 
@@ -24,7 +25,7 @@ namespace velista {
 
 namespace {
 
-const QString ApplicationTitle = QString::fromUtf8(identity::Title);
+QString ApplicationTitle() { return CoreText(IdentityContext, QString::fromUtf8(identity::Title)); }
 constexpr char32_t CopyrightSign = 0x00A9;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text)
@@ -102,7 +103,7 @@ void frmAbout::BuildControls()
     Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1_->setPixmap(QPixmap(QStringLiteral(":/pictures/about.png")));
 
-    cmdOK_ = new QPushButton(QStringLiteral("Выход"), this);
+    cmdOK_ = new QPushButton(tr("Выход"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(TwipsRect(6075, 2625, 1320, 345));
     cmdOK_->setDefault(true);
@@ -115,10 +116,10 @@ void frmAbout::BuildControls()
 
     // The run of blanks makes the word wrap start the second sentence on a line of its own.
     Label3_ = MakeLabel(this, "Label3", TwipsRect(2970, 2580, 2940, 945),
-                        QStringLiteral("ВНИМАНИЕ.") + QString(29, u' ')
-                            + QStringLiteral("Алгоритм Велисты не является стойким  к методам современного "
+                        tr("ВНИМАНИЕ.") + QString(29, u' ')
+                            + tr("Алгоритм Велисты не является стойким  к методам современного "
                                              "криптоанализа"));
-    Label2_ = MakeLabel(this, "Label2", TwipsRect(5790, 2010, 1095, 195), QStringLiteral("И. Н. Белов"));
+    Label2_ = MakeLabel(this, "Label2", TwipsRect(5790, 2010, 1095, 195), tr("И. Н. Белов"));
     Label2_->setWordWrap(false);
     Label1_ = MakeLabel(this, "Label1", TwipsRect(5640, 1980, 135, 225), QString(QChar(static_cast<char16_t>(CopyrightSign))));
     Label1_->setWordWrap(false);
@@ -126,14 +127,14 @@ void frmAbout::BuildControls()
 
     QFrame* grey = MakeLine(this, 1, TwipsRect(2940, 2460, 7320 - 2940, 15), QColor(128, 128, 128));
     lblDescription_ = MakeLabel(this, "lblDescription", TwipsRect(3060, 390, 3885, 240),
-                                QStringLiteral("Учебно-методическая программа"));
+                                tr("Учебно-методическая программа"));
     lblTitle_ = MakeLabel(this, "lblTitle", TwipsRect(3060, 150, 3885, 240), QStringLiteral("Application Title"));
     MakeLine(this, 0, TwipsRect(2940, 2460, 7260 - 2940, 30), Qt::white);
     // The grey line lies over the upper half of the wider white one: together they look cut into the box.
     grey->raise();
     lblVersion_ = MakeLabel(this, "lblVersion", TwipsRect(3090, 780, 3885, 225), QStringLiteral("Version"));
     lblDisclaimer_ = MakeLabel(this, "lblDisclaimer", TwipsRect(3060, 1170, 3900, 645),
-                               QStringLiteral("Кафедра защиты информации\nВерхневолжский институт\nинформатики, Тверь, 2024"));
+                               tr("Кафедра защиты информации\nВерхневолжский институт\nинформатики, Тверь, 2024"));
 
     // Of the whole tab order only the two buttons take the focus: labels and the picture never do.
     setTabOrder(cmdOK_, cmdSysInfo_);
@@ -142,12 +143,12 @@ void frmAbout::BuildControls()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + ApplicationTitle);
+    setWindowTitle(QStringLiteral("About ") + ApplicationTitle());
     lblVersion_->setText(QStringLiteral("Version %1.%2.%3")
                              .arg(identity::VersionMajor)
                              .arg(identity::VersionMinor)
                              .arg(identity::VersionPatch));
-    lblTitle_->setText(ApplicationTitle);
+    lblTitle_->setText(ApplicationTitle());
 }
 
 // A zero byte inside the text stays a zero character, as on every system: Windows' conversion from the
@@ -183,7 +184,7 @@ void frmAbout::StartSysInfo()
     } catch (const std::exception&) {
         // A value that cannot be read as text means the tool cannot be found either.
     }
-    message_(QString::fromUtf16(UnavailableMessage), ApplicationTitle);
+    message_(QString::fromUtf16(UnavailableMessage), ApplicationTitle());
 }
 
 bool frmAbout::GetKeyValue(SystemRegistry::Key KeyRoot, const QString& KeyName, const QString& SubKeyRef,

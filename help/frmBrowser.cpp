@@ -12,7 +12,7 @@ frmBrowser::frmBrowser(QString programFolder)
     setObjectName(QStringLiteral("frmBrowser"));
     // The caption it has until the first page has loaded.
     setWindowTitle(QStringLiteral("Form2"));
-    Browser()->setAccessibleName(QStringLiteral("Описание машины"));
+    Browser()->setAccessibleName(tr("Описание машины"));
     connect(Browser(), &PageBrowser::DownloadComplete, this, &frmBrowser::brwWebBrowser_DownloadComplete);
 }
 

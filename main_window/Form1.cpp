@@ -20,6 +20,7 @@
 #include "main_window/ThreeDPanel.h"
 #include "main_window/UserDialogs.h"
 #include "platform/LayoutIdentifier.h"
+#include "window_kit/CoreText.h"
 #include "window_kit/DesignZoom.h"
 #include "window_kit/Fonts.h"
 #include "window_kit/ScreenFit.h"
@@ -42,21 +43,21 @@
 
 namespace velista {
 
-const QString Form1::NotInstalled = QStringLiteral("ВНИМАНИЕ!  Роторы НЕ установлены.");
+const QString Form1::NotInstalled = QString::fromUtf8(QT_TRANSLATE_NOOP("velista::Form1", "ВНИМАНИЕ!  Роторы НЕ установлены."));
 // «Рторы», with its missing letter and no blank after «!», is kept on purpose: after an edit of the rotor
 // field the designed program shows exactly this text, and the window shows what the design shows.
-const QString Form1::NotInstalledAfterRotors = QStringLiteral("ВНИМАНИЕ!Рторы НЕ установлены.");
-const QString Form1::Installed = QStringLiteral("Роторы  установлены.");
-const QString Form1::PlainTextFilter = QStringLiteral("(Все файлы txt  )|*.txt");
-const QString Form1::SavePlainTextFilter = QStringLiteral("(Все файлы  расширением .txt )|*.txt");
-const QString Form1::CipherTextFilter = QStringLiteral("(Все файлы  расширением .vls )|*.vls");
+const QString Form1::NotInstalledAfterRotors = QString::fromUtf8(QT_TRANSLATE_NOOP("velista::Form1", "ВНИМАНИЕ!Рторы НЕ установлены."));
+const QString Form1::Installed = QString::fromUtf8(QT_TRANSLATE_NOOP("velista::Form1", "Роторы  установлены."));
+const QString Form1::PlainTextFilter = QString::fromUtf8(QT_TRANSLATE_NOOP("velista::Form1", "(Все файлы txt  )|*.txt"));
+const QString Form1::SavePlainTextFilter = QString::fromUtf8(QT_TRANSLATE_NOOP("velista::Form1", "(Все файлы  расширением .txt )|*.txt"));
+const QString Form1::CipherTextFilter = QString::fromUtf8(QT_TRANSLATE_NOOP("velista::Form1", "(Все файлы  расширением .vls )|*.vls"));
 
 namespace {
 
 
 const char* const TabIndexProperty = "tabIndex";
 
-const QString SampleText = QStringLiteral(
+const char* const SampleText = QT_TRANSLATE_NOOP("velista::Form1",
     "Перепоручение секретов машине не всегда эффективно .\r\n"
     "\r\n"
     " Большое количество ключей не всегда помогает .\r\n"
@@ -131,7 +132,7 @@ Form1::Form1(CipherMachine& machine, const Platform& platform, UserDialogs& dial
 {
     InstallFontSubstitutes();
     setObjectName("Form1");
-    setWindowTitle(QString::fromUtf8(identity::Title));
+    setWindowTitle(CoreText(IdentityContext, QString::fromUtf8(identity::Title)));
     SetDesignFont(this, DesignFont(8.25));
     client_ = new QWidget(this);
     client_->setObjectName("client");
@@ -160,16 +161,16 @@ Form1::~Form1() = default;
 
 void Form1::CreateActions()
 {
-    newAction = MenuAction(this, "new", QStringLiteral("Новый текст"), QKeySequence(Qt::CTRL | Qt::Key_F3));
-    openAction = MenuAction(this, "open", QStringLiteral("Открыть текст"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    newAction = MenuAction(this, "new", tr("Новый текст"), QKeySequence(Qt::CTRL | Qt::Key_F3));
+    openAction = MenuAction(this, "open", tr("Открыть текст"), QKeySequence(Qt::CTRL | Qt::Key_F4));
     saveTextAction =
-        MenuAction(this, "save_text", QStringLiteral("Сохранить текст"), QKeySequence(Qt::CTRL | Qt::Key_F2));
-    kjkjAction = MenuAction(this, "kjkj", QStringLiteral("Новый шифротекст"), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+        MenuAction(this, "save_text", tr("Сохранить текст"), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    kjkjAction = MenuAction(this, "kjkj", tr("Новый шифротекст"), QKeySequence(Qt::SHIFT | Qt::Key_F3));
     openShifrAction =
-        MenuAction(this, "open_shifr", QStringLiteral("Открыть шифротекст"), QKeySequence(Qt::SHIFT | Qt::Key_F4));
+        MenuAction(this, "open_shifr", tr("Открыть шифротекст"), QKeySequence(Qt::SHIFT | Qt::Key_F4));
     saveShifrAction =
-        MenuAction(this, "save_shifr", QStringLiteral("Сохранить шифротекст"), QKeySequence(Qt::SHIFT | Qt::Key_F2));
-    vbnAction = MenuAction(this, "vbn", QStringLiteral("Роторы"), QKeySequence(Qt::Key_F8));
+        MenuAction(this, "save_shifr", tr("Сохранить шифротекст"), QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    vbnAction = MenuAction(this, "vbn", tr("Роторы"), QKeySequence(Qt::Key_F8));
     vbnAction->setCheckable(true);
     vbnAction->setChecked(true);
     // A checkable action turns its own mark; the rotor-panel command sets the mark from the width instead.
@@ -183,11 +184,11 @@ void Form1::CreateActions()
     connect(kjkjAction, &QAction::triggered, this, &Form1::NewCipherText);
     connect(openShifrAction, &QAction::triggered, this, &Form1::OpenCipherText);
     connect(saveShifrAction, &QAction::triggered, this, &Form1::SaveCipherText);
-    exitAction = MenuAction(this, "exit", QStringLiteral("Выход"));
+    exitAction = MenuAction(this, "exit", tr("Выход"));
     connect(exitAction, &QAction::triggered, this, &Form1::Exit);
-    aaaAction = MenuAction(this, "aaa", QString::fromUtf8(identity::Title));
-    hhhhAction = MenuAction(this, "hhhh", QStringLiteral("Помощь"));
-    aboutAction = MenuAction(this, "about", QStringLiteral("О программе..."));
+    aaaAction = MenuAction(this, "aaa", CoreText(IdentityContext, QString::fromUtf8(identity::Title)));
+    hhhhAction = MenuAction(this, "hhhh", tr("Помощь"));
+    aboutAction = MenuAction(this, "about", tr("О программе..."));
     connect(aaaAction, &QAction::triggered, this, [this] { informationWindows_->ShowBrowser(); });
     connect(hhhhAction, &QAction::triggered, this, [this] { informationWindows_->ShowHelp(); });
     connect(aboutAction, &QAction::triggered, this, [this] { informationWindows_->ShowAbout(); });
@@ -195,7 +196,7 @@ void Form1::CreateActions()
 
 void Form1::CreateMenus()
 {
-    QMenu* qq = menuBar()->addMenu(QStringLiteral(" Файл "));
+    QMenu* qq = menuBar()->addMenu(tr(" Файл "));
     qq->setObjectName("qq");
     qq->addAction(newAction);
     qq->addAction(openAction);
@@ -212,7 +213,7 @@ void Form1::CreateMenus()
     CreateTeachingMenu();
     CreateViewMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral(" Помощь "));
+    QMenu* help = menuBar()->addMenu(tr(" Помощь "));
     help->setObjectName("help");
     help->addAction(aaaAction);
     help->addAction(hhhhAction);
@@ -232,18 +233,18 @@ void Form1::CreateTextAreas()
 {
     QWidget* client = centralWidget();
     SSPanel3 = Place(new ThreeDPanel(client), "SSPanel3", 0, 660, 4065, 5415, 2);
-    SSPanel5 = Place(new ThreeDPanel(SSPanel3, QStringLiteral("Открытый текст")), "SSPanel5", 30, 30, 4005, 255, 29);
+    SSPanel5 = Place(new ThreeDPanel(SSPanel3, tr("Открытый текст")), "SSPanel5", 30, 30, 4005, 255, 29);
     RichTextBox2 = Place(new RichTextBox(SSPanel3), "RichTextBox2", 60, 300, 3945, 5055, 3);
     SetDesignFont(RichTextBox2, DesignFont(9.75));
     SetColours(RichTextBox2, Qt::white, Qt::black);
-    RichTextBox2->SetText(SampleText);
+    RichTextBox2->SetText(tr(SampleText));
     RichTextBox2->FormatWholeText(DesignFamily, 10);
 
     SSPanel4 = Place(new ThreeDPanel(client), "SSPanel4", 4080, 660, 4065, 5415, 26);
     RichTextBox1 = Place(new RichTextBox(SSPanel4), "RichTextBox1", 30, 300, 3975, 5055, 27);
     SetDesignFont(RichTextBox1, DesignFont(9.75));
     SetColours(RichTextBox1, QColor(255, 224, 192), Qt::black);
-    SSPanel6 = Place(new ThreeDPanel(SSPanel4, QStringLiteral("Шифротекст")), "SSPanel6", 30, 30, 4005, 255, 30);
+    SSPanel6 = Place(new ThreeDPanel(SSPanel4, tr("Шифротекст")), "SSPanel6", 30, 30, 4005, 255, 30);
 }
 
 void Form1::CreateToolStrip()
@@ -258,22 +259,22 @@ void Form1::CreateToolStrip()
             connect(button, &QAbstractButton::clicked, command, &QAction::trigger);
         return button;
     };
-    SSCommand3 = square("SSCommand3", 60, 9, "new.png", QStringLiteral("Новый текст"), newAction);
-    SSCommand2 = square("SSCommand2", 630, 8, "open.png", QStringLiteral("Открыть текст"), openAction);
-    SSCommand4 = square("SSCommand4", 1200, 10, "save.png", QStringLiteral("Сохранить текст"), saveTextAction);
-    SSCommand9 = Place(new ThreeDButton(SSPanel2, Picture("run-face.png"), QStringLiteral("Шифрование  ")),
+    SSCommand3 = square("SSCommand3", 60, 9, "new.png", tr("Новый текст"), newAction);
+    SSCommand2 = square("SSCommand2", 630, 8, "open.png", tr("Открыть текст"), openAction);
+    SSCommand4 = square("SSCommand4", 1200, 10, "save.png", tr("Сохранить текст"), saveTextAction);
+    SSCommand9 = Place(new ThreeDButton(SSPanel2, Picture("run-face.png"), tr("Шифрование  ")),
                        "SSCommand9", 2190, 60, 1260, 510, 4);
     SSCommand9->hide();
     connect(SSCommand9, &QAbstractButton::clicked, this, &Form1::EncryptPlainText);
-    SSCommand8 = square("SSCommand8", 3780, 28, "rotors.png", QStringLiteral("Роторы"), vbnAction);
-    SSCommand7 = Place(new ThreeDButton(SSPanel2, Picture("run-face.png"), QStringLiteral("Дешифрация   ")),
+    SSCommand8 = square("SSCommand8", 3780, 28, "rotors.png", tr("Роторы"), vbnAction);
+    SSCommand7 = Place(new ThreeDButton(SSPanel2, Picture("run-face.png"), tr("Дешифрация   ")),
                        "SSCommand7", 4710, 60, 1290, 510, 14);
     SSCommand7->hide();
     connect(SSCommand7, &QAbstractButton::clicked, this, &Form1::DecryptCipherText);
     SSCommand5 =
-        square("SSCommand5", 6360, 12, "save.png", QStringLiteral("Сохранить шифротекст"), saveShifrAction);
-    SSCommand1 = square("SSCommand1", 6960, 11, "open.png", QStringLiteral("Открыть шифротекст"), openShifrAction);
-    SSCommand6 = square("SSCommand6", 7530, 13, "new.png", QStringLiteral("Новый шифротекст"), kjkjAction);
+        square("SSCommand5", 6360, 12, "save.png", tr("Сохранить шифротекст"), saveShifrAction);
+    SSCommand1 = square("SSCommand1", 6960, 11, "open.png", tr("Открыть шифротекст"), openShifrAction);
+    SSCommand6 = square("SSCommand6", 7530, 13, "new.png", tr("Новый шифротекст"), kjkjAction);
 }
 
 void Form1::CreateStatusBar()
@@ -308,17 +309,17 @@ void Form1::CreateRotorPanel()
     rotorWindow(0, 90);
     Text4 = field("Text4", 150, 1185, 22, RotorFieldKeys());
     Text5 = field("Text5", 1590, 1335, 21, KeyFieldKeys());
-    Text4->setToolTip(QStringLiteral("пять цифр от 0 до 9: роторы для гнёзд 1–5"));
-    Text5->setToolTip(QStringLiteral("пять символов алфавита: ключ"));
+    Text4->setToolTip(tr("пять цифр от 0 до 9: роторы для гнёзд 1–5"));
+    Text5->setToolTip(tr("пять символов алфавита: ключ"));
     rotorWindow(1, 690);
     rotorWindow(2, 1290);
     rotorWindow(3, 1890);
     rotorWindow(4, 2490);
-    SSCommand10 = Place(new ThreeDButton(SSPanel1, Picture("install.png"), QStringLiteral("Установить роторы  ")),
+    SSCommand10 = Place(new ThreeDButton(SSPanel1, Picture("install.png"), tr("Установить роторы  ")),
                         "SSCommand10", 90, 60, 2955, 555, 20);
     SSCommand10->setEnabled(false);
-    Label1 = Place(new QLabel(QStringLiteral("Роторы"), SSPanel1), "Label1", 150, 750, 570, 195, 25);
-    Label2 = Place(new QLabel(QStringLiteral("Ключ"), SSPanel1), "Label2", 1590, 750, 390, 195, 24);
+    Label1 = Place(new QLabel(tr("Роторы"), SSPanel1), "Label1", 150, 750, 570, 195, 25);
+    Label2 = Place(new QLabel(tr("Ключ"), SSPanel1), "Label2", 1590, 750, 390, 195, 24);
 
     connect(Text4, &QLineEdit::textChanged, this, &Form1::Text4_Change);
     connect(Text5, &QLineEdit::textChanged, this, &Form1::Text5_Change);
@@ -359,7 +360,7 @@ void Form1::Form_Load()
 {
     machine_.ClearRotorsInstalled();
     machine_.LoadCatalogue(*this);
-    ShowRotorState(NotInstalled);
+    ShowRotorState(Translated(NotInstalled));
     Yield();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -31,6 +32,7 @@ class AnalysisWindow;
 class CipherMachine;
 class FilteredField;
 class InformationWindows;
+class InterfaceLanguage;
 class RichTextBox;
 class RotorWindow;
 class RunClock;
@@ -60,6 +62,8 @@ public:
     static const QString PlainTextFilter;         // the four file dialogs' filters
     static const QString SavePlainTextFilter;
     static const QString CipherTextFilter;
+    // One of the texts above in the interface's language.
+    static QString Translated(const QString& designed);
 
     // Builds the window and runs its creation handler; programFolder is where the program lives.
     // The window keeps a zoom of its own, at 100 %, that nothing stores.
@@ -78,6 +82,9 @@ public:
     std::u16string KeyFieldText() const override;
     void ShowRunButtons() override;
     void ShowCriticalMessage(std::u16string_view text, std::u16string_view title) override;
+    // Adds «Язык / Language» to the menu " Вид "; spoken is the language the windows speak now, which
+    // the help windows' pages follow. The language must outlive the window.
+    void ShowLanguageMenu(InterfaceLanguage& language, QLocale::Language spoken);
     void Yield() override;
     bool Stopping() const override { return quitting_; }
 
@@ -276,6 +283,7 @@ private:
     QAction* cryptanalysisAction = nullptr;  // "Криптоанализ"
     QAction* helpKeyAction = nullptr;        // F1: the help page «Справка», as "Помощь" opens it
     QMenu* viewMenu = nullptr;
+    QMenu* languageMenu = nullptr;  // «Язык / Language», once ShowLanguageMenu has added it
 
     CipherMachine& machine_;
     Platform platform_;

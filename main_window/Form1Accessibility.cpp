@@ -43,35 +43,36 @@ void Form1::CreateAccessibility()
     Q_UNUSED(factoryInstalled);
 
     const AccessibleText texts[] = {
-        {SSCommand1, "Открыть шифротекст", "Shift+F4"},
-        {SSCommand2, "Открыть текст", "Ctrl+F4"},
-        {SSCommand3, "Новый текст", "Ctrl+F3"},
-        {SSCommand4, "Сохранить текст", "Ctrl+F2"},
-        {SSCommand5, "Сохранить шифротекст", "Shift+F2"},
-        {SSCommand6, "Новый шифротекст", "Shift+F3"},
-        {SSCommand7, "Дешифрация", "расшифровать шифротекст в открытый текст"},
-        {SSCommand8, "Панель роторов", "показать или скрыть, F8"},
-        {SSCommand9, "Шифрование", "зашифровать открытый текст в шифротекст"},
-        {SSCommand10, "Установить роторы", "повернуть роторы к ключу"},
-        {RichTextBox2, "Открытый текст", ""},
-        {RichTextBox1, "Шифротекст", ""},
-        {List2[0], "Гнездо 1", ""},
-        {List2[1], "Гнездо 2", ""},
-        {List2[2], "Гнездо 3", ""},
-        {List2[3], "Гнездо 4", ""},
-        {List2[4], "Гнездо 5", ""},
-        {SSPanel1, "Роторы и ключ", ""},
-        {SSPanel2, "Панель команд", ""},
+        {SSCommand1, QT_TR_NOOP("Открыть шифротекст"), "Shift+F4"},
+        {SSCommand2, QT_TR_NOOP("Открыть текст"), "Ctrl+F4"},
+        {SSCommand3, QT_TR_NOOP("Новый текст"), "Ctrl+F3"},
+        {SSCommand4, QT_TR_NOOP("Сохранить текст"), "Ctrl+F2"},
+        {SSCommand5, QT_TR_NOOP("Сохранить шифротекст"), "Shift+F2"},
+        {SSCommand6, QT_TR_NOOP("Новый шифротекст"), "Shift+F3"},
+        {SSCommand7, QT_TR_NOOP("Дешифрация"), QT_TR_NOOP("расшифровать шифротекст в открытый текст")},
+        {SSCommand8, QT_TR_NOOP("Панель роторов"), QT_TR_NOOP("показать или скрыть, F8")},
+        {SSCommand9, QT_TR_NOOP("Шифрование"), QT_TR_NOOP("зашифровать открытый текст в шифротекст")},
+        {SSCommand10, QT_TR_NOOP("Установить роторы"), QT_TR_NOOP("повернуть роторы к ключу")},
+        {RichTextBox2, QT_TR_NOOP("Открытый текст"), ""},
+        {RichTextBox1, QT_TR_NOOP("Шифротекст"), ""},
+        {List2[0], QT_TR_NOOP("Гнездо 1"), ""},
+        {List2[1], QT_TR_NOOP("Гнездо 2"), ""},
+        {List2[2], QT_TR_NOOP("Гнездо 3"), ""},
+        {List2[3], QT_TR_NOOP("Гнездо 4"), ""},
+        {List2[4], QT_TR_NOOP("Гнездо 5"), ""},
+        {SSPanel1, QT_TR_NOOP("Роторы и ключ"), ""},
+        {SSPanel2, QT_TR_NOOP("Панель команд"), ""},
     };
     for (const AccessibleText& text : texts) {
-        text.control->setAccessibleName(QString::fromUtf8(text.name));
-        text.control->setAccessibleDescription(QString::fromUtf8(text.description));
+        text.control->setAccessibleName(tr(text.name));
+        // A shortcut ("Ctrl+F4") is not in the catalogue and stays as it is.
+        text.control->setAccessibleDescription(tr(text.description));
     }
     // The fields take their names from their labels, «Роторы» and «Ключ».
     Label1->setBuddy(Text4);
     Label2->setBuddy(Text5);
 
-    helpKeyAction = new QAction(QStringLiteral("Справка"), this);
+    helpKeyAction = new QAction(tr("Справка"), this);
     helpKeyAction->setObjectName("helpKeyAction");
     helpKeyAction->setShortcut(QKeySequence(Qt::Key_F1));
     helpKeyAction->setShortcutContext(Qt::WindowShortcut);
@@ -83,11 +84,11 @@ QString Form1::RunStateText() const
 {
     if (!runArea_)
         return {};
-    return QStringLiteral("%1, позиция %2 из %3%4")
-        .arg(runArea_ == RichTextBox1 ? QStringLiteral("шифрование") : QStringLiteral("дешифрование"))
+    return tr("%1, позиция %2 из %3%4")
+        .arg(runArea_ == RichTextBox1 ? tr("шифрование") : tr("дешифрование"))
         .arg(runPosition_)
         .arg(runCount_)
-        .arg(paused_ ? QStringLiteral(", пауза") : QString());
+        .arg(paused_ ? tr(", пауза") : QString());
 }
 
 void Form1::TellRunState(bool now)

@@ -8,7 +8,7 @@
 #include "main_window/TextFile.h"
 #include "main_window/ThreeDButton.h"
 #include "main_window/UserDialogs.h"
-#include "window_kit/RussianPlural.h"
+#include "window_kit/PluralForm.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +26,7 @@ std::optional<QString> Form1::ReadFile(const QString& path)
     TextFile::Reading reading = TextFile::Read(path);
     if (!reading.text)
         dialogs_.Warning(this,
-                         QStringLiteral("Файл «%1» не открыт: %2.").arg(QDir::toNativeSeparators(path), reading.error),
+                         tr("Файл «%1» не открыт: %2.").arg(QDir::toNativeSeparators(path), reading.error),
                          windowTitle());
     return std::move(reading.text);
 }
@@ -36,23 +36,23 @@ bool Form1::WriteFile(const QString& path, const QString& text)
     const TextFile::Writing writing = TextFile::Write(path, text);
     if (!writing.written) {
         dialogs_.Warning(this,
-                         QStringLiteral("Файл «%1» не сохранён: %2.").arg(QDir::toNativeSeparators(path), writing.error),
+                         tr("Файл «%1» не сохранён: %2.").arg(QDir::toNativeSeparators(path), writing.error),
                          windowTitle());
         return false;
     }
     if (writing.inPlace)
         dialogs_.Warning(this,
-                         QStringLiteral("Файл «%1» сохранён поверх прежнего: в его папку нельзя записывать новые "
+                         tr("Файл «%1» сохранён поверх прежнего: в его папку нельзя записывать новые "
                                         "файлы, поэтому он записан на месте.")
                              .arg(QDir::toNativeSeparators(path)),
                          windowTitle());
     if (writing.replaced > 0)
         dialogs_.Warning(this,
-                         QStringLiteral("Файл «%1» сохранён, но кодировка Windows-1251 вмещает не все знаки текста. "
+                         tr("Файл «%1» сохранён, но кодировка Windows-1251 вмещает не все знаки текста. "
                                         "Знаком «?» заменено, по одному на место: %2 %3.")
                              .arg(QDir::toNativeSeparators(path), QString::number(writing.replaced),
-                                  RussianPlural(qint64(writing.replaced), QStringLiteral("символ"),
-                                                QStringLiteral("символа"), QStringLiteral("символов"))),
+                                  PluralForm("velista::Form1", QT_TRANSLATE_N_NOOP("velista::Form1", "символ(а/ов)"),
+                                              qint64(writing.replaced))),
                          windowTitle());
     return true;
 }
@@ -60,7 +60,7 @@ bool Form1::WriteFile(const QString& path, const QString& text)
 // The file is read before anything is cleared, so a file that cannot be read loses no text.
 void Form1::OpenPlainText()
 {
-    const QString path = ChooseFile(false, PlainTextFilter, QStringLiteral("txt"));
+    const QString path = ChooseFile(false, Translated(PlainTextFilter), QStringLiteral("txt"));
     if (!path.isEmpty()) {
         if (std::optional<QString> text = ReadFile(path)) {
             EndRunWriting(RichTextBox1);
@@ -80,7 +80,7 @@ void Form1::OpenPlainText()
 
 void Form1::OpenCipherText()
 {
-    const QString path = ChooseFile(false, CipherTextFilter, QStringLiteral("vls"));
+    const QString path = ChooseFile(false, Translated(CipherTextFilter), QStringLiteral("vls"));
     if (path.isEmpty())
         return;
     std::optional<QString> text = ReadFile(path);
@@ -101,7 +101,7 @@ void Form1::SavePlainText()
 {
     if (RichTextBox2->SymbolCount() < 2)
         return;
-    const QString path = ChooseFile(true, SavePlainTextFilter, QStringLiteral("txt"));
+    const QString path = ChooseFile(true, Translated(SavePlainTextFilter), QStringLiteral("txt"));
     if (!path.isEmpty() && WriteFile(path, RichTextBox2->Text())) {
         Yield();
         lastDirectory_ = path;
@@ -114,7 +114,7 @@ void Form1::SaveCipherText()
 {
     if (RichTextBox1->SymbolCount() < 2)
         return;
-    const QString path = ChooseFile(true, CipherTextFilter, QStringLiteral("vls"));
+    const QString path = ChooseFile(true, Translated(CipherTextFilter), QStringLiteral("vls"));
     if (!path.isEmpty() && WriteFile(path, RichTextBox1->Text())) {
         Yield();
         lastDirectory_ = path;

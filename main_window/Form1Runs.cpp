@@ -50,7 +50,7 @@ void Form1::Run(Direction direction)
         CopyText(source->Text(), working);
     if (!runEnded_)
         shifr(working);
-    ShowOperation(encrypt ? QStringLiteral("Шифрование открытого текста") : QStringLiteral("Дешифрование шифротекста"));
+    ShowOperation(encrypt ? tr("Шифрование открытого текста") : tr("Дешифрование шифротекста"));
     bloc();
     if (!runEnded_)
         TransformText(working, direction);
@@ -65,9 +65,9 @@ void Form1::Run(Direction direction)
     SSCommand7->show();
     Timer1->start();
     if (runEnded_)
-        ShowOperation(encrypt ? QStringLiteral("Шифрование прервано") : QStringLiteral("Дешифрование прервано"));
+        ShowOperation(encrypt ? tr("Шифрование прервано") : tr("Дешифрование прервано"));
     else
-        ShowOperation(encrypt ? QStringLiteral("Шифрование выполнено") : QStringLiteral("Дешифрование  выполнено."));
+        ShowOperation(encrypt ? tr("Шифрование выполнено") : tr("Дешифрование  выполнено."));
     Rebloc();
     RestoreFocusAfterRun(working);
 }

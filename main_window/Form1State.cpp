@@ -17,14 +17,22 @@
 #include "path_window/SymbolPathWindow.h"
 #include "platform/ApplicationEventLoop.h"
 #include "platform/LayoutIdentifier.h"
+#include "window_kit/CoreText.h"
 #include "window_kit/Twips.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
 
 namespace velista {
+
+QString Form1::Translated(const QString& designed)
+{
+    // The texts are marked for the catalogue where they are defined.
+    return QCoreApplication::translate("velista::Form1", designed.toUtf8().constData());
+}
 
 void Form1::ClearRotorWindow(int window)
 {
@@ -59,8 +67,8 @@ void Form1::ShowRunButtons()
 
 void Form1::ShowCriticalMessage(std::u16string_view text, std::u16string_view title)
 {
-    dialogs_.Critical(this, QString::fromUtf16(text.data(), qsizetype(text.size())),
-                      QString::fromUtf16(title.data(), qsizetype(title.size())));
+    dialogs_.Critical(this, CoreText(CipherMachineContext, QString::fromUtf16(text.data(), qsizetype(text.size()))),
+                      CoreText(CipherMachineContext, QString::fromUtf16(title.data(), qsizetype(title.size()))));
 }
 
 void Form1::Yield() { ApplicationEventLoop::ProcessPendingEvents(); }
@@ -141,7 +149,7 @@ void Form1::FieldChanged()
     SSCommand9->hide();
     SSCommand7->hide();
     machine_.ClearRotorsInstalled();
-    ShowRotorState(NotInstalled);
+    ShowRotorState(Translated(NotInstalled));
     Yield();
 }
 
@@ -151,7 +159,7 @@ void Form1::Text4_Change()
     if (Text4->text().size() == 5)
         Text5->setFocus();
     SSCommand10->setEnabled(Text4->text().size() == 5 && Text5->text().size() == 5);
-    ShowRotorState(NotInstalledAfterRotors);
+    ShowRotorState(Translated(NotInstalledAfterRotors));
 }
 
 void Form1::Text5_Change()
@@ -164,7 +172,7 @@ void Form1::SSCommand10_Click()
 {
     if (!InstallRotors())
         return;
-    ShowRotorState(Installed);
+    ShowRotorState(Translated(Installed));
     // Disabling the focused button hands the focus on to the key field, which selects its text then; the
     // next key press would replace the key.
     SSCommand10->setEnabled(false);

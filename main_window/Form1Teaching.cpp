@@ -25,8 +25,8 @@ namespace velista {
 
 namespace {
 
-const QString PauseCaption = QStringLiteral("Пауза");
-const QString ResumeCaption = QStringLiteral("Продолжить");
+const char* const PauseCaption = QT_TRANSLATE_NOOP("velista::Form1", "Пауза");
+const char* const ResumeCaption = QT_TRANSLATE_NOOP("velista::Form1", "Продолжить");
 
 }  // namespace
 
@@ -51,24 +51,24 @@ void Form1::CreateTeachingMenu()
         connect(action, &QAction::triggered, this, [this, chosen] { SetSpeed(chosen); });
         return action;
     };
-    oneSymbolAction = speed("oneSymbolAction", QStringLiteral("1 символ в секунду"), Qt::Key_1, RunSpeed::OnePerSecond);
+    oneSymbolAction = speed("oneSymbolAction", tr("1 символ в секунду"), Qt::Key_1, RunSpeed::OnePerSecond);
     tenSymbolsAction =
-        speed("tenSymbolsAction", QStringLiteral("10 символов в секунду"), Qt::Key_2, RunSpeed::TenPerSecond);
-    normalSpeedAction = speed("normalSpeedAction", QStringLiteral("Обычная скорость"), Qt::Key_3, RunSpeed::Normal);
-    noDelayAction = speed("noDelayAction", QStringLiteral("Без задержек"), Qt::Key_4, RunSpeed::NoDelay);
+        speed("tenSymbolsAction", tr("10 символов в секунду"), Qt::Key_2, RunSpeed::TenPerSecond);
+    normalSpeedAction = speed("normalSpeedAction", tr("Обычная скорость"), Qt::Key_3, RunSpeed::Normal);
+    noDelayAction = speed("noDelayAction", tr("Без задержек"), Qt::Key_4, RunSpeed::NoDelay);
 
-    pauseAction = entry("pauseAction", PauseCaption, QKeySequence(Qt::Key_F5));
+    pauseAction = entry("pauseAction", tr(PauseCaption), QKeySequence(Qt::Key_F5));
     pauseAction->setEnabled(false);
     connect(pauseAction, &QAction::triggered, this, &Form1::TogglePause);
-    stepAction = entry("stepAction", QStringLiteral("Шаг"), QKeySequence(Qt::Key_F6));
+    stepAction = entry("stepAction", tr("Шаг"), QKeySequence(Qt::Key_F6));
     stepAction->setEnabled(false);
     connect(stepAction, &QAction::triggered, this, &Form1::Step);
-    pathAction = entry("pathAction", QStringLiteral("Путь символа"), QKeySequence(Qt::Key_F7));
+    pathAction = entry("pathAction", tr("Путь символа"), QKeySequence(Qt::Key_F7));
     connect(pathAction, &QAction::triggered, this, &Form1::ShowPathWindow);
-    cryptanalysisAction = entry("cryptanalysisAction", QStringLiteral("Криптоанализ"), QKeySequence(Qt::Key_F9));
+    cryptanalysisAction = entry("cryptanalysisAction", tr("Криптоанализ"), QKeySequence(Qt::Key_F9));
     cryptanalysisAction->setEnabled(false);
 
-    teachingMenu = menuBar()->addMenu(QStringLiteral(" Обучение "));
+    teachingMenu = menuBar()->addMenu(tr(" Обучение "));
     teachingMenu->setObjectName("teaching");
     teachingMenu->addActions(speedGroup->actions());
     teachingMenu->addSeparator()->setObjectName("speedSeparator");
@@ -109,11 +109,11 @@ void Form1::TogglePause()
     if (!running_)
         return;
     paused_ = !paused_;
-    pauseAction->setText(paused_ ? ResumeCaption : PauseCaption);
+    pauseAction->setText(paused_ ? tr(ResumeCaption) : tr(PauseCaption));
     // The status bar says so while the run waits, and gives the run's text back when it goes on.
     if (paused_) {
         pausedOperation_ = StatusBar1->PanelText(2);
-        StatusBar1->SetPanelText(2, PauseCaption);
+        StatusBar1->SetPanelText(2, tr(PauseCaption));
     } else {
         StatusBar1->SetPanelText(2, pausedOperation_);
     }
@@ -177,7 +177,7 @@ void Form1::SetWatchedRun(bool running)
     running_ = running;
     paused_ = false;
     stepPending_ = false;
-    pauseAction->setText(PauseCaption);
+    pauseAction->setText(tr(PauseCaption));
     pauseAction->setEnabled(running);
     stepAction->setEnabled(running);
     if (running && startPaused_) {
@@ -185,9 +185,9 @@ void Form1::SetWatchedRun(bool running)
         startPaused_ = false;
         paused_ = true;
         stepPending_ = true;
-        pauseAction->setText(ResumeCaption);
+        pauseAction->setText(tr(ResumeCaption));
         pausedOperation_ = StatusBar1->PanelText(2);
-        StatusBar1->SetPanelText(2, PauseCaption);
+        StatusBar1->SetPanelText(2, tr(PauseCaption));
     }
     if (pathWindow_)
         pathWindow_->SetRunning(running);

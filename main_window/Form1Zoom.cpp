@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu " Вид " and the main window at the program's zoom: every designed rectangle and font multiplied
+// The menu " Вид " (the zoom, the language) and the main window at the program's zoom: every designed rectangle and font multiplied
 // by the zoom's factor, the window kept wholly on its screen, and the teaching windows following the zoom.
 
 #include "main_window/Form1.h"
@@ -7,8 +7,11 @@
 #include "main_window/RichTextBox.h"
 #include "main_window/RotorWindow.h"
 #include "main_window/StatusBar.h"
+#include "main_window/UserDialogs.h"
 #include "main_window/ThreeDButton.h"
+#include "help/InformationWindows.h"
 #include "window_kit/DesignZoom.h"
+#include "window_kit/InterfaceLanguage.h"
 #include "window_kit/ScreenFit.h"
 #include "window_kit/WindowZoom.h"
 
@@ -25,13 +28,33 @@ namespace velista {
 
 void Form1::CreateViewMenu()
 {
-    viewMenu = menuBar()->addMenu(QStringLiteral(" Вид "));
+    viewMenu = menuBar()->addMenu(tr(" Вид "));
     viewMenu->setObjectName("view");
     for (QAction* action : {zoom_->ZoomInAction(), zoom_->ZoomOutAction(), zoom_->ResetAction()}) {
         viewMenu->addAction(action);
         // The zoom's shortcuts answer in every window of the program while this one is shown.
         addAction(action);
     }
+}
+
+void Form1::ShowLanguageMenu(InterfaceLanguage& language, QLocale::Language spoken)
+{
+    if (languageMenu != nullptr)
+        qFatal("Form1::ShowLanguageMenu: the menu is there already");
+    viewMenu->addSeparator();
+    // Named in both languages, so that a user who cannot read the interface's finds it.
+    languageMenu = viewMenu->addMenu(QStringLiteral("Язык / Language"));
+    languageMenu->setObjectName("languageMenu");
+    languageMenu->setAccessibleName(QStringLiteral("Язык / Language"));
+    languageMenu->addActions(language.Actions());
+    informationWindows_->SetPageLanguage(spoken);
+    connect(&language, &InterfaceLanguage::ChangesAtNextStart, this, [this] {
+        // In both languages: the one the windows speak and the one they will.
+        dialogs_.Information(this,
+                             tr("Язык окон сменится при следующем запуске программы.\n"
+                                            "The windows change their language at the next start of the program."),
+                             QStringLiteral("Язык / Language"));
+    });
 }
 
 void Form1::ZoomChanged(double factor)

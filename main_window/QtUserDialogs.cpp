@@ -54,6 +54,11 @@ void QtUserDialogs::Warning(QWidget* parent, const QString& text, const QString&
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
 }
 
+void QtUserDialogs::Information(QWidget* parent, const QString& text, const QString& title)
+{
+    QMessageBox::information(parent, title, text, QMessageBox::Ok);
+}
+
 QString QtUserDialogs::ChooseFileToOpen(QWidget* parent, const FileRequest& request)
 {
     return Choose(parent, request, QFileDialog::AcceptOpen);

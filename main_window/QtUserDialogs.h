@@ -10,6 +10,7 @@ class QtUserDialogs final : public UserDialogs {
 public:
     void Critical(QWidget* parent, const QString& text, const QString& title) override;
     void Warning(QWidget* parent, const QString& text, const QString& title) override;
+    void Information(QWidget* parent, const QString& text, const QString& title) override;
     QString ChooseFileToOpen(QWidget* parent, const FileRequest& request) override;
     QString ChooseFileToSave(QWidget* parent, const FileRequest& request) override;
 };

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace velista {
 
 RotorWindowAccessible::RotorWindowAccessible(RotorWindow* window)
@@ -38,8 +40,8 @@ QString RotorWindowAccessible::text(QAccessible::Text t) const
     case QAccessible::Description:
         // A reader that speaks only names and descriptions still hears the symbol on top.
         if (top.isEmpty())
-            return QStringLiteral("роторы не установлены");
-        return top == QStringLiteral(" ") ? QStringLiteral("сверху пробел") : QStringLiteral("сверху «%1»").arg(top);
+            return QCoreApplication::translate("velista::RotorWindowAccessible", "роторы не установлены");
+        return top == QStringLiteral(" ") ? QCoreApplication::translate("velista::RotorWindowAccessible", "сверху пробел") : QCoreApplication::translate("velista::RotorWindowAccessible", "сверху «%1»").arg(top);
     default:
         return QAccessibleWidget::text(t);
     }

@@ -64,10 +64,10 @@ void ShowIndicator(QLabel* panel, const QPalette& design, bool on, const QString
     palette.setColor(QPalette::WindowText, on ? design.color(QPalette::Active, QPalette::WindowText) : DimmedText(design));
     panel->setPalette(palette);
     panel->setProperty("on", on);
-    const QString state = QStringLiteral("%1 %2").arg(panel->text(), on ? QStringLiteral("включён") : QStringLiteral("выключен"));
+    const QString state = QStringLiteral("%1 %2").arg(panel->text(), on ? StatusBar::tr("включён") : StatusBar::tr("выключен"));
     if (panel->accessibleName() != state) {
         panel->setAccessibleName(state);
-        panel->setToolTip(QStringLiteral("%1 %2").arg(key, on ? QStringLiteral("включён") : QStringLiteral("выключен")));
+        panel->setToolTip(QStringLiteral("%1 %2").arg(key, on ? StatusBar::tr("включён") : StatusBar::tr("выключен")));
     }
 }
 

@@ -3,8 +3,10 @@
 
 #include "files/FileErrorReason.h"
 #include "files/SystemError.h"
+#include "window_kit/CoreText.h"
 #include "machine/Windows1251.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,19 +24,19 @@ namespace velista {
 
 namespace {
 
-QString Reason(int error) { return QString::fromStdString(FileErrorReason(error)); }
+QString Reason(int error) { return CoreText(FileErrorReasonContext, QString::fromStdString(FileErrorReason(error))); }
 
 // A failure that left no error number behind is not given a made-up reason.
 QString ReasonIfKnown(int error)
 {
-    return error != 0 ? Reason(error) : QStringLiteral("система не сообщила причину");
+    return error != 0 ? Reason(error) : QCoreApplication::translate("velista::TextFile", "система не сообщила причину");
 }
 
-const QString NotRegular = QStringLiteral("это не обычный файл, а устройство, канал или сокет");
+const QString NotRegular = QCoreApplication::translate("velista::TextFile", "это не обычный файл, а устройство, канал или сокет");
 
 QString TooLarge()
 {
-    return QStringLiteral("файл больше %1 МиБ — слишком велик для текстового поля").arg(TextFile::MaximumBytes >> 20);
+    return QCoreApplication::translate("velista::TextFile", "файл больше %1 МиБ — слишком велик для текстового поля").arg(TextFile::MaximumBytes >> 20);
 }
 
 // Opens a regular file for reading without ever waiting: a FIFO put in its place after the check would
@@ -45,7 +47,7 @@ std::optional<QString> OpenRegular(const QString& path, QFile& file)
     // Windows has no FIFOs in the file system, and its devices are not files, which Read has refused.
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("файл не удалось открыть");
+        return QCoreApplication::translate("velista::TextFile", "файл не удалось открыть");
     return std::nullopt;
 #else
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -58,7 +60,7 @@ std::optional<QString> OpenRegular(const QString& path, QFile& file)
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return QStringLiteral("файл не удалось открыть");
+        return QCoreApplication::translate("velista::TextFile", "файл не удалось открыть");
     }
     return std::nullopt;
 #endif
@@ -115,7 +117,7 @@ TextFile::Reading TextFile::Read(const QString& path)
     // The checks come before the file is opened: opening a FIFO waits for a writer, and a device has no end.
     const QFileInfo info(path);
     if (!info.exists())
-        return {std::nullopt, info.isSymLink() ? QStringLiteral("ссылка ведёт в никуда") : Reason(ENOENT)};
+        return {std::nullopt, info.isSymLink() ? QCoreApplication::translate("velista::TextFile", "ссылка ведёт в никуда") : Reason(ENOENT)};
     if (info.isDir())
         return {std::nullopt, Reason(EISDIR)};
     if (!info.isFile())
@@ -128,12 +130,12 @@ TextFile::Reading TextFile::Read(const QString& path)
     int error = 0;
     const std::optional<QByteArray> bytes = ReadAtMostLimit(file, info.size(), &error);
     if (!bytes)
-        return {std::nullopt, QStringLiteral("ошибка чтения: ") + ReasonIfKnown(error)};
+        return {std::nullopt, QCoreApplication::translate("velista::TextFile", "ошибка чтения: ") + ReasonIfKnown(error)};
     if (bytes->size() > MaximumBytes)
         return {std::nullopt, TooLarge()};
     // Text files never hold the zero byte; a file that does is a program, a picture or an archive.
     if (bytes->contains('\0'))
-        return {std::nullopt, QStringLiteral("это не текстовый файл")};
+        return {std::nullopt, QCoreApplication::translate("velista::TextFile", "это не текстовый файл")};
     QString text(bytes->size(), Qt::Uninitialized);
     Windows1251::Decode(std::string_view(bytes->constData(), std::size_t(bytes->size())),
                         std::span<char16_t>(reinterpret_cast<char16_t*>(text.data()), std::size_t(text.size())));
@@ -156,7 +158,7 @@ TextFile::Writing TextFile::Write(const QString& path, const QString& text)
     if (info.exists() && !info.isFile())
         return {false, NotRegular, 0, false};
     if (info.exists() && !info.isWritable())
-        return {false, QStringLiteral("нет прав на запись в этот файл"), 0, false};
+        return {false, QCoreApplication::translate("velista::TextFile", "нет прав на запись в этот файл"), 0, false};
 
     QSaveFile file(path);
     // A folder that takes no new file but holds a writable one: the file is written in place, as cp does.
@@ -166,24 +168,24 @@ TextFile::Writing TextFile::Write(const QString& path, const QString& text)
     // success after its buffered write failed (seen with strace on a full disk).
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int error = CreationError(info, LastSystemError());
-        return {false, QStringLiteral("файл не удалось создать: ") + ReasonIfKnown(error), 0, false};
+        return {false, QCoreApplication::translate("velista::TextFile", "файл не удалось создать: ") + ReasonIfKnown(error), 0, false};
     }
     // QSaveFile tells no one that it fell back; it does so exactly when the folder refuses a new file.
     // The folder is the one of the file a link leads to, where QSaveFile writes.
     const bool inPlace = info.exists() && !QFileInfo(QFileInfo(info.canonicalFilePath()).absolutePath()).isWritable();
     const QString kept = !info.exists() ? QString()
-                         : inPlace      ? QStringLiteral("; прежний файл записан не полностью")
-                                        : QStringLiteral("; прежний файл не изменён");
+                         : inPlace      ? QCoreApplication::translate("velista::TextFile", "; прежний файл записан не полностью")
+                                        : QCoreApplication::translate("velista::TextFile", "; прежний файл не изменён");
     ClearSystemError();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int error = LastSystemError();  // read before cancelWriting(), which sets an error of its own
         file.cancelWriting();
-        return {false, QStringLiteral("ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
+        return {false, QCoreApplication::translate("velista::TextFile", "ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
     }
     ClearSystemError();
     if (!file.commit()) {
         const int error = LastSystemError();
-        return {false, QStringLiteral("ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
+        return {false, QCoreApplication::translate("velista::TextFile", "ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
     }
     return {true, {}, replaced, inPlace};
 }

@@ -24,6 +24,8 @@ public:
     virtual void Critical(QWidget* parent, const QString& text, const QString& title) = 0;
     // A box that tells why a command could not be done; returns when it is closed.
     virtual void Warning(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A box that tells what a command did, when that is not to be seen at once; returns when it is closed.
+    virtual void Information(QWidget* parent, const QString& text, const QString& title) = 0;
 
     // The chosen file's full path, or the empty text when the user cancelled.
     virtual QString ChooseFileToOpen(QWidget* parent, const FileRequest& request) = 0;

@@ -5,6 +5,7 @@
 
 #include "machine/Alphabet.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 
 #include <algorithm>
@@ -130,7 +131,7 @@ Grid GridFor(QSizeF area)
     return {c, std::clamp((area.width() - 2 * PathLayout::Margin - 12 * c) / 6, c * 0.8, c * 2.0)};
 }
 
-const QString NoteText = QStringLiteral("Символа нет в алфавите машины: он проходит без изменений.");
+const QString NoteText = QCoreApplication::translate("velista::PathLayout", "Символа нет в алфавите машины: он проходит без изменений.");
 
 }  // namespace
 
@@ -148,14 +149,14 @@ PathLayout::Type PathLayout::FitType(QSizeF area, const QFont& base)
     type.symbolBelow = tall.below;
     type.number = Fitted(base, false, {{QStringLiteral("888 lat"), {c * 0.88, c * BandHeight}, QString()}});
     type.heading =
-        Fitted(base, true, {{QStringLiteral("Гнездо 5"), {frameWidth - 0.1 * c, c * (NameBottom - NameTop)}, {}}});
+        Fitted(base, true, {{QCoreApplication::translate("velista::PathLayout", "Гнездо 5"), {frameWidth - 0.1 * c, c * (NameBottom - NameTop)}, {}}});
     type.small = Fitted(
         base, false,
-        {{QStringLiteral("от ключа: 134"), {frameWidth - 0.1 * c, c * (TurnBottom - NameBottom)}, {}},
-         {QStringLiteral("счётчик: 134"), {frameWidth - 0.1 * c, c * (CounterBottom - TurnBottom)}, {}},
+        {{QCoreApplication::translate("velista::PathLayout", "от ключа: 134"), {frameWidth - 0.1 * c, c * (TurnBottom - NameBottom)}, {}},
+         {QCoreApplication::translate("velista::PathLayout", "счётчик: 134"), {frameWidth - 0.1 * c, c * (CounterBottom - TurnBottom)}, {}},
          // Above a row, and below an end box, which is no wider than a cell.
-         {QStringLiteral("выход"), {c, c * (RowLabelBottom - RowLabelTop)}, {}},
-         {QStringLiteral("ход 4"), {2 * c + 0.9 * g, c * (HopLabelBottom - HopLabelTop)}, {}}});
+         {QCoreApplication::translate("velista::PathLayout", "выход"), {c, c * (RowLabelBottom - RowLabelTop)}, {}},
+         {QCoreApplication::translate("velista::PathLayout", "ход 4"), {2 * c + 0.9 * g, c * (HopLabelBottom - HopLabelTop)}, {}}});
     type.note =
         Fitted(base, false, {{NoteText, {area.width() - 2 * Margin, (HopLabelBottom - HopLabelTop) * c}, {}}});
     return type;
@@ -229,16 +230,16 @@ PathLayout PathLayout::Make(const PathSnapshot& shot, const Type& type)
         const auto line = [&](qreal from, qreal to) {
             return QRectF(frame.left() + 0.05 * c, y(from), frame.width() - 0.1 * c, (to - from) * c);
         };
-        place(QStringLiteral("Гнездо %1").arg(k), headingFont, line(NameTop, NameBottom), Align::Centre, Ink, Frame);
+        place(QCoreApplication::translate("velista::PathLayout", "Гнездо %1").arg(k), headingFont, line(NameTop, NameBottom), Align::Centre, Ink, Frame);
         const QString turn = shot.turnsFromKey[i] < 0 ? QStringLiteral("—") : QString::number(shot.turnsFromKey[i]);
-        place(QStringLiteral("от ключа: %1").arg(turn), smallFont, line(NameBottom, TurnBottom), Align::Centre, Ink,
+        place(QCoreApplication::translate("velista::PathLayout", "от ключа: %1").arg(turn), smallFont, line(NameBottom, TurnBottom), Align::Centre, Ink,
               Frame);
-        place(QStringLiteral("счётчик: %1").arg(shot.counters[i]), smallFont, line(TurnBottom, CounterBottom),
+        place(QCoreApplication::translate("velista::PathLayout", "счётчик: %1").arg(shot.counters[i]), smallFont, line(TurnBottom, CounterBottom),
               Align::Centre, Ink, Frame);
-        place(QStringLiteral("вход"), smallFont,
+        place(QCoreApplication::translate("velista::PathLayout", "вход"), smallFont,
               QRectF(x - 0.3 * g, y(RowLabelTop), c + 0.3 * g, (RowLabelBottom - RowLabelTop) * c), Align::Centre, Ink,
               Frame);
-        place(QStringLiteral("выход"), smallFont,
+        place(QCoreApplication::translate("velista::PathLayout", "выход"), smallFont,
               QRectF(x + c, y(RowLabelTop), c + 0.3 * g, (RowLabelBottom - RowLabelTop) * c), Align::Centre, Ink,
               Frame);
         for (int row = PathSnapshot::Entry; row <= PathSnapshot::Exit; ++row) {
@@ -267,8 +268,8 @@ PathLayout PathLayout::Make(const PathSnapshot& shot, const Type& type)
               Align::Centre, Ink, Paper);
         return box;
     };
-    const QRectF input = endBox(encipher ? left : rightEnd, shot.path.input, QStringLiteral("вход"));
-    const QRectF output = endBox(encipher ? rightEnd : left, shot.path.output, QStringLiteral("выход"));
+    const QRectF input = endBox(encipher ? left : rightEnd, shot.path.input, QCoreApplication::translate("velista::PathLayout", "вход"));
+    const QRectF output = endBox(encipher ? rightEnd : left, shot.path.output, QCoreApplication::translate("velista::PathLayout", "выход"));
     if (!shot.inAlphabet) {
         const QRectF room(Margin, y(HopLabelTop), w - 2 * Margin, (HopLabelBottom - HopLabelTop) * c);
         place(NoteText, type.note, room, Align::Centre, Ink, Paper);
@@ -300,7 +301,7 @@ PathLayout PathLayout::Make(const PathSnapshot& shot, const Type& type)
         const QPointF end = entrySide(to, reachedRow);
         layout.arrows.push_back({start, end, colour, lineWidth});
         const qreal middle = (start.x() + end.x()) / 2;
-        place(QStringLiteral("ход %1").arg(hop + 1), smallFont,
+        place(QCoreApplication::translate("velista::PathLayout", "ход %1").arg(hop + 1), smallFont,
               QRectF(middle - c - 0.45 * g, y(HopLabelTop), 2 * c + 0.9 * g, (HopLabelBottom - HopLabelTop) * c),
               Align::Centre, colour, Paper);
         // Inside the slot reached, the same symbol is looked up in its other row: an arrowhead on the line

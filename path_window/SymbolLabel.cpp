@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "path_window/SymbolLabel.h"
 
+#include <QCoreApplication>
+
 namespace velista {
 
 SymbolLabel::Script SymbolLabel::ScriptOf(Symbol symbol)
@@ -39,19 +41,19 @@ QString SymbolLabel::ToolTip(Symbol symbol)
     QString script;
     switch (ScriptOf(symbol)) {
     case Script::Latin:
-        script = QStringLiteral("латиница");
+        script = QCoreApplication::translate("velista::SymbolLabel", "латиница");
         break;
     case Script::Cyrillic:
-        script = QStringLiteral("кириллица");
+        script = QCoreApplication::translate("velista::SymbolLabel", "кириллица");
         break;
     case Script::Digit:
-        script = QStringLiteral("цифра");
+        script = QCoreApplication::translate("velista::SymbolLabel", "цифра");
         break;
     case Script::Space:
-        script = QStringLiteral("пробел");
+        script = QCoreApplication::translate("velista::SymbolLabel", "пробел");
         break;
     case Script::Other:
-        script = QStringLiteral("знак");
+        script = QCoreApplication::translate("velista::SymbolLabel", "знак");
         break;
     }
     return QStringLiteral("U+%1, %2").arg(QString::number(unsigned(symbol), 16).toUpper().rightJustified(4, u'0'), script);
@@ -61,22 +63,22 @@ QString SymbolLabel::Spoken(Symbol symbol)
 {
     switch (ScriptOf(symbol)) {
     case Script::Latin:
-        return QStringLiteral("латинская %1").arg(QChar(symbol));
+        return QCoreApplication::translate("velista::SymbolLabel", "латинская %1").arg(QChar(symbol));
     case Script::Cyrillic:
-        return QStringLiteral("кириллическая %1").arg(QChar(symbol));
+        return QCoreApplication::translate("velista::SymbolLabel", "кириллическая %1").arg(QChar(symbol));
     case Script::Digit:
-        return QStringLiteral("цифра %1").arg(QChar(symbol));
+        return QCoreApplication::translate("velista::SymbolLabel", "цифра %1").arg(QChar(symbol));
     case Script::Space:
-        return QStringLiteral("пробел");
+        return QCoreApplication::translate("velista::SymbolLabel", "пробел");
     case Script::Other:
         break;
     }
-    return QStringLiteral("знак «%1»").arg(QChar(symbol));
+    return QCoreApplication::translate("velista::SymbolLabel", "знак «%1»").arg(QChar(symbol));
 }
 
 QString SymbolLabel::Quoted(Symbol symbol)
 {
-    return symbol == u' ' ? QStringLiteral("«пробел»") : QStringLiteral("«%1»").arg(QChar(symbol));
+    return symbol == u' ' ? QCoreApplication::translate("velista::SymbolLabel", "«пробел»") : QStringLiteral("«%1»").arg(QChar(symbol));
 }
 
 }  // namespace velista

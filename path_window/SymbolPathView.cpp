@@ -50,7 +50,7 @@ SymbolPathView::SymbolPathView(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Reached by Tab, so that a screen reader reads what it shows.
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("Рисунок пути символа"));
+    setAccessibleName(tr("Рисунок пути символа"));
     // A run at full speed changes the drawing every frame: a screen reader is told at most twice a second,
     // and always of the last state.
     descriptionPause_.setSingleShot(true);
@@ -110,14 +110,14 @@ QString SymbolPathView::Summary(const PathSnapshot& shot)
 {
     const bool encipher = shot.direction == CipherDirection::Encipher;
     QString text = QStringLiteral("%1: %2 → %3.")
-                       .arg(encipher ? QStringLiteral("Шифрование") : QStringLiteral("Дешифрация"),
+                       .arg(encipher ? tr("Шифрование") : tr("Дешифрация"),
                             SymbolLabel::Spoken(shot.path.input), SymbolLabel::Spoken(shot.path.output));
     if (!shot.inAlphabet)
-        return text + QStringLiteral(" Символа нет в алфавите машины: он проходит без изменений.");
+        return text + tr(" Символа нет в алфавите машины: он проходит без изменений.");
     Symbol entering = shot.path.input;
     for (std::size_t hop = 0; hop < shot.path.hops.size(); ++hop) {
         const SymbolHop& made = shot.path.hops[hop];
-        text += QStringLiteral(" Ход %1, гнездо %2 → %3: %4, позиция %5, получается %6.")
+        text += tr(" Ход %1, гнездо %2 → %3: %4, позиция %5, получается %6.")
                     .arg(hop + 1)
                     .arg(made.slot)
                     .arg(made.slot + (encipher ? 1 : -1))

@@ -42,7 +42,7 @@ SymbolPathWindow::SymbolPathWindow(QWidget* parent)
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName("SymbolPathWindow");
-    setWindowTitle(QStringLiteral("Путь символа"));
+    setWindowTitle(tr("Путь символа"));
     // Type that reads on a classroom projector.
     QFont large = font();
     large.setPointSize(14);
@@ -63,24 +63,24 @@ SymbolPathWindow::SymbolPathWindow(QWidget* parent)
     HopTable = new velista::HopTable(this);
     HopTable->setObjectName("hopTable");
     HopTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Переход"), QStringLiteral("Символ"), QStringLiteral("Позиция"), QStringLiteral("Получен")});
+        {tr("Переход"), tr("Символ"), tr("Позиция"), tr("Получен")});
     HopTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    HopTable->setAccessibleName(QStringLiteral("Ходы символа"));
+    HopTable->setAccessibleName(tr("Ходы символа"));
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 4; ++column)
             HopTable->setItem(row, column, new QTableWidgetItem());
 
-    auto* fieldLabel = new QLabel(QStringLiteral("&Символ:"), this);
+    auto* fieldLabel = new QLabel(tr("&Символ:"), this);
     fieldLabel->setObjectName("symbolLabel");
     SymbolField = new QLineEdit(this);
     SymbolField->setObjectName("symbolField");
     SymbolField->setMaxLength(1);
-    SymbolField->setAccessibleName(QStringLiteral("Символ, путь которого показать"));
+    SymbolField->setAccessibleName(tr("Символ, путь которого показать"));
     fieldLabel->setBuddy(SymbolField);
-    DecipherBox = new QCheckBox(QStringLiteral("Дешифрация"), this);
+    DecipherBox = new QCheckBox(tr("Дешифрация"), this);
     DecipherBox->setObjectName("decipherBox");
-    DecipherBox->setAccessibleName(QStringLiteral("Дешифрация"));
-    DecipherBox->setAccessibleDescription(QStringLiteral("Показать обратный путь, от гнезда 5 к гнезду 1"));
+    DecipherBox->setAccessibleName(tr("Дешифрация"));
+    DecipherBox->setAccessibleDescription(tr("Показать обратный путь, от гнезда 5 к гнезду 1"));
 
     auto* fieldRow = new QHBoxLayout;
     fieldRow->addWidget(fieldLabel);
@@ -153,8 +153,8 @@ void SymbolPathWindow::ShowRunPosition(qint64 position, const PathSnapshot& snap
     const bool encipher = snapshot.direction == CipherDirection::Encipher;
     // The path of a position goes through the bank as it stood before the machine stepped after it; the
     // rotor windows of the main window show the bank after that step, one turn of slot 1 further.
-    QString caption = QStringLiteral("%1, позиция %2: %3 → %4; роторы до шага машины (в главном окне — после)")
-                          .arg(encipher ? QStringLiteral("Шифрование") : QStringLiteral("Дешифрование"))
+    QString caption = tr("%1, позиция %2: %3 → %4; роторы до шага машины (в главном окне — после)")
+                          .arg(encipher ? tr("Шифрование") : tr("Дешифрование"))
                           .arg(position)
                           .arg(SymbolLabel::Quoted(snapshot.path.input), SymbolLabel::Quoted(snapshot.path.output));
     ShowSnapshot(snapshot, caption);
@@ -173,27 +173,27 @@ void SymbolPathWindow::ShowFieldPath()
     if (running_)
         return;
     if (!bank_ || !bank_->Complete()) {
-        ShowNothing(QStringLiteral("Роторы не установлены. Установите роторы, чтобы увидеть путь символа."));
+        ShowNothing(tr("Роторы не установлены. Установите роторы, чтобы увидеть путь символа."));
         return;
     }
     const QString typed = SymbolField->text();
     if (typed.isEmpty()) {
-        ShowNothing(QStringLiteral("Наберите символ в поле «Символ»: окно покажет его путь через роторы, "
+        ShowNothing(tr("Наберите символ в поле «Символ»: окно покажет его путь через роторы, "
                                    "как они стоят сейчас."));
         return;
     }
     const CipherDirection direction = DecipherBox->isChecked() ? CipherDirection::Decipher : CipherDirection::Encipher;
     const PathSnapshot snapshot = PathSnapshot::Take(*bank_, typed.at(0).unicode(), direction, key_);
-    ShowSnapshot(snapshot, QStringLiteral("%1 при нынешнем положении роторов: %2 → %3")
-                               .arg(DecipherBox->isChecked() ? QStringLiteral("Дешифрация") : QStringLiteral("Шифрование"),
+    ShowSnapshot(snapshot, tr("%1 при нынешнем положении роторов: %2 → %3")
+                               .arg(DecipherBox->isChecked() ? tr("Дешифрация") : tr("Шифрование"),
                                     SymbolLabel::Quoted(snapshot.path.input), SymbolLabel::Quoted(snapshot.path.output)));
 }
 
 void SymbolPathWindow::SetLegend(CipherDirection direction)
 {
-    Legend->setText((direction == CipherDirection::Encipher ? QStringLiteral("Шифрование: слева направо.")
-                                                            : QStringLiteral("Дешифрация: справа налево."))
-                    + QStringLiteral(" «от ключа» — на сколько шагов ротор повернулся от положения ключа. "
+    Legend->setText((direction == CipherDirection::Encipher ? tr("Шифрование: слева направо.")
+                                                            : tr("Дешифрация: справа налево."))
+                    + tr(" «от ключа» — на сколько шагов ротор повернулся от положения ключа. "
                                      "«lat» — латинская буква."));
 }
 

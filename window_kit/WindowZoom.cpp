@@ -32,10 +32,10 @@ WindowZoom::WindowZoom(QSettings* store, QObject* parent)
 {
     setObjectName("WindowZoom");
     // Ctrl+= comes first: it is the key a keyboard without a keypad gives for "+" without Shift.
-    zoomIn_ = ZoomAction(this, "zoomInAction", QStringLiteral("Крупнее"),
+    zoomIn_ = ZoomAction(this, "zoomInAction", tr("Крупнее"),
                          {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
-    zoomOut_ = ZoomAction(this, "zoomOutAction", QStringLiteral("Мельче"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
-    reset_ = ZoomAction(this, "zoomResetAction", QStringLiteral("Обычный размер"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    zoomOut_ = ZoomAction(this, "zoomOutAction", tr("Мельче"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    reset_ = ZoomAction(this, "zoomResetAction", tr("Обычный размер"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
     connect(zoomIn_, &QAction::triggered, this, &WindowZoom::ZoomIn);
     connect(zoomOut_, &QAction::triggered, this, &WindowZoom::ZoomOut);
     connect(reset_, &QAction::triggered, this, &WindowZoom::Reset);

@@ -10,6 +10,7 @@
 #include "platform/NoRegistry.h"
 #include "tests/support/FakeLauncher.h"
 
+#include <QDir>
 #include <QAccessible>
 #include <QImage>
 #include <QSet>
@@ -117,6 +118,8 @@ private slots:
     void shippedPagesLinksAndPictures();
     void keyboardAndScreenReader_data();
     void keyboardAndScreenReader();
+    void pageLanguage_data();
+    void pageLanguage();
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;
@@ -463,6 +466,41 @@ void HelpWindowsTest::keyboardAndScreenReader()
     QTest::keyClick(browser, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!window);
+}
+
+// The help windows open the English page from en/ when the windows speak English and the page is there,
+// and the Russian page otherwise.
+void HelpWindowsTest::pageLanguage_data()
+{
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::addColumn<QStringList>("englishPages");
+    QTest::addColumn<bool>("englishHelp");
+    QTest::addColumn<bool>("englishMachine");
+    const QStringList both{HelpPage(), MachinePage()};
+    QTest::newRow("English, both pages") << QLocale::English << both << true << true;
+    QTest::newRow("English, help page only") << QLocale::English << QStringList{HelpPage()} << true << false;
+    QTest::newRow("English, no en folder") << QLocale::English << QStringList{} << false << false;
+    QTest::newRow("Russian, both pages there") << QLocale::Russian << both << false << false;
+}
+
+void HelpWindowsTest::pageLanguage()
+{
+    QFETCH(QLocale::Language, language);
+    QFETCH(QStringList, englishPages);
+    QFETCH(bool, englishHelp);
+    QFETCH(bool, englishMachine);
+    const QString english = folder_->path() + QStringLiteral("/en");
+    if (!englishPages.isEmpty())
+        QVERIFY(QDir().mkpath(english));
+    for (const QString& page : englishPages)
+        WritePage(english, page, QStringLiteral("English"));
+    velista::NoRegistry registry;
+    FakeLauncher launcher;
+    InformationWindows windows(folder_->path(), registry, launcher);
+    windows.SetPageLanguage(language);
+    const QChar separator = PageWindow::PathSeparator;
+    QCOMPARE(windows.ShowHelp()->PagePath(), (englishHelp ? english : folder_->path()) + separator + HelpPage());
+    QCOMPARE(windows.ShowBrowser()->PagePath(), (englishMachine ? english : folder_->path()) + separator + MachinePage());
 }
 
 QTEST_MAIN(HelpWindowsTest)

@@ -20,6 +20,7 @@ struct RecordingDialogs final : UserDialogs {
 
     void Critical(QWidget*, const QString& text, const QString& title) override { critical.append({text, title}); }
     void Warning(QWidget*, const QString& text, const QString& title) override { warnings.append({text, title}); }
+    void Information(QWidget*, const QString& text, const QString& title) override { information.append({text, title}); }
     QString ChooseFileToOpen(QWidget*, const FileRequest& request) override
     {
         fileDialogs.append({false, request});
@@ -33,6 +34,7 @@ struct RecordingDialogs final : UserDialogs {
 
     QList<QPair<QString, QString>> critical;  // (text, title)
     QList<QPair<QString, QString>> warnings;
+    QList<QPair<QString, QString>> information;
     QString chosenFile;
     QList<FileDialog> fileDialogs;
 };
