@@ -2,11 +2,13 @@
 #include "machine/TextCipher.h"
 
 #include "machine/Checked.h"
+#include "machine/ChunkKernels.h"
 #include "machine/RotorBank.h"
 #include "machine/Windows1251.h"
 
 #include <algorithm>
 #include <optional>
+#include <type_traits>
 
 namespace velista {
 
@@ -72,177 +74,146 @@ private:
     bool known_ = false;
 };
 
-// Where a direction finds the tables for its kind of character.
-template <typename Char>
-struct Tables;
+// A row of 135 places laid out as many times over as the table holds.
+template <typename T, std::size_t Size>
+void Fill(std::array<T, Size>& table, const T* row)
+{
+    std::copy_n(row, N, table.begin());
+    Repeat(table);
+}
 
-template <>
-struct Tables<char16_t> {
-    static const std::uint8_t* Slot1Exit(const TextCipher::Wiring& w) { return w.slot1Exit.data(); }
-    static const std::uint8_t* Slot5Entry(const TextCipher::Wiring& w) { return w.slot5Entry.data(); }
-    static const auto& Slot5EntryRow(const TextCipher::Wiring& w) { return w.slot5EntryRow; }
-    static const auto& Slot1ExitRow(const TextCipher::Wiring& w) { return w.slot1ExitRow; }
-};
+// Position -> itself, for the UTF-16 path of enciphering, whose first lookup is the position.
+const std::array<std::uint8_t, 256>& SamePosition()
+{
+    static const std::array<std::uint8_t, 256> same = [] {
+        std::array<std::uint8_t, 256> table;
+        table.fill(Outside);
+        for (int p = 0; p < N; ++p)
+            table[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(p);
+        return table;
+    }();
+    return same;
+}
 
-template <>
-struct Tables<std::uint8_t> {
-    static const std::uint8_t* Slot1Exit(const TextCipher::Wiring& w) { return w.slot1ExitByte.data(); }
-    static const std::uint8_t* Slot5Entry(const TextCipher::Wiring& w) { return w.slot5EntryByte.data(); }
-    static const auto& Slot5EntryRow(const TextCipher::Wiring& w) { return w.slot5EntryRowBytes; }
-    static const auto& Slot1ExitRow(const TextCipher::Wiring& w) { return w.slot1ExitRowBytes; }
-};
-
-// Runs over the text in stretches during which slots 2 to 5 stand still. The direction is told the turns
-// at the start of each stretch (Prepare) and then transforms the stretch (Stretch) with slot 1 turning
-// once per position.
+// Runs over the text in stretches during which slots 3 to 5 stand still (up to 18,225 steps). The
+// direction is told the turns at the start of each (Prepare) and gives the tables; the path's loop then
+// transforms the stretch with slots 1 and 2 turning as the counters say.
 template <typename Char, typename Direction>
-TextResult Run(RotorBank& bank, std::span<Char> text, Direction& direction)
+TextResult Run(RotorBank& bank, std::span<Char> text, Direction& direction, const ChunkKernels& kernels)
 {
     TextResult result;
     std::size_t at = 0;
     while (at < text.size()) {
         const Turns turns(bank);
-        direction.Prepare(turns);
-        const std::size_t stretch = std::min<std::size_t>(text.size() - at,
-                                                          static_cast<std::size_t>(N - bank.StepCounter(1)));
-        result.passed += direction.Stretch(text.data() + at, static_cast<int>(stretch), turns(1));
-        result.turned |= bank.Advance(static_cast<std::int64_t>(stretch));
-        at += stretch;
+        const int c1 = bank.StepCounter(1), c2 = bank.StepCounter(2);
+        const std::size_t length =
+            std::min<std::size_t>(text.size() - at, static_cast<std::size_t>((N - c1) + (N - 1 - c2) * N));
+        CipherChunk& chunk = direction.Prepare(turns);
+        chunk.t1 = turns(1);
+        chunk.o2 = turns(2);
+        chunk.c1 = c1;
+        if constexpr (std::is_same_v<Char, char16_t>) {
+            const auto loop = chunk.narrowable ? kernels.text : ScalarChunkText;
+            result.passed += loop(chunk, text.data() + at, length);
+        } else {
+            result.passed += kernels.bytes(chunk, text.data() + at, length);
+        }
+        result.turned |= bank.Advance(static_cast<std::int64_t>(length));
+        at += length;
     }
     return result;
 }
 
-// Enciphering: x1 = slot 1 exit position; x(k+1) = M(k+1)[x(k) - o(k+1)] + o(k+1) for the middle
-// slots, all modulo N; the result is slot 5's entry symbol at x4 - o5.
-template <typename Char>
+// Enciphering: x1 = slot 1 exit position; x(k+1) = M(k+1)[x(k) - o(k+1)] + o(k+1) for the middle slots,
+// all modulo N; the result is slot 5's entry symbol at x4 - o5. Slots 3 to 5 fold into the last table.
 class Encipherment {
 public:
     explicit Encipherment(const TextCipher::Wiring& wiring)
         : wiring_(wiring)
     {
+        Fill(middle_, wiring.entryToExit[0].data());
+        chunk_.encipher = true;
+        chunk_.firstByte = wiring.slot1ExitByte.data();
+        chunk_.charPosition = wiring.slot1Exit.data();
+        chunk_.positionFirst = SamePosition().data();
+        chunk_.middle = middle_.data();
+        chunk_.lastByte = lastBytes_.data();
+        chunk_.lastChar = lastChars_.data();
+        chunk_.narrowable = wiring.narrowable;
     }
 
-    // stretch_[q] is what slots 2 to 5 make of slot 1 exit position q + o2.
-    void Prepare(const Turns& turns)
+    CipherChunk& Prepare(const Turns& turns)
     {
-        if (slow_.Moved(turns))
-            BuildSlow(turns);
-        o2_ = turns(2);
-        // Locals: a store of a byte may alias any member, and the profile showed the loop reloading them.
-        const std::uint8_t* const m2 = wiring_.entryToExit[0].data();
-        const Char* const slowOut = slowOut_.data() + o2_;
-        Char* const stretch = stretch_.data();
-        for (std::size_t q = 0; q < N; ++q)
-            stretch[q] = slowOut[m2[q]];
-        Repeat(stretch_);
-    }
-
-    // Slot 1 exit position x = position + t0 + j reads stretch_ at N + x - o2, which stays inside its 5N
-    // places since t0, j and o2 are each below N and position is below N or is Outside (255 < 2N).
-    std::size_t Stretch(Char* text, int length, int t0) const
-    {
-        const std::uint8_t* exitPosition = Tables<Char>::Slot1Exit(wiring_);
-        // Moves one place on with every position, as slot 1 turns once a step.
-        const Char* substitutes = stretch_.data() + N + t0 - o2_;
-        std::size_t passed = 0;
-        for (Char* out = text; out != text + length; ++out, ++substitutes) {
-            const Char c = *out;
-            const std::size_t position = exitPosition[c];
-            const Char substitute = substitutes[position];
-            const bool outside = position == Outside;
-            *out = outside ? c : substitute;
-            passed += outside;
-        }
-        return passed;
-    }
-
-private:
-    void BuildSlow(const Turns& turns)
-    {
+        if (!slow_.Moved(turns))
+            return chunk_;
         const int o3 = turns(3), o4 = turns(4), o5 = turns(5);
         const auto& m3 = wiring_.entryToExit[1];
         const auto& m4 = wiring_.entryToExit[2];
-        const auto& slot5Entry = Tables<Char>::Slot5EntryRow(wiring_);
         for (int x2 = 0; x2 < N; ++x2) {
-            const int x4 = Through(m4, Through(m3, x2, o3), o4);
-            slowOut_[static_cast<std::size_t>(x2)] = slot5Entry[static_cast<std::size_t>(Wrap(x4 - o5))];
+            const auto x5 = static_cast<std::size_t>(Wrap(Through(m4, Through(m3, x2, o3), o4) - o5));
+            lastChars_[static_cast<std::size_t>(x2)] = wiring_.slot5EntryRow[x5];
+            lastBytes_[static_cast<std::size_t>(x2)] = wiring_.slot5EntryRowBytes[x5];
         }
-        Repeat(slowOut_);
+        Repeat(lastChars_);
+        Repeat(lastBytes_);
+        return chunk_;
     }
 
+private:
     const TextCipher::Wiring& wiring_;
-    std::array<Char, 2 * N> slowOut_{};  // slot 2 exit position -> result
-    std::array<Char, 5 * N> stretch_{};
-    int o2_ = 0;
+    std::array<std::uint8_t, 4 * N> middle_{};
+    std::array<std::uint8_t, 3 * N> lastBytes_{};
+    std::array<char16_t, 3 * N> lastChars_{};
+    CipherChunk chunk_;
     SlowSlots slow_;
 };
 
-// Deciphering runs the other way: y5 = slot 5 entry position; y(k) = N(k)[y(k+1) - o(k)] + o(k) for
-// the middle slots, all modulo N; the result is slot 1's exit symbol at y2 - o1.
-template <typename Char>
+// Deciphering runs the other way: y5 = slot 5 entry position; y(k) = N(k)[y(k+1) - o(k)] + o(k) for the
+// middle slots, all modulo N; the result is slot 1's exit symbol at y2 - o1. Slots 3 to 5 fold into the
+// first table.
 class Decipherment {
 public:
     explicit Decipherment(const TextCipher::Wiring& wiring)
         : wiring_(wiring)
     {
-        std::copy_n(wiring.exitToEntry[0].begin(), N, slot2_.begin());
-        Repeat(slot2_);
-        std::copy_n(Tables<Char>::Slot1ExitRow(wiring).begin(), N, slot1Exit_.begin());
-        Repeat(slot1Exit_);
+        Fill(middle_, wiring.exitToEntry[0].data());
+        Fill(lastBytes_, wiring.slot1ExitRowBytes.data());
+        Fill(lastChars_, wiring.slot1ExitRow.data());
+        positionFirst_.fill(Outside);
+        chunk_.encipher = false;
+        chunk_.firstByte = firstBytes_.data();
+        chunk_.charPosition = wiring.slot5Entry.data();
+        chunk_.positionFirst = positionFirst_.data();
+        chunk_.middle = middle_.data();
+        chunk_.lastByte = lastBytes_.data();
+        chunk_.lastChar = lastChars_.data();
+        chunk_.narrowable = wiring.narrowable;
     }
 
-    // stretch_[p] is where the symbol at slot 5 entry position p leaves slot 2's entry row, plus a
-    // multiple of N: below 2N.
-    void Prepare(const Turns& turns)
+    CipherChunk& Prepare(const Turns& turns)
     {
-        if (slow_.Moved(turns))
-            BuildSlow(turns);
-        const int o2 = turns(2);
-        const std::uint8_t* const slot2 = slot2_.data() + N - o2;
-        const std::uint8_t* const slowY3 = slowY3_.data();
-        std::uint16_t* const stretch = stretch_.data();
-        for (std::size_t p = 0; p < N; ++p)
-            stretch[p] = static_cast<std::uint16_t>(slot2[slowY3[p]] + o2);
-    }
-
-    // Slot 1 at t0 + j turns gives exit position y the symbol of copied position y - t0 - j, which lies
-    // between -2N and 2N: base, 2N into the 4N places, keeps every index inside them. Outside reads
-    // stretch_'s zeros past N.
-    std::size_t Stretch(Char* text, int length, int t0) const
-    {
-        const std::uint8_t* entryPosition = Tables<Char>::Slot5Entry(wiring_);
-        const std::uint16_t* toSlot1 = stretch_.data();
-        // Moves one place back with every position, as slot 1 turns once a step.
-        const Char* base = slot1Exit_.data() + 2 * N - t0;
-        std::size_t passed = 0;
-        for (Char* out = text; out != text + length; ++out, --base) {
-            const Char c = *out;
-            const std::size_t position = entryPosition[c];
-            const Char substitute = base[toSlot1[position]];
-            const bool outside = position == Outside;
-            *out = outside ? c : substitute;
-            passed += outside;
-        }
-        return passed;
-    }
-
-private:
-    void BuildSlow(const Turns& turns)
-    {
+        if (!slow_.Moved(turns))
+            return chunk_;
         const int o3 = turns(3), o4 = turns(4), o5 = turns(5);
         const auto& n3 = wiring_.exitToEntry[1];
         const auto& n4 = wiring_.exitToEntry[2];
         for (int p = 0; p < N; ++p) {
             const int y4 = Through(n4, Wrap(p + o5), o4);
-            slowY3_[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(Through(n3, y4, o3));
+            positionFirst_[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(Through(n3, y4, o3));
         }
+        for (std::size_t b = 0; b < firstBytes_.size(); ++b)
+            firstBytes_[b] = positionFirst_[wiring_.slot5EntryByte[b]];
+        return chunk_;
     }
 
+private:
     const TextCipher::Wiring& wiring_;
-    std::array<std::uint8_t, 2 * N> slot2_{};
-    std::array<Char, 4 * N> slot1Exit_{};
-    std::array<std::uint8_t, N> slowY3_{};      // slot 5 entry position -> slot 3 entry position
-    std::array<std::uint16_t, 256> stretch_{};  // slot 5 entry position -> slot 2 entry position
+    std::array<std::uint8_t, 4 * N> middle_{};
+    std::array<std::uint8_t, 3 * N> lastBytes_{};
+    std::array<char16_t, 3 * N> lastChars_{};
+    // Slot 5 entry position -> slot 3 entry position, Outside -> Outside; and the same from the byte.
+    std::array<std::uint8_t, 256> positionFirst_{}, firstBytes_{};
+    CipherChunk chunk_;
     SlowSlots slow_;
 };
 
@@ -274,14 +245,27 @@ std::array<std::uint8_t, 256> BytePositionsOf(const RotorRow& row)
     return positions;
 }
 
-template <typename Char, template <typename> class Direction>
-TextResult Transform(const TextCipher::Wiring& wiring, RotorBank& bank, std::span<Char> text)
+// Whether a symbol can go through the byte tables from UTF-16 by arithmetic (see CipherChunk).
+bool Narrowable(Symbol symbol)
 {
-    Direction<Char> direction(wiring);
-    return Run(bank, text, direction);
+    return symbol < 0x80 || (symbol >= u'А' && symbol <= u'я');
+}
+
+template <typename Direction, typename Char>
+TextResult Transform(const TextCipher::Wiring& wiring, CipherPath path, RotorBank& bank, std::span<Char> text)
+{
+    Direction direction(wiring);
+    return Run(bank, text, direction, ChunkKernels::Of(path));
 }
 
 }  // namespace
+
+TextCipher::TextCipher(CipherPath path)
+    : path_(path)
+{
+    if (!ProcessorRuns(path))
+        ProgrammingError("a cipher path this processor or build cannot run");
+}
 
 const TextCipher::Wiring& TextCipher::WiringOf(const RotorBank& bank)
 {
@@ -311,28 +295,30 @@ const TextCipher::Wiring& TextCipher::WiringOf(const RotorBank& bank)
         wiring_.slot5EntryRowBytes[at] = ByteOf(wiring_.slot5EntryRow[at]);
         wiring_.slot1ExitRowBytes[at] = ByteOf(wiring_.slot1ExitRow[at]);
     }
+    wiring_.narrowable = std::all_of(wiring_.slot1ExitRow.begin(), wiring_.slot1ExitRow.end(), Narrowable) &&
+                         std::all_of(wiring_.slot5EntryRow.begin(), wiring_.slot5EntryRow.end(), Narrowable);
     wiring_.loads = bank.Loads();
     return wiring_;
 }
 
 TextResult TextCipher::Encipher(RotorBank& bank, std::span<char16_t> text)
 {
-    return Transform<char16_t, Encipherment>(WiringOf(bank), bank, text);
+    return Transform<Encipherment>(WiringOf(bank), path_, bank, text);
 }
 
 TextResult TextCipher::Decipher(RotorBank& bank, std::span<char16_t> text)
 {
-    return Transform<char16_t, Decipherment>(WiringOf(bank), bank, text);
+    return Transform<Decipherment>(WiringOf(bank), path_, bank, text);
 }
 
 TextResult TextCipher::Encipher(RotorBank& bank, std::span<std::uint8_t> bytes)
 {
-    return Transform<std::uint8_t, Encipherment>(WiringOf(bank), bank, bytes);
+    return Transform<Encipherment>(WiringOf(bank), path_, bank, bytes);
 }
 
 TextResult TextCipher::Decipher(RotorBank& bank, std::span<std::uint8_t> bytes)
 {
-    return Transform<std::uint8_t, Decipherment>(WiringOf(bank), bank, bytes);
+    return Transform<Decipherment>(WiringOf(bank), path_, bank, bytes);
 }
 
 }  // namespace velista
