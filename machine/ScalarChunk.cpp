@@ -7,6 +7,7 @@
 #include "machine/ChunkKernels.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace velista {
 
@@ -14,8 +15,31 @@ namespace {
 
 constexpr int N = RowLength;
 
-inline std::uint8_t First(const CipherChunk& chunk, std::uint8_t c) { return chunk.firstByte[c]; }
-inline std::uint8_t First(const CipherChunk& chunk, char16_t c) { return chunk.positionFirst[chunk.charPosition[c]]; }
+// The first lookup, from pointers held in locals: a store of a byte may alias any member of the chunk,
+// and the loop would load them again at every character.
+struct FirstOfByte {
+    const std::uint8_t* first;
+    explicit FirstOfByte(const CipherChunk& chunk)
+        : first(chunk.firstByte)
+    {
+    }
+    std::uint8_t operator()(std::uint8_t c) const { return first[c]; }
+};
+
+struct FirstOfChar {
+    const std::uint8_t* position;
+    const std::uint8_t* first;
+    explicit FirstOfChar(const CipherChunk& chunk)
+        : position(chunk.charPosition)
+        , first(chunk.positionFirst)
+    {
+    }
+    std::uint8_t operator()(char16_t c) const { return first[position[c]]; }
+};
+
+template <typename Char>
+using FirstOf = std::conditional_t<sizeof(Char) == 1, FirstOfByte, FirstOfChar>;
+
 inline const std::uint8_t* Last(const CipherChunk& chunk, std::uint8_t) { return chunk.lastByte; }
 inline const char16_t* Last(const CipherChunk& chunk, char16_t) { return chunk.lastChar; }
 
@@ -25,20 +49,17 @@ inline const char16_t* Last(const CipherChunk& chunk, char16_t) { return chunk.l
 template <bool Encipher, typename Char>
 std::size_t Stretch(const CipherChunk& chunk, Char* text, std::size_t length, int t1, int o2)
 {
+    const FirstOf<Char> first(chunk);
     const std::uint8_t* middle = chunk.middle + (Encipher ? (t1 - o2 + N) % N : (N - o2) % N);
     const auto* last = Last(chunk, Char{}) + (Encipher ? o2 : (o2 - t1 + N) % N + N);
     std::size_t passed = 0;
     for (std::size_t j = 0; j < length; ++j) {
         const Char c = text[j];
-        const std::uint8_t a = First(chunk, c);
-        const Char r = last[middle[a]];
+        const std::uint8_t a = first(c);
+        const Char r = Encipher ? last[middle[a + j]] : last[middle[a] - static_cast<std::ptrdiff_t>(j)];
         const bool outside = a == CipherChunk::Outside;
         text[j] = outside ? c : r;
         passed += outside;
-        if constexpr (Encipher)
-            ++middle;
-        else
-            --last;
     }
     return passed;
 }
