@@ -7,7 +7,7 @@
 
 #include "machine/Alphabet.h"
 #include "machine/RotorBank.h"
-#include "machine/TextCipher.h"
+#include "machine/PathCipher.h"
 #include "machine/Windows1251.h"
 #include <benchmark/benchmark.h>
 
@@ -70,7 +70,7 @@ void OnePath(benchmark::State& state, CipherPath path, bool encipher)
         state.SkipWithError("this processor or build does not run the path");
         return;
     }
-    TextCipher cipher(path);
+    PathCipher cipher(path);
     RotorBank bank = InstalledBank();
     const std::string sample = bench::RussianText(1 << 20);
     std::vector<Char> text;

@@ -37,8 +37,19 @@ struct FirstOfChar {
     std::uint8_t operator()(char16_t c) const { return first[position[c]]; }
 };
 
-template <typename Char>
-using FirstOf = std::conditional_t<sizeof(Char) == 1, FirstOfByte, FirstOfChar>;
+// Enciphering's second table is the identity (the position is what the loop needs), so it is skipped.
+struct PositionOfChar {
+    const std::uint8_t* position;
+    explicit PositionOfChar(const CipherChunk& chunk)
+        : position(chunk.charPosition)
+    {
+    }
+    std::uint8_t operator()(char16_t c) const { return position[c]; }
+};
+
+template <bool Encipher, typename Char>
+using FirstOf = std::conditional_t<sizeof(Char) == 1, FirstOfByte,
+                                   std::conditional_t<Encipher, PositionOfChar, FirstOfChar>>;
 
 inline const std::uint8_t* Last(const CipherChunk& chunk, std::uint8_t) { return chunk.lastByte; }
 inline const char16_t* Last(const CipherChunk& chunk, char16_t) { return chunk.lastChar; }
@@ -49,7 +60,7 @@ inline const char16_t* Last(const CipherChunk& chunk, char16_t) { return chunk.l
 template <bool Encipher, typename Char>
 std::size_t Stretch(const CipherChunk& chunk, Char* text, std::size_t length, int t1, int o2)
 {
-    const FirstOf<Char> first(chunk);
+    const FirstOf<Encipher, Char> first(chunk);
     const std::uint8_t* middle = chunk.middle + (Encipher ? (t1 - o2 + N) % N : (N - o2) % N);
     const auto* last = Last(chunk, Char{}) + (Encipher ? o2 : (o2 - t1 + N) % N + N);
     std::size_t passed = 0;
@@ -58,7 +69,10 @@ std::size_t Stretch(const CipherChunk& chunk, Char* text, std::size_t length, in
         const std::uint8_t a = first(c);
         const Char r = Encipher ? last[middle[a + j]] : last[middle[a] - static_cast<std::ptrdiff_t>(j)];
         const bool outside = a == CipherChunk::Outside;
-        text[j] = outside ? c : r;
+        // A select by mask: written as a conditional, GCC 12 made it a branch, which text with line breaks
+        // and punctuation mispredicts.
+        const auto keep = static_cast<Char>(-static_cast<int>(outside));
+        text[j] = static_cast<Char>((c & keep) | (r & static_cast<Char>(~keep)));
         passed += outside;
     }
     return passed;

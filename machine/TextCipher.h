@@ -3,12 +3,10 @@
 // The fast path of the runs: whole texts enciphered or deciphered in place, one bank step per position.
 //
 // A symbol's path through the bank is worked out in row positions: a turn of slot k adds its turn count
-// to every position it is looked up at, so no row ever moves. Slots 3 to 5 stand still for 18,225 steps at
-// a time, so their hops fold into one table for each such stretch; a symbol then costs three table
-// lookups (CipherChunk), made by the loops of the cipher path the processor runs best (ChunkKernels).
-// The results equal the bank's symbol-by-symbol path on every path.
+// to every position it is looked up at, so no row ever moves. Slots 3 to 5 stand still for 18,225 steps
+// at a time, so their hops fold into one table; a symbol then costs three lookups (PathCipher does the
+// work, on the cipher path chosen for this processor). The results equal the symbol-by-symbol path.
 
-#include "machine/CipherPath.h"
 #include "machine/MachineTypes.h"
 #include "machine/TextResult.h"
 
@@ -24,10 +22,6 @@ class RotorBank;
 
 class TextCipher {
 public:
-    // Tests and benchmarks name the path; a bank's own cipher takes the chosen one.
-    explicit TextCipher(CipherPath path = ChosenCipherPath());
-    CipherPath Path() const { return path_; }
-
     // UTF-16 text, or Windows-1251 bytes: every alphabet symbol is one byte there, so bytes need no
     // conversion at all.
     TextResult Encipher(RotorBank& bank, std::span<char16_t> text);
@@ -49,14 +43,11 @@ public:
         // The same for Windows-1251 bytes.
         std::array<std::uint8_t, 256> slot1ExitByte{}, slot5EntryByte{};
         std::array<std::uint8_t, RowLength> slot5EntryRowBytes{}, slot1ExitRowBytes{};
-        // Every symbol of slot 1's exit row and slot 5's entry row is ASCII or a Cyrillic letter А to я.
-        bool narrowable = false;
     };
 
 private:
     const Wiring& WiringOf(const RotorBank& bank);
 
-    CipherPath path_;
     Wiring wiring_;
 };
 

@@ -5,7 +5,7 @@
 // turned by hand, so that turns and counters part. A path this processor or build cannot run is skipped.
 
 #include "machine/ChunkKernels.h"
-#include "machine/TextCipher.h"
+#include "machine/PathCipher.h"
 #include "tests/machine/FakeMachineWindow.h"
 
 #include <algorithm>
@@ -106,7 +106,7 @@ protected:
             SCOPED_TRACE(encipher ? "enciphering" : "deciphering");
             RotorBank expectedBank, bank = start;
             const auto [expected, passed, turned] = SymbolBySymbol(start, original, encipher, expectedBank);
-            TextCipher cipher(std::get<CipherPath>(GetParam()));
+            PathCipher cipher(std::get<CipherPath>(GetParam()));
             std::basic_string<Char> actual = original;
             const TextResult result = encipher ? cipher.Encipher(bank, std::span(actual.data(), actual.size()))
                                                : cipher.Decipher(bank, std::span(actual.data(), actual.size()));

@@ -5,7 +5,7 @@
 // A misreading of the machine shared by every path of this core would pass all their comparisons among
 // themselves, but not these.
 
-#include "machine/TextCipher.h"
+#include "machine/PathCipher.h"
 #include "tests/machine/FakeMachineWindow.h"
 #include "tests/support/HeadlessWindow.h"
 
@@ -153,7 +153,7 @@ TEST_P(ReferenceTextTest, EveryPathGivesTheModelsText)
         if (!ProcessorRuns(cipherPath))
             continue;
         const std::string path(CipherPathName(cipherPath));
-        TextCipher cipher(cipherPath);
+        PathCipher cipher(cipherPath);
         RotorBank bank = startingBank;
         text = Windows1251::Decode(in);
         TextResult result = encipher ? cipher.Encipher(bank, std::span(text)) : cipher.Decipher(bank, std::span(text));
