@@ -11,7 +11,7 @@ namespace velista::cli {
 
 class StreamCipher {
 public:
-    static constexpr std::size_t PieceSize = std::size_t{1} << 20;
+    static constexpr std::size_t PieceSize = std::size_t{1} << 16;
 
     // Throws BatchError when the input cannot be read or the output cannot be written; an existing
     // output file is then left as it was.
