@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the machine enciphers and deciphers whole texts, in symbols per second, beside a tuned
-// scalar loop over the same bank.
+// scalar loop over the same bank: through the bank (the path chosen for this processor, named in the
+// context lines) and through each cipher path by name (Path/<direction>/<form>/<path>).
 
 #include "bench/SampleText.h"
 
 #include "machine/Alphabet.h"
 #include "machine/RotorBank.h"
+#include "machine/PathCipher.h"
 #include "machine/Windows1251.h"
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -57,6 +60,32 @@ void WholeBytes(benchmark::State& state)
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+
+// One cipher path by name, on the same 1 MiB of Russian text with line breaks, as bytes or as UTF-16.
+template <typename Char>
+void OnePath(benchmark::State& state, CipherPath path, bool encipher)
+{
+    if (!ProcessorRuns(path)) {
+        state.SkipWithError("this processor or build does not run the path");
+        return;
+    }
+    PathCipher cipher(path);
+    RotorBank bank = InstalledBank();
+    const std::string sample = bench::RussianText(1 << 20);
+    std::vector<Char> text;
+    if constexpr (sizeof(Char) == 1) {
+        text.assign(sample.begin(), sample.end());
+    } else {
+        const std::u16string decoded = Windows1251::Decode(sample);
+        text.assign(decoded.begin(), decoded.end());
+    }
+    for (auto _ : state) {
+        const std::span<Char> all(text.data(), text.size());
+        benchmark::DoNotOptimize(encipher ? cipher.Encipher(bank, all) : cipher.Decipher(bank, all));
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
 void EncipherText(benchmark::State& state) { WholeText<true>(state, true); }
@@ -165,4 +194,29 @@ BENCHMARK(DecipherBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(TunedScalarLoop)->Unit(benchmark::kMillisecond);
 BENCHMARK(EncipherSymbolBySymbol)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    for (const CipherPath path : AllCipherPaths) {
+        const std::string name(CipherPathName(path));
+        for (const bool encipher : {true, false}) {
+            const std::string direction = encipher ? "Encipher" : "Decipher";
+            benchmark::RegisterBenchmark(("Path/" + direction + "/Bytes/" + name).c_str(), OnePath<std::uint8_t>, path, encipher)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("Path/" + direction + "/Text/" + name).c_str(), OnePath<char16_t>, path, encipher)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    benchmark::AddCustomContext("cipher path chosen", std::string(CipherPathName(ChosenCipherPath())));
+    std::string runs;
+    for (const CipherPath path : AllCipherPaths) {
+        if (ProcessorRuns(path))
+            runs.append(runs.empty() ? "" : " ").append(CipherPathName(path));
+    }
+    benchmark::AddCustomContext("cipher paths this processor runs", runs);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

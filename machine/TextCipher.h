@@ -3,9 +3,9 @@
 // The fast path of the runs: whole texts enciphered or deciphered in place, one bank step per position.
 //
 // A symbol's path through the bank is worked out in row positions: a turn of slot k adds its turn count
-// to every position it is looked up at, so no row ever moves. Slots 2 to 5 stand still for 135 steps at
-// a time, so their hops fold into one table for each such stretch (and slots 3 to 5 into one for each
-// 18,225 steps); a symbol then costs two table lookups. The results equal the bank's symbol-by-symbol path.
+// to every position it is looked up at, so no row ever moves. Slots 3 to 5 stand still for 18,225 steps
+// at a time, so their hops fold into one table; a symbol then costs three lookups (PathCipher does the
+// work, on the cipher path chosen for this processor). The results equal the symbol-by-symbol path.
 
 #include "machine/MachineTypes.h"
 #include "machine/TextResult.h"

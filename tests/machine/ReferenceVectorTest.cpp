@@ -5,6 +5,7 @@
 // A misreading of the machine shared by every path of this core would pass all their comparisons among
 // themselves, but not these.
 
+#include "machine/PathCipher.h"
 #include "tests/machine/FakeMachineWindow.h"
 #include "tests/support/HeadlessWindow.h"
 
@@ -146,17 +147,26 @@ TEST_P(ReferenceTextTest, EveryPathGivesTheModelsText)
     const std::string in = Bytes(v.Field("In")), out = Bytes(v.Field("Out"));
     const RotorBank startingBank = StartingBank(v);
 
-    RotorBank bank = startingBank;
-    std::u16string text = Windows1251::Decode(in);
-    TextResult result = encipher ? bank.EncipherText(text) : bank.DecipherText(text);
-    EXPECT_EQ(FirstDifference(text, Windows1251::Decode(out), start), "") << "whole text";
-    ExpectAfter(bank, result.passed, result.turned, "whole text");
+    // Every cipher path this processor runs, through the text and the byte form.
+    std::u16string text;
+    for (const CipherPath cipherPath : AllCipherPaths) {
+        if (!ProcessorRuns(cipherPath))
+            continue;
+        const std::string path(CipherPathName(cipherPath));
+        PathCipher cipher(cipherPath);
+        RotorBank bank = startingBank;
+        text = Windows1251::Decode(in);
+        TextResult result = encipher ? cipher.Encipher(bank, std::span(text)) : cipher.Decipher(bank, std::span(text));
+        EXPECT_EQ(FirstDifference(text, Windows1251::Decode(out), start), "") << path << ", whole text";
+        ExpectAfter(bank, result.passed, result.turned, (path + ", whole text").c_str());
 
-    bank = startingBank;
-    std::vector<std::uint8_t> bytes(in.begin(), in.end());
-    result = encipher ? bank.EncipherBytes(bytes) : bank.DecipherBytes(bytes);
-    EXPECT_EQ(FirstDifference(bytes, std::vector<std::uint8_t>(out.begin(), out.end()), start), "") << "bytes";
-    ExpectAfter(bank, result.passed, result.turned, "bytes");
+        bank = startingBank;
+        std::vector<std::uint8_t> bytes(in.begin(), in.end());
+        result = encipher ? cipher.Encipher(bank, std::span(bytes)) : cipher.Decipher(bank, std::span(bytes));
+        EXPECT_EQ(FirstDifference(bytes, std::vector<std::uint8_t>(out.begin(), out.end()), start), "")
+            << path << ", bytes";
+        ExpectAfter(bank, result.passed, result.turned, (path + ", bytes").c_str());
+    }
 
     // Symbol by symbol, as a run steps, on a bank that the installation turned to the key.
     HeadlessWindow window(std::u16string(v.Field("Rotors").begin(), v.Field("Rotors").end()), Text(v.Field("Key")));
