@@ -73,8 +73,15 @@ PositionBatch::PositionBatch(const RotorTables& tables, std::u16string_view ciph
     for (std::size_t j : chosen_)
         exitPlusStep_.push_back(static_cast<int>((tables.ExitPosition(rotor1, fragment[j]) + j - chosen_[0]) % N));
 
+    for (int r = 0; r < RotorCount; ++r) {
+        for (int q = 0; q < 2 * N; ++q)
+            entryToExitTwice_[static_cast<std::size_t>(r)][static_cast<std::size_t>(q)] = tables.EntryToExit(r)[static_cast<std::size_t>(q % N)];
+    }
+
     const std::size_t count = chosen_.size();
     std::array<int, MaxChosen> z{};
+    std::vector<HalfTable::Entry> halves;
+    halves.reserve(positions.size() * RotorCount * RotorCount * N);
     // A position's 13,500 halves take about 0.3 ms: stop is looked at between positions.
     for (std::size_t p = 0; p < positions.size() && !stop.load(std::memory_order_relaxed); ++p) {
         const std::size_t position = positions[p];
@@ -92,13 +99,14 @@ PositionBatch::PositionBatch(const RotorTables& tables, std::u16string_view ciph
             for (int r5 = 0; r5 < RotorCount; ++r5) {
                 for (int g = 0; g < N; ++g) {
                     for (std::size_t c = 0; c < count; ++c)
-                        z[c] = m4Inverse[static_cast<std::size_t>((q5[r5][c] - g + N) % N)];
-                    table_.Add(KeyOf(z.data(), count),
-                               static_cast<std::uint32_t>(p << 24 | static_cast<std::size_t>(g << 16 | z[0] << 8 | r4 << 4 | r5)));
+                        z[c] = m4Inverse[static_cast<std::size_t>(Wrap(q5[r5][c] - g))];
+                    halves.push_back({KeyOf(z.data(), count),
+                                      static_cast<std::uint32_t>(p << 24 | static_cast<std::size_t>(g << 16 | z[0] << 8 | r4 << 4 | r5))});
                 }
             }
         }
     }
+    table_.AddAll(halves);
     table_.Seal();
 }
 
@@ -108,10 +116,11 @@ void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, 
     CheckIndex(eFirst, 0, N);
     CheckIndex(eLast, eFirst, N);
     const std::size_t chosen = chosen_.size();
-    std::array<int, MaxChosen> q2{}, q3{}, y{};
-    // Hits are looked at one by one: where few places are chosen a key may hold every half, so stop is looked at
-    // every 4,096 hits too, not only once for each E.
-    std::uint32_t hits = 0;
+    // Every forward half of the block as its key << 24 | E << 16 | D2 + offset << 8 | rotor 2 << 4 | rotor 3, made
+    // for every D2 at once: slot 3's exit position at place t is m3[a_t + D2], read from the table laid out twice.
+    std::vector<std::uint64_t> probes;
+    probes.reserve(static_cast<std::size_t>(eLast - eFirst) * RotorCount * RotorCount * N);
+    std::array<int, MaxChosen> q2{}, a{};
     for (int e = eFirst; e < eLast; ++e) {
         if (stop.load(std::memory_order_relaxed))
             return;
@@ -119,35 +128,66 @@ void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, 
             q2[c] = Wrap(exitPlusStep_[c] + e);
         for (int r2 = 0; r2 < RotorCount; ++r2) {
             const auto& m2 = tables_.EntryToExit(r2);
-            for (int d2 = 0; d2 < N; ++d2) {
-                for (std::size_t c = 0; c < chosen; ++c)
-                    q3[c] = Wrap(m2[static_cast<std::size_t>(q2[c])] + d2);
-                for (int r3 = 0; r3 < RotorCount; ++r3) {
-                    const auto& m3 = tables_.EntryToExit(r3);
-                    for (std::size_t c = 0; c < chosen; ++c)
-                        y[c] = m3[static_cast<std::size_t>(q3[c])];
-                    const std::uint64_t key = KeyOf(y.data(), chosen);
-                    for (std::uint32_t i = table_.First(key); i != HalfTable::NotFound; ++i) {
-                        const std::uint32_t entry = table_.Value(i);
-                        const std::size_t p = entry >> 24 & 63;
-                        const std::array<int, 4>& offset = offsets_[p];
-                        const int g = static_cast<int>(entry >> 16 & 255);
-                        const int h = (static_cast<int>(entry >> 8 & 255) - y[0] + N) % N;
-                        const int d[4] = {(e - offset[0] + N) % N, (d2 - offset[1] + N) % N, (h - offset[2] + N) % N,
-                                          (g - offset[3] + N) % N};
-                        ++examined;
-                        positions_[p].Verify(rotor1_, r2, r3, static_cast<int>(entry >> 4 & 15),
-                                             static_cast<int>(entry & 15), d, found);
-                        if (++hits % 4096 == 0 && stop.load(std::memory_order_relaxed))
-                            return;
-                        if (entry & HalfTable::Last)
-                            break;
-                    }
+            for (std::size_t c = 0; c < chosen; ++c)
+                a[c] = m2[static_cast<std::size_t>(q2[c])];
+            for (int r3 = 0; r3 < RotorCount; ++r3) {
+                const std::uint8_t* m3 = entryToExitTwice_[static_cast<std::size_t>(r3)].data();
+                const auto id = static_cast<std::uint64_t>(e << 16 | r2 << 4 | r3);
+                for (int d2 = 0; d2 < N; ++d2) {
+                    const int y0 = m3[a[0] + d2];
+                    std::uint64_t key = 0;
+                    for (std::size_t c = 1; c < chosen; ++c)
+                        key |= static_cast<std::uint64_t>(Wrap(m3[a[c] + d2] - y0)) << (8 * (c - 1));
+                    probes.push_back(key << 24 | id | static_cast<std::uint64_t>(d2) << 8);
                 }
             }
         }
-        examined += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
     }
+    if (table_.Large())
+        probes = InSlotOrder(std::move(probes));
+
+    // Where few places are chosen a key may hold every half: stop is looked at every 4,096 hits too.
+    std::uint32_t hits = 0;
+    for (std::size_t n = 0; n < probes.size(); ++n) {
+        if (n % 4096 == 4095 && stop.load(std::memory_order_relaxed))
+            return;
+        const std::uint64_t key = probes[n] >> 24;
+        if (!table_.MayHold(HalfTable::Hash(key)))
+            continue;
+        const auto probe = static_cast<int>(probes[n] & 0xFFFFFF);
+        const int e = probe >> 16, d2 = probe >> 8 & 255, r2 = probe >> 4 & 15, r3 = probe & 15;
+        const int y0 = entryToExitTwice_[static_cast<std::size_t>(r3)][static_cast<std::size_t>(
+            tables_.EntryToExit(r2)[static_cast<std::size_t>(Wrap(exitPlusStep_[0] + e))] + d2)];
+        for (std::uint32_t i = table_.First(key); i != HalfTable::NotFound; ++i) {
+            const std::uint32_t entry = table_.Value(i);
+            const std::size_t p = entry >> 24 & 63;
+            const std::array<int, 4>& offset = offsets_[p];
+            const int g = static_cast<int>(entry >> 16 & 255);
+            const int h = Wrap(static_cast<int>(entry >> 8 & 255) - y0);
+            const int d[4] = {Wrap(e - offset[0]), Wrap(d2 - offset[1]), Wrap(h - offset[2]), Wrap(g - offset[3])};
+            ++examined;
+            positions_[p].Verify(rotor1_, r2, r3, static_cast<int>(entry >> 4 & 15), static_cast<int>(entry & 15), d,
+                                 found);
+            if (++hits % 4096 == 0 && stop.load(std::memory_order_relaxed))
+                return;
+            if (entry & HalfTable::Last)
+                break;
+        }
+    }
+    examined += static_cast<std::uint64_t>(eLast - eFirst) * RotorCount * RotorCount * N;
+}
+
+std::vector<std::uint64_t> PositionBatch::InSlotOrder(std::vector<std::uint64_t> probes) const
+{
+    std::vector<std::uint32_t> start(table_.Buckets() + 1, 0);
+    for (const std::uint64_t probe : probes)
+        ++start[table_.Order(HalfTable::Hash(probe >> 24)) + 1];
+    for (std::size_t b = 1; b < start.size(); ++b)
+        start[b] += start[b - 1];
+    std::vector<std::uint64_t> ordered(probes.size());
+    for (const std::uint64_t probe : probes)
+        ordered[start[table_.Order(HalfTable::Hash(probe >> 24))]++] = probe;
+    return ordered;
 }
 
 }  // namespace velista::analysis

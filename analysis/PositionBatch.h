@@ -49,11 +49,15 @@ public:
 
 private:
     static std::uint64_t KeyOf(const int* values, std::size_t count);
+    // The probes ordered by the table's slots, so that a large table is read bucket by bucket.
+    std::vector<std::uint64_t> InSlotOrder(std::vector<std::uint64_t> probes) const;
 
     const RotorTables& tables_;
     int rotor1_;
     std::vector<std::size_t> chosen_;
     std::vector<int> exitPlusStep_;  // exit-row position + (j_t - j_0), per chosen place
+    // Each rotor's EntryToExit twice over, so that position q + D2 (below 2 * 135) needs no remainder.
+    std::array<std::array<std::uint8_t, 2 * RotorTables::N>, RotorCount> entryToExitTwice_{};
     std::vector<MiddleMeeting> positions_;
     std::vector<std::array<int, 4>> offsets_;  // the odometer's offsets at each position's first chosen place
     // By key: position in the batch << 24 | D4 + offset << 16 | slot-4 entry at the first chosen place << 8
