@@ -39,14 +39,17 @@ ForwardTable::ForwardTable(const RotorTables& tables, std::u16string_view fragme
             return;
         AddHalves(e, made);
     }
-    // Counted into their buckets, then placed: two passes that read the halves in order.
-    directory_.assign((std::size_t{1} << BucketBits) + 1, 0);
+    // Counted into their buckets, then placed: two passes that read the halves in order, about 20 ms each, stop
+    // looked at between them. The directory is made complete last.
+    std::vector<std::uint32_t> directory((std::size_t{1} << BucketBits) + 1, 0);
     for (const std::uint64_t half : made)
-        ++directory_[Bucket(Hash(half >> 24)) + 1];
-    for (std::size_t b = 1; b < directory_.size(); ++b)
-        directory_[b] += directory_[b - 1];
+        ++directory[Bucket(Hash(half >> 24)) + 1];
+    for (std::size_t b = 1; b < directory.size(); ++b)
+        directory[b] += directory[b - 1];
+    if (stop.load(std::memory_order_relaxed))
+        return;
     halves_.resize(made.size());
-    std::vector<std::uint32_t> next(directory_.begin(), directory_.end() - 1);
+    std::vector<std::uint32_t> next(directory.begin(), directory.end() - 1);
     filter_.assign(std::size_t{1} << (FilterBits - 6), 0);
     for (const std::uint64_t half : made) {
         const std::uint64_t hash = Hash(half >> 24);
@@ -54,6 +57,7 @@ ForwardTable::ForwardTable(const RotorTables& tables, std::u16string_view fragme
         const std::uint64_t bit = hash >> (64 - FilterBits);
         filter_[bit >> 6] |= std::uint64_t{1} << (bit & 63);
     }
+    directory_ = std::move(directory);
 }
 
 void ForwardTable::AddHalves(int e, std::vector<std::uint64_t>& halves) const
