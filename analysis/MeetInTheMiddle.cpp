@@ -26,10 +26,11 @@ void MeetInTheMiddle(const RotorTables& tables, std::u16string_view ciphertext, 
     for (auto& left : blocksLeft)
         left.store(SearchPlan::Blocks);
     std::mutex tablesMutex;
-    // A rotor and side with more positions than this in the window make their forward halves once (ForwardTable),
-    // and each of their positions meets them; the rest sweep the forward halves batch by batch. A table of forward
-    // halves takes 33 MiB and one worker about as long as two sweeps, while the other workers wait for it.
-    constexpr std::size_t ForwardFrom = 2 * PositionBatch::MaxPositions;
+    // A rotor and side with more positions than one batch holds make their forward halves once (ForwardTable), and
+    // each of their positions meets them; the rest sweep the forward halves batch by batch. A table of forward
+    // halves takes 21 MiB and one worker about as long as a sweep, while the other workers wait for it; with the
+    // limit at two batches, a short fragment's sweeps still took a quarter of its time.
+    constexpr std::size_t ForwardFrom = PositionBatch::MaxPositions;
     constexpr std::size_t Groups = 2 * RotorCount;
     auto groupOf = [](const SearchPlan::Batch& batch) {
         return static_cast<std::size_t>(batch.rotor1) * 2 + (batch.fromEnd ? 1 : 0);
