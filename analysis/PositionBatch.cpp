@@ -96,8 +96,8 @@ PositionBatch::PositionBatch(const RotorTables& tables, std::u16string_view ciph
                 for (int g = 0; g < N; ++g) {
                     for (std::size_t c = 0; c < count; ++c)
                         z[c] = m4Inverse[static_cast<std::size_t>(Wrap(q5[c] - g))];
-                    halves.push_back({KeyOf(z.data(), count),
-                                      static_cast<std::uint32_t>(p << 24 | static_cast<std::size_t>(g << 16 | z[0] << 8 | r4 << 4 | r5))});
+                    const auto value = static_cast<std::size_t>(g << 16 | z[0] << 8 | r4 << 4 | r5);
+                    halves.push_back({KeyOf(z.data(), count), static_cast<std::uint32_t>(p << 24 | value)});
                 }
             }
         }
@@ -221,7 +221,8 @@ void PositionBatch::Meet(const ForwardTable& forward, int gFirst, int gLast, con
                 continue;
             const auto id = static_cast<int>(*half & 0xFFFFFF);
             const int e = id >> 16, d2 = id >> 8 & 255, r2 = id >> 4 & 15, r3 = id & 15;
-            const int z0 = tables_.ExitToEntry(r4)[static_cast<std::size_t>(Wrap(q5_[p][static_cast<std::size_t>(r5)][0] - g))];
+            const int q5 = q5_[p][static_cast<std::size_t>(r5)][0];
+            const int z0 = tables_.ExitToEntry(r4)[static_cast<std::size_t>(Wrap(q5 - g))];
             const std::array<int, 4>& offset = offsets_[p];
             const int h = Wrap(z0 - forward.FirstExit(*half));
             const int d[4] = {Wrap(e - offset[0]), Wrap(d2 - offset[1]), Wrap(h - offset[2]), Wrap(g - offset[3])};

@@ -40,10 +40,10 @@ RotorTables::RotorTables(const RotorCatalogue& catalogue)
             exitToEntry_[i][at] = entryPosition_[i][rotor.ExitRow[q]];
             entryRow_[i][at] = rotor.EntryRow[q];
         }
-        for (int q = 0; q < 2 * N; ++q)
-        {
-            entryToExitTwice_[i][static_cast<std::size_t>(q)] = entryToExit_[i][static_cast<std::size_t>(q % N)];
-            exitToEntryBackwards_[i][static_cast<std::size_t>(q)] = exitToEntry_[i][static_cast<std::size_t>((2 * N - q) % N)];
+        for (int q = 0; q < 2 * N; ++q) {
+            const auto at = static_cast<std::size_t>(q);
+            entryToExitTwice_[i][at] = entryToExit_[i][static_cast<std::size_t>(q % N)];
+            exitToEntryBackwards_[i][at] = exitToEntry_[i][static_cast<std::size_t>((2 * N - q) % N)];
         }
     }
 }
