@@ -3,13 +3,10 @@
 
 #include "machine/Checked.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace velista::analysis {
-
-namespace {
-constexpr std::uint64_t Low24 = (std::uint64_t{1} << 24) - 1;
-}  // namespace
 
 HalfTable::HalfTable(std::size_t capacity)
 {
@@ -18,13 +15,13 @@ HalfTable::HalfTable(std::size_t capacity)
     // At most half full, as the tables before it: a lookup that misses stops after about two probes.
     bits_ = static_cast<int>(std::bit_width(2 * capacity - 1));
     slots_.assign(std::size_t{1} << bits_, Empty);
+    // Four bits a slot, so at least eight a value: about one miss in eight finds its bit set.
+    filterBits_ = bits_ + 2;
+    filter_.assign(std::size_t{1} << (filterBits_ - 6), 0);
+    // Buckets of 512 slots (4 KiB), at most 4,096 of them.
+    orderBits_ = std::clamp(bits_ - 9, 1, 12);
     values_.reserve(capacity);
     slotOfValue_.reserve(capacity);
-}
-
-std::size_t HalfTable::SlotOf(std::uint64_t key) const
-{
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - bits_));
 }
 
 std::size_t HalfTable::FindOrAdd(std::uint64_t key)
@@ -42,9 +39,25 @@ void HalfTable::Add(std::uint64_t key, std::uint32_t value)
     if (values_.size() == values_.capacity() || (value & Last) != 0 || key >> 40 != 0)
         ProgrammingError("a value beyond the table's room or range");
     const std::size_t slot = FindOrAdd(key);
+    const std::uint64_t bit = Hash(key) >> (64 - filterBits_);
+    filter_[bit >> 6] |= std::uint64_t{1} << (bit & 63);
     ++slots_[slot];  // the count, in the low 24 bits
     slotOfValue_.push_back(static_cast<std::uint32_t>(slot));
     values_.push_back(value);
+}
+
+void HalfTable::AddAll(const std::vector<Entry>& entries)
+{
+    std::vector<std::uint32_t> start(Buckets() + 1, 0);
+    for (const Entry& entry : entries)
+        ++start[Order(Hash(entry.key)) + 1];
+    for (std::size_t b = 1; b < start.size(); ++b)
+        start[b] += start[b - 1];
+    std::vector<Entry> ordered(entries.size());
+    for (const Entry& entry : entries)
+        ordered[start[Order(Hash(entry.key))]++] = entry;
+    for (const Entry& entry : ordered)
+        Add(entry.key, entry.value);
 }
 
 void HalfTable::Seal()
@@ -72,15 +85,6 @@ void HalfTable::Seal()
         grouped.back() |= Last;
     values_ = std::move(grouped);
     slotOfValue_ = {};
-}
-
-std::uint32_t HalfTable::First(std::uint64_t key) const
-{
-    for (std::size_t slot = SlotOf(key); slots_[slot] != Empty; slot = (slot + 1) & (slots_.size() - 1)) {
-        if (slots_[slot] >> 24 == key)
-            return static_cast<std::uint32_t>(slots_[slot] & Low24);
-    }
-    return NotFound;
 }
 
 }  // namespace velista::analysis

@@ -51,7 +51,7 @@ bool PositionBatch::Serves(const std::vector<std::size_t>& chosen, std::size_t p
     return (position + chosen.front()) / n == (position + chosen.back()) / n;
 }
 
-std::uint64_t PositionBatch::KeyOf(const int* values, std::size_t count)
+inline std::uint64_t PositionBatch::KeyOf(const int* values, std::size_t count)
 {
     std::uint64_t key = 0;
     for (std::size_t c = 1; c < count; ++c)
@@ -61,45 +61,49 @@ std::uint64_t PositionBatch::KeyOf(const int* values, std::size_t count)
 
 PositionBatch::PositionBatch(const RotorTables& tables, std::u16string_view ciphertext, std::u16string_view fragment,
                              int rotor1, std::vector<std::size_t> chosen, const std::vector<std::size_t>& positions,
-                             const std::atomic<bool>& stop)
+                             const std::atomic<bool>& stop, bool backwardTable)
     : tables_(tables)
     , rotor1_(rotor1)
     , chosen_(std::move(chosen))
-    , table_(std::max<std::size_t>(positions.size(), 1) * RotorCount * RotorCount * N)
+    , forward_(tables, fragment, rotor1, chosen_, stop, false)
 {
-    CheckIndex(rotor1, 0, RotorCount - 1);
     if (chosen_.empty() || chosen_.size() > MaxChosen || positions.empty() || positions.size() > MaxPositions)
         ProgrammingError("a batch needs 1 to 6 chosen places and 1 to 64 positions");
-    for (std::size_t j : chosen_)
-        exitPlusStep_.push_back(static_cast<int>((tables.ExitPosition(rotor1, fragment[j]) + j - chosen_[0]) % N));
-
     const std::size_t count = chosen_.size();
-    std::array<int, MaxChosen> z{};
-    // A position's 13,500 halves take about 0.3 ms: stop is looked at between positions.
-    for (std::size_t p = 0; p < positions.size() && !stop.load(std::memory_order_relaxed); ++p) {
-        const std::size_t position = positions[p];
+    for (const std::size_t position : positions) {
         if (!Serves(chosen_, position))
             ProgrammingError("a batch position that its chosen places do not serve");
         positions_.emplace_back(tables, ciphertext, fragment, position, false);
         offsets_.push_back(MiddleMeeting::Offsets(position + chosen_[0]));
-        std::array<std::uint8_t, MaxChosen> q5[RotorCount]{};
+        auto& q5 = q5_.emplace_back();
         for (int r5 = 0; r5 < RotorCount; ++r5) {
             for (std::size_t c = 0; c < count; ++c)
-                q5[r5][c] = tables.EntryPosition(r5, ciphertext[position + chosen_[c]]);
+                q5[static_cast<std::size_t>(r5)][c] = tables.EntryPosition(r5, ciphertext[position + chosen_[c]]);
         }
+    }
+    if (!backwardTable)
+        return;
+    table_.emplace(positions.size() * RotorCount * RotorCount * N);
+    std::array<int, MaxChosen> z{};
+    std::vector<HalfTable::Entry> halves;
+    halves.reserve(positions.size() * RotorCount * RotorCount * N);
+    // A position's 13,500 halves take about 0.3 ms: stop is looked at between positions.
+    for (std::size_t p = 0; p < positions.size() && !stop.load(std::memory_order_relaxed); ++p) {
         for (int r4 = 0; r4 < RotorCount; ++r4) {
             const auto& m4Inverse = tables.ExitToEntry(r4);
             for (int r5 = 0; r5 < RotorCount; ++r5) {
+                const auto& q5 = q5_[p][static_cast<std::size_t>(r5)];
                 for (int g = 0; g < N; ++g) {
                     for (std::size_t c = 0; c < count; ++c)
-                        z[c] = m4Inverse[static_cast<std::size_t>((q5[r5][c] - g + N) % N)];
-                    table_.Add(KeyOf(z.data(), count),
-                               static_cast<std::uint32_t>(p << 24 | static_cast<std::size_t>(g << 16 | z[0] << 8 | r4 << 4 | r5)));
+                        z[c] = m4Inverse[static_cast<std::size_t>(Wrap(q5[c] - g))];
+                    const auto value = static_cast<std::size_t>(g << 16 | z[0] << 8 | r4 << 4 | r5);
+                    halves.push_back({KeyOf(z.data(), count), static_cast<std::uint32_t>(p << 24 | value)});
                 }
             }
         }
     }
-    table_.Seal();
+    table_->AddAll(halves);
+    table_->Seal();
 }
 
 void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, FoundSettings& found,
@@ -107,47 +111,141 @@ void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, 
 {
     CheckIndex(eFirst, 0, N);
     CheckIndex(eLast, eFirst, N);
-    const std::size_t chosen = chosen_.size();
-    std::array<int, MaxChosen> q2{}, q3{}, y{};
-    // Hits are looked at one by one: where few places are chosen a key may hold every half, so stop is looked at
-    // every 4,096 hits too, not only once for each E.
-    std::uint32_t hits = 0;
+    if (!table_)
+        ProgrammingError("a sweep without the backward table");
+    const HalfTable& table = *table_;
+    std::vector<std::uint64_t> probes;
+    probes.reserve(static_cast<std::size_t>(eLast - eFirst) * RotorCount * RotorCount * N);
     for (int e = eFirst; e < eLast; ++e) {
         if (stop.load(std::memory_order_relaxed))
             return;
-        for (std::size_t c = 0; c < chosen; ++c)
-            q2[c] = Wrap(exitPlusStep_[c] + e);
-        for (int r2 = 0; r2 < RotorCount; ++r2) {
-            const auto& m2 = tables_.EntryToExit(r2);
-            for (int d2 = 0; d2 < N; ++d2) {
-                for (std::size_t c = 0; c < chosen; ++c)
-                    q3[c] = Wrap(m2[static_cast<std::size_t>(q2[c])] + d2);
-                for (int r3 = 0; r3 < RotorCount; ++r3) {
-                    const auto& m3 = tables_.EntryToExit(r3);
-                    for (std::size_t c = 0; c < chosen; ++c)
-                        y[c] = m3[static_cast<std::size_t>(q3[c])];
-                    const std::uint64_t key = KeyOf(y.data(), chosen);
-                    for (std::uint32_t i = table_.First(key); i != HalfTable::NotFound; ++i) {
-                        const std::uint32_t entry = table_.Value(i);
-                        const std::size_t p = entry >> 24 & 63;
-                        const std::array<int, 4>& offset = offsets_[p];
-                        const int g = static_cast<int>(entry >> 16 & 255);
-                        const int h = (static_cast<int>(entry >> 8 & 255) - y[0] + N) % N;
-                        const int d[4] = {(e - offset[0] + N) % N, (d2 - offset[1] + N) % N, (h - offset[2] + N) % N,
-                                          (g - offset[3] + N) % N};
-                        ++examined;
-                        positions_[p].Verify(rotor1_, r2, r3, static_cast<int>(entry >> 4 & 15),
-                                             static_cast<int>(entry & 15), d, found);
-                        if (++hits % 4096 == 0 && stop.load(std::memory_order_relaxed))
-                            return;
-                        if (entry & HalfTable::Last)
-                            break;
+        forward_.AddHalves(e, probes);
+    }
+    if (table.Large())
+        probes = InSlotOrder(std::move(probes));
+
+    // Where few places are chosen a key may hold every half: stop is looked at every 4,096 hits too.
+    std::uint32_t hits = 0;
+    for (std::size_t n = 0; n < probes.size(); ++n) {
+        if (n % 4096 == 4095 && stop.load(std::memory_order_relaxed))
+            return;
+        const std::uint64_t key = probes[n] >> 24;
+        if (!table.MayHold(HalfTable::Hash(key)))
+            continue;
+        const auto probe = static_cast<int>(probes[n] & 0xFFFFFF);
+        const int e = probe >> 16, d2 = probe >> 8 & 255, r2 = probe >> 4 & 15, r3 = probe & 15;
+        const int y0 = forward_.FirstExit(probes[n]);
+        for (std::uint32_t i = table.First(key); i != HalfTable::NotFound; ++i) {
+            const std::uint32_t entry = table.Value(i);
+            const std::size_t p = entry >> 24 & 63;
+            const std::array<int, 4>& offset = offsets_[p];
+            const int g = static_cast<int>(entry >> 16 & 255);
+            const int h = Wrap(static_cast<int>(entry >> 8 & 255) - y0);
+            const int d[4] = {Wrap(e - offset[0]), Wrap(d2 - offset[1]), Wrap(h - offset[2]), Wrap(g - offset[3])};
+            ++examined;
+            positions_[p].Verify(rotor1_, r2, r3, static_cast<int>(entry >> 4 & 15), static_cast<int>(entry & 15), d,
+                                 found);
+            if (++hits % 4096 == 0 && stop.load(std::memory_order_relaxed))
+                return;
+            if (entry & HalfTable::Last)
+                break;
+        }
+    }
+    examined += static_cast<std::uint64_t>(eLast - eFirst) * RotorCount * RotorCount * N;
+}
+
+void PositionBatch::Meet(const ForwardTable& forward, int gFirst, int gLast, const std::atomic<bool>& stop,
+                         FoundSettings& found, std::uint64_t& examined) const
+{
+    CheckIndex(gFirst, 0, N);
+    CheckIndex(gLast, gFirst, N);
+    if (forward.Rotor1() != rotor1_ || forward.Chosen() != chosen_)
+        ProgrammingError("forward halves made for another rotor or other places");
+    if (!forward.Complete())
+        return;
+    const std::size_t count = chosen_.size();
+    // Every backward half of the block as its key << 24 | position in the batch << 16 | g << 8 | rotor 4 << 4
+    // | rotor 5, then in the forward table's order.
+    std::vector<std::uint64_t> probes;
+    const auto width = static_cast<std::size_t>(gLast - gFirst);
+    probes.reserve(positions_.size() * RotorCount * RotorCount * width);
+    // Slot 4's entry position at place t is ExitToEntry[q5_t - g]: every g of the block at once, from the table laid
+    // out backwards, in loops the compiler makes vector code of.
+    std::array<std::uint64_t, N> keys{};
+    for (std::size_t p = 0; p < positions_.size(); ++p) {
+        if (stop.load(std::memory_order_relaxed))
+            return;
+        for (int r4 = 0; r4 < RotorCount; ++r4) {
+            const std::uint8_t* backwards = tables_.ExitToEntryBackwards(r4).data() + gFirst + N;
+            for (int r5 = 0; r5 < RotorCount; ++r5) {
+                const auto& q5 = q5_[p][static_cast<std::size_t>(r5)];
+                const std::uint8_t* z0 = backwards - q5[0];
+                std::fill_n(keys.begin(), width, 0);
+                for (std::size_t c = 1; c < count; ++c) {
+                    const std::uint8_t* z = backwards - q5[c];
+                    const auto shift = static_cast<int>(8 * (c - 1));
+                    for (std::size_t g = 0; g < width; ++g) {
+                        const int v = z[g] - z0[g];
+                        keys[g] |= static_cast<std::uint64_t>(v < 0 ? v + N : v) << shift;
                     }
                 }
+                const auto id = static_cast<std::uint64_t>(p << 16 | static_cast<std::size_t>(r4 << 4 | r5));
+                for (std::size_t g = 0; g < width; ++g)
+                    probes.push_back(keys[g] << 24 | id | (gFirst + g) << 8);
             }
         }
-        examined += static_cast<std::uint64_t>(RotorCount) * RotorCount * N;
     }
+    std::vector<std::uint32_t> start((std::size_t{1} << ForwardTable::OrderBits) + 1, 0);
+    for (const std::uint64_t probe : probes)
+        ++start[ForwardTable::Order(ForwardTable::Hash(probe >> 24)) + 1];
+    for (std::size_t b = 1; b < start.size(); ++b)
+        start[b] += start[b - 1];
+    std::vector<std::uint64_t> ordered(probes.size());
+    for (const std::uint64_t probe : probes)
+        ordered[start[ForwardTable::Order(ForwardTable::Hash(probe >> 24))]++] = probe;
+
+    // Where few places are chosen a key may hold every half: stop is looked at every 4,096 hits too.
+    std::uint32_t hits = 0;
+    for (std::size_t n = 0; n < ordered.size(); ++n) {
+        if (n % 4096 == 4095 && stop.load(std::memory_order_relaxed))
+            return;
+        const std::uint64_t key = ordered[n] >> 24;
+        const std::uint64_t hash = ForwardTable::Hash(key);
+        if (!forward.MayHold(hash))
+            continue;
+        const auto probe = static_cast<int>(ordered[n] & 0xFFFFFF);
+        const auto p = static_cast<std::size_t>(probe >> 16);
+        const int g = probe >> 8 & 255, r4 = probe >> 4 & 15, r5 = probe & 15;
+        for (const std::uint64_t* half = forward.Begin(hash); half != forward.End(hash); ++half) {
+            if (*half >> 24 != key)
+                continue;
+            const auto id = static_cast<int>(*half & 0xFFFFFF);
+            const int e = id >> 16, d2 = id >> 8 & 255, r2 = id >> 4 & 15, r3 = id & 15;
+            const int q5 = q5_[p][static_cast<std::size_t>(r5)][0];
+            const int z0 = tables_.ExitToEntry(r4)[static_cast<std::size_t>(Wrap(q5 - g))];
+            const std::array<int, 4>& offset = offsets_[p];
+            const int h = Wrap(z0 - forward.FirstExit(*half));
+            const int d[4] = {Wrap(e - offset[0]), Wrap(d2 - offset[1]), Wrap(h - offset[2]), Wrap(g - offset[3])};
+            ++examined;
+            positions_[p].Verify(rotor1_, r2, r3, r4, r5, d, found);
+            if (++hits % 4096 == 0 && stop.load(std::memory_order_relaxed))
+                return;
+        }
+    }
+    examined += ordered.size();
+}
+
+std::vector<std::uint64_t> PositionBatch::InSlotOrder(std::vector<std::uint64_t> probes) const
+{
+    std::vector<std::uint32_t> start(table_->Buckets() + 1, 0);
+    for (const std::uint64_t probe : probes)
+        ++start[table_->Order(HalfTable::Hash(probe >> 24)) + 1];
+    for (std::size_t b = 1; b < start.size(); ++b)
+        start[b] += start[b - 1];
+    std::vector<std::uint64_t> ordered(probes.size());
+    for (const std::uint64_t probe : probes)
+        ordered[start[table_->Order(HalfTable::Hash(probe >> 24))]++] = probe;
+    return ordered;
 }
 
 }  // namespace velista::analysis

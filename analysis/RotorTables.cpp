@@ -40,6 +40,11 @@ RotorTables::RotorTables(const RotorCatalogue& catalogue)
             exitToEntry_[i][at] = entryPosition_[i][rotor.ExitRow[q]];
             entryRow_[i][at] = rotor.EntryRow[q];
         }
+        for (int q = 0; q < 2 * N; ++q) {
+            const auto at = static_cast<std::size_t>(q);
+            entryToExitTwice_[i][at] = entryToExit_[i][static_cast<std::size_t>(q % N)];
+            exitToEntryBackwards_[i][at] = exitToEntry_[i][static_cast<std::size_t>((2 * N - q) % N)];
+        }
     }
 }
 

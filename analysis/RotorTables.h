@@ -28,6 +28,14 @@ public:
     // Entry position q -> exit position of the same symbol; and back.
     const std::array<std::uint8_t, N>& EntryToExit(int rotor) const { return entryToExit_[Index(rotor)]; }
     const std::array<std::uint8_t, N>& ExitToEntry(int rotor) const { return exitToEntry_[Index(rotor)]; }
+    // EntryToExit laid out twice, so that a position plus a difference (below 2 * 135) needs no remainder.
+    const std::array<std::uint8_t, 2 * N>& EntryToExitTwice(int rotor) const { return entryToExitTwice_[Index(rotor)]; }
+    // ExitToEntry backwards, twice: element i is ExitToEntry[(-i) mod 135], so ExitToEntry[(q - g) mod 135] is element
+    // g + 135 - q, which grows with g.
+    const std::array<std::uint8_t, 2 * N>& ExitToEntryBackwards(int rotor) const
+    {
+        return exitToEntryBackwards_[Index(rotor)];
+    }
     Symbol EntrySymbol(int rotor, int position) const
     {
         return entryRow_[Index(rotor)][static_cast<std::size_t>(position)];
@@ -38,6 +46,7 @@ private:
 
     std::array<std::vector<std::uint8_t>, RotorCount> exitPosition_, entryPosition_;
     std::array<std::array<std::uint8_t, N>, RotorCount> entryToExit_{}, exitToEntry_{};
+    std::array<std::array<std::uint8_t, 2 * N>, RotorCount> entryToExitTwice_{}, exitToEntryBackwards_{};
     std::array<std::array<Symbol, N>, RotorCount> entryRow_{};
 };
 

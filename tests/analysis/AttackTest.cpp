@@ -134,7 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
         AttackRow{"UnknownAtTheEnd", 1000, 970, 30, false, false, 10},
         // Both ends of the fragment cross a multiple of 135, so no batch serves it and it is searched alone.
         AttackRow{"KnownCrossingAtBothEnds", 1000, 132, 276, true, false, 11},
-        AttackRow{"UnknownCrossingAtBothEnds", 3000, 132, 276, false, false, 12}),
+        AttackRow{"UnknownCrossingAtBothEnds", 3000, 132, 276, false, false, 12},
+        // A short fragment passes most places for several slot-1 rotors: their positions meet forward halves made
+        // once per rotor and side (ForwardTable), not swept batch by batch.
+        AttackRow{"UnknownShortMetOnce", 400, 200, 12, false, false, 13},
+        AttackRow{"UnknownShortAcrossSlot2Carry", 400, 265, 12, false, false, 14},
+        AttackRow{"UnknownShortWithOutsideCharacters", 1500, 402, 15, false, true, 15}),
     RowName<AttackRow>);
 
 struct StrangerRow {

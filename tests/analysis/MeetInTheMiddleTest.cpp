@@ -4,6 +4,7 @@
 // and a near miss is rejected.
 
 #include "analysis/AttackSetting.h"
+#include "analysis/ForwardTable.h"
 #include "analysis/FoundSettings.h"
 #include "analysis/MiddleMeeting.h"
 #include "analysis/PositionBatch.h"
@@ -128,12 +129,14 @@ struct BatchRow {
     std::size_t planted;  // where the fragment was taken from
     bool found;           // planted is among positions
     unsigned seed;
+    bool fromEnd = false;  // the places chosen from the fragment's end
 };
 
 class PositionBatchTest : public ::testing::TestWithParam<BatchRow> {};
 
 // Each position of a batch has its own odometer offsets: positions in different stretches, revolutions of slot 2
-// or of slot 3 share one sweep, and only the planted one fits.
+// or of slot 3 share one sweep, and only the planted one fits; the same when the batch's backward halves meet
+// forward halves made once for the rotor (ForwardTable) rather than a sweep of them.
 TEST_P(PositionBatchTest, FindsThePlantedPositionOnly)
 {
     const BatchRow& row = GetParam();
@@ -141,22 +144,32 @@ TEST_P(PositionBatchTest, FindsThePlantedPositionOnly)
     Planted planted(row.seed, row.planted + Length + 200);
     const std::u16string fragment = planted.plain.substr(row.planted, Length);
     const int rotor1 = planted.rotors[0] - u'0';
-    std::vector<std::size_t> chosen = PositionBatch::Choose(Tables(), fragment, rotor1, false);
+    std::vector<std::size_t> chosen = PositionBatch::Choose(Tables(), fragment, rotor1, row.fromEnd);
     for (std::size_t p : row.positions)
         ASSERT_TRUE(PositionBatch::Serves(chosen, p)) << p;
     const std::atomic<bool> stop{false};
-    const PositionBatch batch(Tables(), planted.cipher, fragment, rotor1, chosen, row.positions, stop);
-    FoundSettings found(10);
-    std::uint64_t examined = 0;
-    batch.Sweep(0, N, stop, found, examined);
-    const std::vector<AttackSetting> settings = found.Sorted();
-    if (!row.found) {
-        EXPECT_TRUE(settings.empty());
-        return;
+    for (const bool meet : {false, true}) {
+        SCOPED_TRACE(meet ? "met" : "swept");
+        const PositionBatch batch(Tables(), planted.cipher, fragment, rotor1, chosen, row.positions, stop, !meet);
+        FoundSettings found(10);
+        std::uint64_t examined = 0;
+        if (meet) {
+            const ForwardTable forward(Tables(), fragment, rotor1, chosen, stop);
+            // In two blocks of backward halves, as a search may cut them.
+            batch.Meet(forward, 0, 60, stop, found, examined);
+            batch.Meet(forward, 60, N, stop, found, examined);
+        } else {
+            batch.Sweep(0, N, stop, found, examined);
+        }
+        const std::vector<AttackSetting> settings = found.Sorted();
+        if (!row.found) {
+            EXPECT_TRUE(settings.empty());
+            continue;
+        }
+        ASSERT_EQ(settings.size(), 1u);
+        EXPECT_TRUE(planted.IsFound(settings[0]));
+        EXPECT_EQ(settings[0].positions, std::vector<std::size_t>{row.planted});
     }
-    ASSERT_EQ(settings.size(), 1u);
-    EXPECT_TRUE(planted.IsFound(settings[0]));
-    EXPECT_EQ(settings[0].positions, std::vector<std::size_t>{row.planted});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -166,7 +179,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BatchRow{"BeforeSlot3Carry", {18100, 18230}, 18100, true, 3},
                       BatchRow{"AfterSlot3Carry", {18100, 18230}, 18230, true, 4},
                       BatchRow{"AfterSlot4Carry", {2460300, 2460380}, 2460380, true, 5},
-                      BatchRow{"NextToThePlantedPosition", {18100, 18231}, 18230, false, 6}),
+                      BatchRow{"NextToThePlantedPosition", {18100, 18231}, 18230, false, 6},
+                      BatchRow{"PlacesFromTheEnd", {110, 250}, 250, true, 7, true},
+                      BatchRow{"PlacesFromTheEndAfterSlot3Carry", {18110, 18250}, 18250, true, 8, true}),
     RowName<BatchRow>);
 
 }  // namespace
