@@ -9,13 +9,6 @@ namespace {
 
 constexpr int N = RotorTables::N;
 
-// v must lie in [-N, 2N).
-inline int Wrap(int v)
-{
-    v += (v >> 31) & N;
-    return v >= N ? v - N : v;
-}
-
 }  // namespace
 
 ForwardTable::ForwardTable(const RotorTables& tables, std::u16string_view fragment, int rotor1,
@@ -67,7 +60,7 @@ void ForwardTable::AddHalves(int e, std::vector<std::uint64_t>& halves) const
     for (int r2 = 0; r2 < RotorCount; ++r2) {
         const auto& m2 = tables_.EntryToExit(r2);
         for (std::size_t c = 0; c < chosen; ++c)
-            a[c] = m2[static_cast<std::size_t>(Wrap(exitPlusStep_[c] + e))];
+            a[c] = m2[static_cast<std::size_t>(RotorTables::Wrap(exitPlusStep_[c] + e))];
         for (int r3 = 0; r3 < RotorCount; ++r3) {
             // Slot 3's exit position at place t is m3[a_t + D2]: every D2 at once from the table laid out twice.
             const std::uint8_t* m3 = tables_.EntryToExitTwice(r3).data();
@@ -76,7 +69,7 @@ void ForwardTable::AddHalves(int e, std::vector<std::uint64_t>& halves) const
                 const int y0 = m3[a[0] + d2];
                 std::uint64_t key = 0;
                 for (std::size_t c = 1; c < chosen; ++c)
-                    key |= static_cast<std::uint64_t>(Wrap(m3[a[c] + d2] - y0)) << (8 * (c - 1));
+                    key |= static_cast<std::uint64_t>(RotorTables::Wrap(m3[a[c] + d2] - y0)) << (8 * (c - 1));
                 halves.push_back(key << 24 | id | static_cast<std::uint64_t>(d2) << 8);
             }
         }
@@ -87,7 +80,7 @@ int ForwardTable::FirstExit(std::uint64_t half) const
 {
     const auto id = static_cast<int>(half & 0xFFFFFF);
     const int e = id >> 16, d2 = id >> 8 & 255, r2 = id >> 4 & 15, r3 = id & 15;
-    const int q3 = tables_.EntryToExit(r2)[static_cast<std::size_t>(Wrap(exitPlusStep_[0] + e))] + d2;
+    const int q3 = tables_.EntryToExit(r2)[static_cast<std::size_t>(RotorTables::Wrap(exitPlusStep_[0] + e))] + d2;
     return tables_.EntryToExitTwice(r3)[static_cast<std::size_t>(q3)];
 }
 

@@ -12,13 +12,6 @@ namespace {
 
 constexpr int N = RotorTables::N;
 
-// v must lie in [-N, 2N). The sweep's inner loop is made of these: a remainder costs several times more.
-inline int Wrap(int v)
-{
-    v += (v >> 31) & N;
-    return v >= N ? v - N : v;
-}
-
 }  // namespace
 
 std::vector<std::size_t> PositionBatch::Choose(const RotorTables& tables, std::u16string_view fragment, int rotor1,
@@ -55,7 +48,7 @@ inline std::uint64_t PositionBatch::KeyOf(const int* values, std::size_t count)
 {
     std::uint64_t key = 0;
     for (std::size_t c = 1; c < count; ++c)
-        key |= static_cast<std::uint64_t>(Wrap(values[c] - values[0])) << (8 * (c - 1));
+        key |= static_cast<std::uint64_t>(RotorTables::Wrap(values[c] - values[0])) << (8 * (c - 1));
     return key;
 }
 
@@ -95,7 +88,7 @@ PositionBatch::PositionBatch(const RotorTables& tables, std::u16string_view ciph
                 const auto& q5 = q5_[p][static_cast<std::size_t>(r5)];
                 for (int g = 0; g < N; ++g) {
                     for (std::size_t c = 0; c < count; ++c)
-                        z[c] = m4Inverse[static_cast<std::size_t>(Wrap(q5[c] - g))];
+                        z[c] = m4Inverse[static_cast<std::size_t>(RotorTables::Wrap(q5[c] - g))];
                     const auto value = static_cast<std::size_t>(g << 16 | z[0] << 8 | r4 << 4 | r5);
                     halves.push_back({KeyOf(z.data(), count), static_cast<std::uint32_t>(p << 24 | value)});
                 }
@@ -140,8 +133,8 @@ void PositionBatch::Sweep(int eFirst, int eLast, const std::atomic<bool>& stop, 
             const std::size_t p = entry >> 24 & 63;
             const std::array<int, 4>& offset = offsets_[p];
             const int g = static_cast<int>(entry >> 16 & 255);
-            const int h = Wrap(static_cast<int>(entry >> 8 & 255) - y0);
-            const int d[4] = {Wrap(e - offset[0]), Wrap(d2 - offset[1]), Wrap(h - offset[2]), Wrap(g - offset[3])};
+            const int h = RotorTables::Wrap(static_cast<int>(entry >> 8 & 255) - y0);
+            const int d[4] = {RotorTables::Wrap(e - offset[0]), RotorTables::Wrap(d2 - offset[1]), RotorTables::Wrap(h - offset[2]), RotorTables::Wrap(g - offset[3])};
             ++examined;
             positions_[p].Verify(rotor1_, r2, r3, static_cast<int>(entry >> 4 & 15), static_cast<int>(entry & 15), d,
                                  found);
@@ -222,10 +215,10 @@ void PositionBatch::Meet(const ForwardTable& forward, int gFirst, int gLast, con
             const auto id = static_cast<int>(*half & 0xFFFFFF);
             const int e = id >> 16, d2 = id >> 8 & 255, r2 = id >> 4 & 15, r3 = id & 15;
             const int q5 = q5_[p][static_cast<std::size_t>(r5)][0];
-            const int z0 = tables_.ExitToEntry(r4)[static_cast<std::size_t>(Wrap(q5 - g))];
+            const int z0 = tables_.ExitToEntry(r4)[static_cast<std::size_t>(RotorTables::Wrap(q5 - g))];
             const std::array<int, 4>& offset = offsets_[p];
-            const int h = Wrap(z0 - forward.FirstExit(*half));
-            const int d[4] = {Wrap(e - offset[0]), Wrap(d2 - offset[1]), Wrap(h - offset[2]), Wrap(g - offset[3])};
+            const int h = RotorTables::Wrap(z0 - forward.FirstExit(*half));
+            const int d[4] = {RotorTables::Wrap(e - offset[0]), RotorTables::Wrap(d2 - offset[1]), RotorTables::Wrap(h - offset[2]), RotorTables::Wrap(g - offset[3])};
             ++examined;
             positions_[p].Verify(rotor1_, r2, r3, r4, r5, d, found);
             if (++hits % 4096 == 0 && stop.load(std::memory_order_relaxed))

@@ -16,6 +16,14 @@ public:
     static constexpr int N = RowLength;
     static constexpr std::uint8_t Outside = 255;
 
+    // v modulo N, for v in [-N, 2N). The search's inner loops are made of these: a remainder costs several
+    // times more.
+    static int Wrap(int v)
+    {
+        v += (v >> 31) & N;
+        return v >= N ? v - N : v;
+    }
+
     // Reads the catalogue built from the wiring the program ships.
     RotorTables();
     // The tables of the shipped catalogue, built once.
