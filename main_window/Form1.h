@@ -4,6 +4,7 @@
 // windows and the rotor and key fields, the menu and the status bar; the window the machine works in.
 
 #include "installation/MachineWindow.h"
+#include "main_window/RunHistory.h"
 #include "main_window/RunSpeed.h"
 #include "platform/Platform.h"
 
@@ -122,6 +123,9 @@ public:
     void TogglePause();
     // "Шаг": pauses the run if it goes, then makes exactly one position.
     void Step();
+    // "Шаг назад" (Shift+F6): pauses the run if it goes, then takes back the last position made, as far back
+    // as the run's start; with nothing to take back, the system beep.
+    void StepBack();
     // "Путь символа": opens the one path window, or brings it to the front.
     void ShowPathWindow();
     // The path window once it was opened, else nullptr.
@@ -200,6 +204,11 @@ private:
     bool WaitWhilePaused();
     // True, once, when a step was asked for.
     bool TakeStep();
+    // Takes back the positions asked for: the bank restored, the area's characters given back, the rotor
+    // windows, the counters and the path window shown as they were. position becomes the first taken back.
+    void TakeStepsBack(RichTextBox* working, qint32& position, Direction direction);
+    // The path window shows the last position the run has made, or the run's start.
+    void ShowLastRunPath(Direction direction);
     // Transforms a slice that starts at position; with the path window open, its last symbol's path is
     // taken before the bank moves for it. Returns how many characters passed unchanged.
     std::size_t TransformSlice(std::span<char16_t> slice, qint32 position, Direction direction);
@@ -272,6 +281,7 @@ private:
     QAction* noDelayAction = nullptr;        // "Без задержек"
     QAction* pauseAction = nullptr;          // "Пауза" / "Продолжить"
     QAction* stepAction = nullptr;           // "Шаг"
+    QAction* stepBackAction = nullptr;       // "Шаг назад"
     QAction* pathAction = nullptr;           // "Путь символа"
     QAction* cryptanalysisAction = nullptr;  // "Криптоанализ"
     QAction* helpKeyAction = nullptr;        // F1: the help page «Справка», as "Помощь" opens it
@@ -294,6 +304,8 @@ private:
     bool running_ = false;
     bool paused_ = false;
     bool stepPending_ = false;
+    int stepsBackPending_ = 0;
+    RunHistory history_;
     RichTextBox* runArea_ = nullptr;  // the area a run writes, from its first step to its last
     bool runEnded_ = false;           // a command took the run's area: it stops where it stands
     bool startPaused_ = false;        // F6 with no run going: the run makes one position and pauses

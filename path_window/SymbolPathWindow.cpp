@@ -160,6 +160,14 @@ void SymbolPathWindow::ShowRunPosition(qint64 position, const PathSnapshot& snap
     ShowSnapshot(snapshot, caption);
 }
 
+void SymbolPathWindow::ShowRunStart(CipherDirection direction)
+{
+    SetLegend(direction);
+    ShowNothing(direction == CipherDirection::Encipher
+                    ? tr("Шифрование возвращено к началу: ни одной позиции ещё не сделано.")
+                    : tr("Дешифрование возвращено к началу: ни одной позиции ещё не сделано."));
+}
+
 void SymbolPathWindow::SetBank(const RotorBank* bank, std::u16string_view key)
 {
     bank_ = bank;

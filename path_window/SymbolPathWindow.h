@@ -41,6 +41,8 @@ public:
     bool Running() const { return running_; }
     // The run made the position that the snapshot shows.
     void ShowRunPosition(qint64 position, const PathSnapshot& snapshot);
+    // The run was taken back to its start: no position made yet.
+    void ShowRunStart(CipherDirection direction);
 
     // The bank the field's symbol goes through when no run is going: the installed bank and its key, or
     // nothing while the rotors are not installed. Draws again only what changed.
