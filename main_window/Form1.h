@@ -212,6 +212,8 @@ private:
     // Transforms a slice that starts at position; with the path window open, its last symbol's path is
     // taken before the bank moves for it. Returns how many characters passed unchanged.
     std::size_t TransformSlice(std::span<char16_t> slice, qint32 position, Direction direction);
+    // The path window saves through this window's dialogs, and traces the text of the area a run would read.
+    void ConnectPathSaving();
     // The path window's bank when no run goes: the installed bank, or none.
     void UpdatePathWindowBank();
     // Status panel 2 describes the run's state; now, or at most every half second while the run goes.

@@ -157,6 +157,7 @@ void Form1::ShowPathWindow()
         pathWindow_->addActions({pauseAction, stepAction, stepBackAction});
         // With no run going, the window follows installations and turns of the bank as the timer sees them.
         connect(Timer1, &QTimer::timeout, pathWindow_, [this] { UpdatePathWindowBank(); });
+        ConnectPathSaving();
     }
     ShowTeachingWindow(pathWindow_, first);
     UpdatePathWindowBank();

@@ -3,10 +3,10 @@
 
 #include "files/FileErrorReason.h"
 #include "machine/Windows1251.h"
+#include "window_kit/SafeSave.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -129,43 +129,8 @@ TextFile::Writing TextFile::Write(const QString& path, const QString& text)
         std::u16string_view(reinterpret_cast<const char16_t*>(text.constData()), std::size_t(text.size())),
         std::span<char>(bytes.data(), std::size_t(bytes.size())));
 
-    const QFileInfo info(path);
-    if (info.isDir())
-        return {false, Reason(EISDIR), 0, false};
-    // Replacing a device or a FIFO with a regular file, or writing into one, is never what a save means.
-    if (info.exists() && !info.isFile())
-        return {false, NotRegular, 0, false};
-    if (info.exists() && !info.isWritable())
-        return {false, QStringLiteral("нет прав на запись в этот файл"), 0, false};
-
-    QSaveFile file(path);
-    // A folder that takes no new file but holds a writable one: the file is written in place, as cp does.
-    file.setDirectWriteFallback(true);
-    errno = 0;
-    // Unbuffered: every failed write is seen at once, not left for commit(), which in Qt 6.4 can report
-    // success after its buffered write failed (seen with strace on a full disk).
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int error = errno;
-        return {false, QStringLiteral("файл не удалось создать: ") + ReasonIfKnown(error), 0, false};
-    }
-    // QSaveFile tells no one that it fell back; it does so exactly when the folder refuses a new file.
-    // The folder is the one of the file a link leads to, where QSaveFile writes.
-    const bool inPlace = info.exists() && !QFileInfo(QFileInfo(info.canonicalFilePath()).absolutePath()).isWritable();
-    const QString kept = !info.exists() ? QString()
-                         : inPlace      ? QStringLiteral("; прежний файл записан не полностью")
-                                        : QStringLiteral("; прежний файл не изменён");
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int error = errno;  // read before cancelWriting(), which sets an error of its own
-        file.cancelWriting();
-        return {false, QStringLiteral("ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const int error = errno;
-        return {false, QStringLiteral("ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
-    }
-    return {true, {}, replaced, inPlace};
+    const SafeSave::Result saved = SafeSave::Write(path, bytes);
+    return {saved.written, saved.error, saved.written ? replaced : 0, saved.inPlace};
 }
 
 }  // namespace velista

@@ -5,11 +5,14 @@
 
 #include "main_window/StatusBar.h"
 #include "main_window/ThreeDButton.h"
+#include "path_window/SymbolPathWindow.h"
 #include "tests/main_window/WindowFixture.h"
 
 #include "main_window/QtUserDialogs.h"
 #include "main_window/TextFile.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -113,6 +116,15 @@ private:
     void Command(const QString& name)
     {
         const bool plain = Plain(name);
+        // The path window's saves: its drawing, and the path of the area a run in its direction reads.
+        if (name.startsWith("save drawing") || name.startsWith("save path")) {
+            QVERIFY(w->Install("73915", "Ключ1"));
+            f->ShowPathWindow();
+            f->PathWindow()->DecipherBox->setChecked(!plain);
+            Control<QAction>(*f->PathWindow(), name.startsWith("save drawing") ? "saveDrawingAction" : "saveTextPathAction")
+                ->trigger();
+            return;
+        }
         if (name.startsWith("open"))
             plain ? f->OpenPlainText() : f->OpenCipherText();
         else if (name.startsWith("save"))
@@ -522,6 +534,8 @@ void DocumentCommandsTest::failedSaveKeepsOldFile_data()
         QTest::addRow("%s, 16 KiB", command) << command << 16 * 1024;
         QTest::addRow("%s, 100 KiB", command) << command << 100 * 1024;
     }
+    for (const char* command : {"save drawing png", "save drawing svg", "save path of plain", "save path of cipher"})
+        QTest::addRow("%s, 3 KiB", command) << command << 3 * 1024;
 }
 
 // A write that fails for real (EFBIG past RLIMIT_FSIZE) leaves the old file byte for byte, keeps the
@@ -534,7 +548,8 @@ void DocumentCommandsTest::failedSaveKeepsOldFile()
     Q_UNUSED(textBytes);
     QSKIP("a full disk is made with RLIMIT_FSIZE, which Windows lacks");
 #else
-    const QString path = Path("старый.txt");
+    const QString name = command.endsWith("svg") ? QStringLiteral("старый.svg") : QStringLiteral("старый.txt");
+    const QString path = Path(name);
     const QByteArray old = Cp1251(QStringLiteral("Прежнее содержимое файла.\r\n").repeated(20));
     QVERIFY(WriteBytes(path, old));
     Area(command)->SetText(QString("Новый текст. ").repeated(textBytes / 13 + 1).left(textBytes));
@@ -544,7 +559,7 @@ void DocumentCommandsTest::failedSaveKeepsOldFile()
         Command(command);
     }
     QCOMPARE(ReadBytes(path), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"старый.txt"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
     QCOMPARE(f->LastDirectory(), Program);
     QCOMPARE(w->dialogs.warnings.size(), 1);
     const QString message = w->dialogs.warnings[0].first;
