@@ -106,6 +106,9 @@ public:
     void OpenCipherText();
     void NewCipherText();
     void SaveCipherText();
+    // "Экспорт в PDF…": the plain text and the ciphertext side by side with the rotors, and the key only when
+    // withKey; false, after saying why, when the file could not be written.
+    bool ExportPdf(const QString& path, bool withKey);
     // The outer width of the window: its client width and a 45-twip frame on each side.
     int WidthTwips() const;
 
@@ -198,6 +201,9 @@ private:
     void FinishFrame(qint64 frameStart, RunPacer& pacer);
 
     void CreateTeachingMenu();
+    // "Экспорт в PDF…" in the menu " Файл ": a box asks whether the key goes in, then where the file goes.
+    void CreateExportAction(QMenu* menu);
+    void ChooseAndExportPdf();
     // Around the loop of a run: the pause and the step can be used, the path window follows the run.
     void SetWatchedRun(bool running);
     // Waits while the run is paused and no step is asked for; true when it waited.
