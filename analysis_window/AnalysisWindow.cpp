@@ -11,6 +11,7 @@
 #include "machine/Alphabet.h"
 #include "window_kit/RussianPlural.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHash>
@@ -154,6 +155,7 @@ AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLin
     QWidget* contents = contents_;
     auto* column = new QVBoxLayout(contents);
     column->addWidget(CreateStatistics(contents), 2);
+    column->addWidget(CreateChartOptions(contents));
     column->addWidget(CreateAttack(contents), 3);
     scroll->setWidget(contents);
     layout->addWidget(scroll);
@@ -179,7 +181,7 @@ AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLin
     keyField_->installEventFilter(this);
     // Closing the window, by Escape too, stops its search: nobody would see the result.
     connect(this, &QDialog::finished, this, &AnalysisWindow::CancelSearch);
-    const QWidget* const chain[] = {plainChart,  cipherChart,  fragmentEdit, positionBox,
+    const QWidget* const chain[] = {plainChart, cipherChart, expectedBox, sortBox, fragmentEdit, positionBox,
                                     findButton, cancelButton, resultTable,  installButton};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));

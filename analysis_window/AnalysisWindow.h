@@ -15,6 +15,7 @@
 #include <optional>
 #include <thread>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -73,6 +74,9 @@ public:
 
     FrequencyChart* plainChart = nullptr;
     FrequencyChart* cipherChart = nullptr;
+    // Both charts at once: the Russian frequencies drawn over the bars, and the bars sorted by frequency.
+    QCheckBox* expectedBox = nullptr;
+    QCheckBox* sortBox = nullptr;
     QLabel* plainFigures = nullptr;
     QLabel* cipherFigures = nullptr;
     QLabel* fragmentLabel = nullptr;
@@ -110,6 +114,8 @@ private:
     QWidget* CreateStatistics(QWidget* parent);
     QWidget* CreateAttack(QWidget* parent);
     void ShowFigures(QLabel* label, const analysis::SymbolStatistics& statistics);
+    // The boxes that choose how both charts are drawn.
+    QWidget* CreateChartOptions(QWidget* parent);
     void FragmentChanged();
     void UpdateFragmentNote();
     void UpdateInstallButton();

@@ -6,6 +6,7 @@
 
 #include "analysis_window/AnalysisWindow.h"
 #include "analysis_window/FrequencyChart.h"
+#include "analysis_window/RussianFrequencies.h"
 #include "machine/RotorBank.h"
 #include "machine/RotorCatalogue.h"
 #include "analysis_window/KeyText.h"
@@ -16,6 +17,7 @@
 #include "window_kit/RussianPlural.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 
@@ -27,7 +29,9 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include <cmath>
 #include <random>
+#include <set>
 
 using namespace velista;
 using namespace velista::test;
@@ -323,6 +327,55 @@ private slots:
         QVERIFY(window->cipherFigures->text().contains(QStringLiteral("Индекс совпадений: 0,00")));
     }
 
+    void sortedBarsAndExpectedMarks_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("sorted") << 3000 << true << false;
+        QTest::newRow("Russian marks over the groups") << 3000 << false << true;
+        QTest::newRow("sorted with Russian marks") << 20000 << true << true;
+    }
+
+    // The boxes act on both charts: sorted, the bars fall from left to right and a point finds the bar drawn
+    // under it; the Russian marks change the picture. The built-in Russian shares give the index of
+    // coincidence the program quotes for Russian, 0.0525.
+    void sortedBarsAndExpectedMarks()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, sorted);
+        QFETCH(bool, expected);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(length, 3));
+        const QImage before = window->plainChart->grab().toImage();
+        window->sortBox->setChecked(sorted);
+        window->expectedBox->setChecked(expected);
+        for (FrequencyChart* chart : {window->plainChart, window->cipherChart}) {
+            QCOMPARE(chart->SortedByFrequency(), sorted);
+            QCOMPARE(chart->ExpectedShown(), expected);
+            std::set<int> bars;
+            for (int place = 0; place < analysis::SymbolStatistics::Symbols; ++place) {
+                bars.insert(chart->BarAtPlace(place));
+                if (sorted && place > 0)
+                    QVERIFY(chart->Share(chart->BarAtPlace(place - 1)) >= chart->Share(chart->BarAtPlace(place)));
+                if (!sorted)
+                    QCOMPARE(chart->BarAtPlace(place), place);
+            }
+            QCOMPARE(int(bars.size()), analysis::SymbolStatistics::Symbols);
+        }
+        // A point at the plot's right end finds the bar drawn last.
+        FrequencyChart* chart = window->plainChart;
+        const QPoint last(chart->width() - 8, chart->height() / 3);
+        QCOMPARE(chart->BarAt(last), chart->BarAtPlace(analysis::SymbolStatistics::Symbols - 1));
+        QVERIFY(window->plainChart->grab().toImage() != before);
+        double index = 0;
+        for (int bar = 0; bar < analysis::SymbolStatistics::Symbols; ++bar) {
+            const double share = RussianFrequencies::Share(FrequencyChart::SymbolOfBar(bar));
+            index += share * share;
+        }
+        QVERIFY2(std::abs(index - 0.0525) < 0.0005, qPrintable(QString::number(index)));
+    }
+
     void oneWindowOpensFromF9()
     {
         WindowFixture fixture;
@@ -347,6 +400,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("plain chart") << "plainChart" << "Столбцы частот открытого текста";
         QTest::newRow("cipher chart") << "cipherChart" << "Столбцы частот шифротекста";
+        QTest::newRow("expected frequencies") << "expectedBox" << "Ожидаемые частоты русского текста";
+        QTest::newRow("sort") << "sortBox" << "По убыванию частоты";
         QTest::newRow("fragment") << "fragmentEdit" << "Известный фрагмент открытого текста";
         QTest::newRow("position") << "positionBox" << "Позиция фрагмента";
         QTest::newRow("find") << "findButton" << "Найти ключ";
@@ -428,8 +483,8 @@ private slots:
         window->fragmentEdit->setFocus();
         const QList<QWidget*> chain = TabChain(window);
         QVERIFY2(!chain.isEmpty() && chain.back() == window->fragmentEdit, "Tab does not come back to the fragment");
-        QList<QWidget*> expected = {window->plainChart, window->cipherChart, window->fragmentEdit, window->positionBox,
-                                    window->findButton, window->resultTable};
+        QList<QWidget*> expected = {window->plainChart,   window->cipherChart, window->expectedBox, window->sortBox,
+                                    window->fragmentEdit, window->positionBox, window->findButton,  window->resultTable};
         if (searched)
             expected << window->installButton;
         for (QWidget* control : expected)
