@@ -181,8 +181,8 @@ AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLin
     keyField_->installEventFilter(this);
     // Closing the window, by Escape too, stops its search: nobody would see the result.
     connect(this, &QDialog::finished, this, &AnalysisWindow::CancelSearch);
-    const QWidget* const chain[] = {plainChart, cipherChart, expectedBox, sortBox, fragmentEdit, positionBox,
-                                    findButton, cancelButton, resultTable,  installButton};
+    const QWidget* const chain[] = {plainChart, cipherChart, expectedBox, sortBox, saveReportButton, fragmentEdit, positionBox,
+                                    findButton, cancelButton, resultTable,  installButton, keyClassButton};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
     fragmentEdit->setFocus();
@@ -322,6 +322,7 @@ QWidget* AnalysisWindow::CreateAttack(QWidget* parent)
     installNoteArea_ = FixedArea(installNote, box);
     auto* installRow = new QHBoxLayout;
     installRow->addWidget(installButton, 0, Qt::AlignTop);
+    installRow->addWidget(CreateKeyClassButton(box), 0, Qt::AlignTop);
     installRow->addWidget(installNoteArea_, 1);
     layout->addLayout(installRow);
 
@@ -505,6 +506,7 @@ void AnalysisWindow::UpdateInstallButton()
 {
     const bool locked = FieldsLocked();
     installButton->setEnabled(!locked && !installing_ && result_ && !result_->settings.empty());
+    keyClassButton->setEnabled(result_ && !result_->settings.empty());
     installButton->setToolTip(locked ? LockedHint : InstallHint);
     if (locked && result_ && !result_->settings.empty())
         installNote->setText(LockedHint + u'.');

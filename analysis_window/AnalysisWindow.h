@@ -77,6 +77,8 @@ public:
     // Both charts at once: the Russian frequencies drawn over the bars, and the bars sorted by frequency.
     QCheckBox* expectedBox = nullptr;
     QCheckBox* sortBox = nullptr;
+    // «Сохранить отчёт…»: one PDF of both charts, their figures, the attack and the key classes.
+    QPushButton* saveReportButton = nullptr;
     QLabel* plainFigures = nullptr;
     QLabel* cipherFigures = nullptr;
     QLabel* fragmentLabel = nullptr;
@@ -91,6 +93,8 @@ public:
     QLabel* resultLabel = nullptr;
     QTableWidget* resultTable = nullptr;
     QPushButton* installButton = nullptr;
+    // «Ключи класса…»: the 135 keys of the chosen row's class, and a check of any key against them.
+    QPushButton* keyClassButton = nullptr;
     QLabel* installNote = nullptr;
 
 signals:
@@ -116,6 +120,15 @@ private:
     void ShowFigures(QLabel* label, const analysis::SymbolStatistics& statistics);
     // The boxes that choose how both charts are drawn.
     QWidget* CreateChartOptions(QWidget* parent);
+    QPushButton* CreateKeyClassButton(QWidget* parent);
+    void ShowKeyClass();
+    void ChooseAndSaveReport();
+
+public:
+    // The report as a PDF at path; the reason, in Russian, when it could not be written.
+    std::optional<QString> SaveReport(const QString& path) const;
+
+private:
     void FragmentChanged();
     void UpdateFragmentNote();
     void UpdateInstallButton();

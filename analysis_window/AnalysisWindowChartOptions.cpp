@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QPushButton>
 
 namespace velista {
 
@@ -27,6 +28,13 @@ QWidget* AnalysisWindow::CreateChartOptions(QWidget* parent)
     row->addWidget(expectedBox);
     row->addWidget(sortBox);
     row->addStretch();
+    saveReportButton = new QPushButton(tr("Сохранить &отчёт…"), options);
+    saveReportButton->setObjectName("saveReportButton");
+    saveReportButton->setAccessibleName(tr("Сохранить отчёт"));
+    saveReportButton->setAccessibleDescription(tr("Записать диаграммы, индексы совпадений и итог атаки в файл PDF"));
+    saveReportButton->setAutoDefault(false);
+    connect(saveReportButton, &QPushButton::clicked, this, &AnalysisWindow::ChooseAndSaveReport);
+    row->addWidget(saveReportButton);
     connect(expectedBox, &QCheckBox::toggled, this, [this](bool show) {
         plainChart->ShowExpected(show);
         cipherChart->ShowExpected(show);

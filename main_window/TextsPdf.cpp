@@ -45,8 +45,13 @@ QByteArray TextsPdf::Make(const QString& plainText, const QString& cipherText, c
                       QTextCharFormat());
     cursor.insertBlock();
 
-    const QStringList plainLines = plainText.split(QStringLiteral("\r\n"));
-    const QStringList cipherLines = cipherText.split(QStringLiteral("\r\n"));
+    QStringList plainLines = plainText.split(QStringLiteral("\r\n"));
+    QStringList cipherLines = cipherText.split(QStringLiteral("\r\n"));
+    // A text that ends with a line break has no line after it.
+    if (plainLines.size() > 1 && plainLines.last().isEmpty() && cipherLines.size() > 1 && cipherLines.last().isEmpty()) {
+        plainLines.removeLast();
+        cipherLines.removeLast();
+    }
     const int lines = int(std::max(plainLines.size(), cipherLines.size()));
     QTextTableFormat table;
     table.setHeaderRowCount(1);

@@ -9,6 +9,7 @@
 #include "analysis_window/RussianFrequencies.h"
 #include "machine/RotorBank.h"
 #include "machine/RotorCatalogue.h"
+#include "analysis_window/KeyClassDialog.h"
 #include "analysis_window/KeyText.h"
 #include "analysis_window/NumberText.h"
 #include "main_window/RunClock.h"
@@ -22,6 +23,12 @@
 #include <QGroupBox>
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -376,6 +383,89 @@ private slots:
         QVERIFY2(std::abs(index - 0.0525) < 0.0005, qPrintable(QString::number(index)));
     }
 
+    void keyClassListsAndChecks_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("member");
+        QTest::newRow("the key the teacher chose") << QString(Key) << true;
+        QTest::newRow("one symbol off") << QString(Key).left(4) + QStringLiteral("2") << false;
+        QTest::newRow("four symbols") << QString(Key).left(4) << false;
+    }
+
+    // After a search, «Ключи класса…» lists the found class's 135 keys, different ones, the found key first,
+    // and answers whether a typed key belongs to it.
+    void keyClassListsAndChecks()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, member);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(1000, 4));
+        QVERIFY(!window->keyClassButton->isEnabled());
+        QVERIFY(Search(window, Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(100, 40), 100));
+        QVERIFY(window->keyClassButton->isEnabled());
+        QTest::mouseClick(window->keyClassButton, Qt::LeftButton);
+        auto* dialog = window->findChild<KeyClassDialog*>();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->keyList->count(), 135);
+        QSet<QString> keys;
+        for (int i = 0; i < dialog->keyList->count(); ++i)
+            keys.insert(dialog->keyList->item(i)->data(Qt::UserRole).toString());
+        QCOMPARE(keys.size(), 135);
+        QVERIFY(keys.contains(QString(Key)));
+        QCOMPARE(dialog->keyList->item(0)->data(Qt::UserRole).toString(),
+                 QString::fromStdU16String(window->Result()->settings.at(0).Key(analysis::RotorTables::Shipped())));
+        dialog->checkKeyField->setText(typed);
+        const QString answer = dialog->checkKeyAnswer->text();
+        QVERIFY2(answer.contains(typed.size() != 5 ? QStringLiteral("пять символов")
+                                 : member          ? QStringLiteral("входит в класс")
+                                                   : QStringLiteral("не входит")),
+                 qPrintable(answer));
+    }
+
+    void savedReportOpens_data()
+    {
+        QTest::addColumn<bool>("searched");
+        QTest::newRow("before a search") << false;
+        QTest::newRow("after a search") << true;
+    }
+
+    // The report is one A4 PDF, read back with pdfinfo and pdftotext: both charts' figures, the attack's
+    // request and result once a search was made, and the paragraph on the 135 keys.
+    void savedReportOpens()
+    {
+        QFETCH(bool, searched);
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdfinfo.isEmpty() || pdftotext.isEmpty())
+            QSKIP("poppler-utils (scripts/install-dependencies) reads the PDF back");
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(1000, 4));
+        const QString fragment = Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(100, 40);
+        if (searched)
+            QVERIFY(Search(window, fragment, 100));
+        window->expectedBox->setChecked(true);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("отчёт.pdf");
+        QCOMPARE(window->SaveReport(path), std::optional<QString>());
+        const auto run = [](const QString& program, const QStringList& arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            process.waitForFinished(20000);
+            return QString::fromUtf8(process.readAllStandardOutput());
+        };
+        const QString info = run(pdfinfo, {path});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+[1-3]\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts"))),
+                 qPrintable(info));
+        const QString text = run(pdftotext, {path, "-"});
+        QVERIFY2(text.contains(QStringLiteral("Почему ключей 135")), qPrintable(text));
+        QCOMPARE(text.count(QStringLiteral("Индекс совпадений")), 2);
+        QVERIFY(text.contains(QStringLiteral("fortunes-ru")));
+        QCOMPARE(text.contains(QStringLiteral("роторы 73915")), searched);
+        QCOMPARE(text.contains(QStringLiteral("Позиция: 100")), searched);
+        QCOMPARE(text.contains(QStringLiteral("не проводился")), !searched);
+    }
+
     void oneWindowOpensFromF9()
     {
         WindowFixture fixture;
@@ -402,6 +492,7 @@ private slots:
         QTest::newRow("cipher chart") << "cipherChart" << "Столбцы частот шифротекста";
         QTest::newRow("expected frequencies") << "expectedBox" << "Ожидаемые частоты русского текста";
         QTest::newRow("sort") << "sortBox" << "По убыванию частоты";
+        QTest::newRow("save report") << "saveReportButton" << "Сохранить отчёт";
         QTest::newRow("fragment") << "fragmentEdit" << "Известный фрагмент открытого текста";
         QTest::newRow("position") << "positionBox" << "Позиция фрагмента";
         QTest::newRow("find") << "findButton" << "Найти ключ";
@@ -409,6 +500,7 @@ private slots:
         QTest::newRow("progress") << "progressBar" << "Ход поиска";
         QTest::newRow("result table") << "resultTable" << "Найденные настройки";
         QTest::newRow("install") << "installButton" << "Установить роторы";
+        QTest::newRow("key class") << "keyClassButton" << "Ключи класса";
     }
 
     void everyFocusableControlHasItsOwnName()
@@ -484,9 +576,10 @@ private slots:
         const QList<QWidget*> chain = TabChain(window);
         QVERIFY2(!chain.isEmpty() && chain.back() == window->fragmentEdit, "Tab does not come back to the fragment");
         QList<QWidget*> expected = {window->plainChart,   window->cipherChart, window->expectedBox, window->sortBox,
+                                    window->saveReportButton,
                                     window->fragmentEdit, window->positionBox, window->findButton,  window->resultTable};
         if (searched)
-            expected << window->installButton;
+            expected << window->installButton << window->keyClassButton;
         for (QWidget* control : expected)
             QVERIFY2(chain.contains(control), qPrintable(control->objectName()));
         QCOMPARE(chain.contains(window->installButton), searched);
