@@ -13,7 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QToolButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -94,16 +94,14 @@ SymbolPathWindow::SymbolPathWindow(QWidget* parent)
     layout->addWidget(PathView, 1);
     layout->addWidget(HopTable);
     layout->addLayout(fieldRow);
-    CreateSaving();
+    CreateSaving(fieldRow);
 
     // Tab goes the way the eye reads the controls that can be used: the field, the box, the drawing, the
     // table, and round again.
     setTabOrder(SymbolField, DecipherBox);
     setTabOrder(DecipherBox, PathView);
     setTabOrder(PathView, HopTable);
-    setTabOrder(HopTable, SaveDrawingButton);
-    setTabOrder(SaveDrawingButton, CopyDrawingButton);
-    setTabOrder(CopyDrawingButton, SaveTextPathButton);
+    setTabOrder(HopTable, SaveButton);
     SymbolField->setFocus();
     FitToType();
 

@@ -22,7 +22,8 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QBoxLayout;
+class QToolButton;
 
 namespace velista {
 
@@ -83,9 +84,8 @@ public:
     QLabel* Caption = nullptr;
     // Which way the drawing reads and what «от ключа» means.
     QLabel* Legend = nullptr;
-    QPushButton* SaveDrawingButton = nullptr;
-    QPushButton* CopyDrawingButton = nullptr;
-    QPushButton* SaveTextPathButton = nullptr;
+    // «Сохранить»: a menu of «Сохранить рисунок…», «Копировать рисунок» and «Сохранить путь текста…».
+    QToolButton* SaveButton = nullptr;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -100,7 +100,7 @@ private:
     void ShowNothing(const QString& caption);
     void SetLegend(CipherDirection direction);
     // The buttons and the drawing's context menu that save and copy.
-    void CreateSaving();
+    void CreateSaving(QBoxLayout* fieldRow);
     void ChooseAndSaveDrawing();
     void ChooseAndSaveTextPath();
     void Warn(const QString& text) const;

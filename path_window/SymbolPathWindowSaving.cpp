@@ -16,11 +16,12 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QMenu>
+#include <QToolButton>
 
 namespace velista {
 
-void SymbolPathWindow::CreateSaving()
+void SymbolPathWindow::CreateSaving(QBoxLayout* fieldRow)
 {
     const auto action = [this](const char* name, const QString& text, const QString& spoken, auto slot) {
         auto* made = new QAction(text, this);
@@ -44,24 +45,21 @@ void SymbolPathWindow::CreateSaving()
     PathView->setContextMenuPolicy(Qt::ActionsContextMenu);
     PathView->addActions({saveDrawingAction_, copyDrawingAction_, saveTextPathAction_});
 
-    const auto button = [this](const char* name, const QString& caption, QAction* command) {
-        auto* made = new QPushButton(caption, this);
-        made->setObjectName(QString::fromLatin1(name));
-        made->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("…")));
-        made->setAccessibleDescription(command->toolTip());
-        made->setAutoDefault(false);
-        connect(made, &QPushButton::clicked, command, &QAction::trigger);
-        return made;
-    };
-    SaveDrawingButton = button("saveDrawingButton", tr("Сохранить &рисунок…"), saveDrawingAction_);
-    CopyDrawingButton = button("copyDrawingButton", tr("&Копировать рисунок"), copyDrawingAction_);
-    SaveTextPathButton = button("saveTextPathButton", tr("Сохранить &путь текста…"), saveTextPathAction_);
-    auto* row = new QHBoxLayout;
-    row->addWidget(SaveDrawingButton);
-    row->addWidget(CopyDrawingButton);
-    row->addWidget(SaveTextPathButton);
-    row->addStretch();
-    static_cast<QBoxLayout*>(layout())->addLayout(row);
+    // One button with the three commands in its menu, beside the symbol field: a row of its own would not fit
+    // a window zoomed to 300 % on a small screen.
+    SaveButton = new QToolButton(this);
+    SaveButton->setObjectName("saveButton");
+    // Short: at 100 % the field row sets the window's least width, which must stay under 900 pixels.
+    SaveButton->setText(tr("&Сохранить"));
+    SaveButton->setAccessibleName(tr("Сохранить рисунок или путь"));
+    SaveButton->setAccessibleDescription(tr("Меню: сохранить рисунок, копировать рисунок, сохранить путь текста"));
+    SaveButton->setFocusPolicy(Qt::StrongFocus);
+    SaveButton->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(SaveButton);
+    menu->setObjectName("saveMenu");
+    menu->addActions({saveDrawingAction_, copyDrawingAction_, saveTextPathAction_});
+    SaveButton->setMenu(menu);
+    fieldRow->addWidget(SaveButton);
 }
 
 std::optional<QString> SymbolPathWindow::SaveDrawing(const QString& path) const
