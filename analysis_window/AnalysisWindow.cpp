@@ -11,6 +11,7 @@
 #include "machine/Alphabet.h"
 #include "window_kit/PluralForm.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHash>
@@ -183,6 +184,7 @@ AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLin
     QWidget* contents = contents_;
     auto* column = new QVBoxLayout(contents);
     column->addWidget(CreateStatistics(contents), 2);
+    column->addWidget(CreateChartOptions(contents));
     column->addWidget(CreateAttack(contents), 3);
     scroll->setWidget(contents);
     layout->addWidget(scroll);
@@ -208,8 +210,8 @@ AnalysisWindow::AnalysisWindow(TextSource plainText, TextSource cipherText, QLin
     keyField_->installEventFilter(this);
     // Closing the window, by Escape too, stops its search: nobody would see the result.
     connect(this, &QDialog::finished, this, &AnalysisWindow::CancelSearch);
-    const QWidget* const chain[] = {plainChart,  cipherChart,  fragmentEdit, positionBox,
-                                    findButton, cancelButton, resultTable,  installButton};
+    const QWidget* const chain[] = {plainChart, cipherChart, expectedBox, sortBox, saveReportButton, fragmentEdit, positionBox,
+                                    findButton, cancelButton, resultTable,  installButton, keyClassButton};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
     fragmentEdit->setFocus();
@@ -349,6 +351,7 @@ QWidget* AnalysisWindow::CreateAttack(QWidget* parent)
     installNoteArea_ = FixedArea(installNote, box);
     auto* installRow = new QHBoxLayout;
     installRow->addWidget(installButton, 0, Qt::AlignTop);
+    installRow->addWidget(CreateKeyClassButton(box), 0, Qt::AlignTop);
     installRow->addWidget(installNoteArea_, 1);
     layout->addLayout(installRow);
 
@@ -532,6 +535,7 @@ void AnalysisWindow::UpdateInstallButton()
 {
     const bool locked = FieldsLocked();
     installButton->setEnabled(!locked && !installing_ && result_ && !result_->settings.empty());
+    keyClassButton->setEnabled(result_ && !result_->settings.empty());
     const QString lockedHint = tr(LockedHint);
     installButton->setToolTip(locked ? lockedHint : tr(InstallHint));
     if (locked && result_ && !result_->settings.empty())

@@ -15,6 +15,7 @@
 #include <optional>
 #include <thread>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -73,6 +74,11 @@ public:
 
     FrequencyChart* plainChart = nullptr;
     FrequencyChart* cipherChart = nullptr;
+    // Both charts at once: the Russian frequencies drawn over the bars, and the bars sorted by frequency.
+    QCheckBox* expectedBox = nullptr;
+    QCheckBox* sortBox = nullptr;
+    // «Сохранить отчёт…»: one PDF of both charts, their figures, the attack and the key classes.
+    QPushButton* saveReportButton = nullptr;
     QLabel* plainFigures = nullptr;
     QLabel* cipherFigures = nullptr;
     QLabel* fragmentLabel = nullptr;
@@ -87,6 +93,8 @@ public:
     QLabel* resultLabel = nullptr;
     QTableWidget* resultTable = nullptr;
     QPushButton* installButton = nullptr;
+    // «Ключи класса…»: the 135 keys of the chosen row's class, and a check of any key against them.
+    QPushButton* keyClassButton = nullptr;
     QLabel* installNote = nullptr;
 
 signals:
@@ -110,6 +118,17 @@ private:
     QWidget* CreateStatistics(QWidget* parent);
     QWidget* CreateAttack(QWidget* parent);
     void ShowFigures(QLabel* label, const analysis::SymbolStatistics& statistics);
+    // The boxes that choose how both charts are drawn.
+    QWidget* CreateChartOptions(QWidget* parent);
+    QPushButton* CreateKeyClassButton(QWidget* parent);
+    void ShowKeyClass();
+    void ChooseAndSaveReport();
+
+public:
+    // The report as a PDF at path; the reason, in Russian, when it could not be written.
+    std::optional<QString> SaveReport(const QString& path) const;
+
+private:
     void FragmentChanged();
     void UpdateFragmentNote();
     void UpdateInstallButton();

@@ -2,6 +2,7 @@
 #include "analysis_window/FrequencyChart.h"
 
 #include "analysis_window/NumberText.h"
+#include "analysis_window/RussianFrequencies.h"
 
 #include "window_kit/PluralForm.h"
 
@@ -15,6 +16,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <span>
 #include <iterator>
 #include <limits>
 #include <utility>
@@ -82,12 +84,39 @@ FrequencyChart::FrequencyChart(QWidget* parent)
     // Reached by Tab, so that a screen reader reads the summary.
     setFocusPolicy(Qt::TabFocus);
     setAccessibleDescription(Summary());
+    Order();
+}
+
+void FrequencyChart::ShowExpected(bool show)
+{
+    expectedShown_ = show;
+    update();
+}
+
+void FrequencyChart::SortByFrequency(bool sorted)
+{
+    sorted_ = sorted;
+    Order();
+    update();
+}
+
+void FrequencyChart::Order()
+{
+    for (int s = 0; s < Symbols; ++s)
+        order_[std::size_t(s)] = s;
+    if (!sorted_)
+        return;
+    std::stable_sort(order_.begin(), order_.end(), [this](int a, int b) {
+        return std::pair(Share(a), RussianFrequencies::Share(SymbolOfBar(a))) >
+               std::pair(Share(b), RussianFrequencies::Share(SymbolOfBar(b)));
+    });
 }
 
 void FrequencyChart::SetStatistics(const analysis::SymbolStatistics& statistics)
 {
     statistics_ = statistics;
     setAccessibleDescription(Summary());
+    Order();
     update();
 }
 
@@ -148,7 +177,7 @@ int FrequencyChart::BarAt(QPoint point) const
     const QRect area = PlotArea();
     if (!area.contains(point) || area.width() <= 0)
         return -1;
-    return std::min(Symbols - 1, (point.x() - area.left()) * Symbols / area.width());
+    return order_[std::size_t(std::min(Symbols - 1, (point.x() - area.left()) * Symbols / area.width()))];
 }
 
 QSize FrequencyChart::sizeHint() const
@@ -181,7 +210,10 @@ void FrequencyChart::paintEvent(QPaintEvent*)
     // the first line goes to the second.
     const QFontMetrics metrics = painter.fontMetrics();
     int firstLineEnd = std::numeric_limits<int>::min();
-    for (const Group& group : Groups) {
+    if (sorted_)
+        painter.drawText(QRect(area.left(), area.bottom() + 2, area.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignTop, tr("по убыванию частоты →"));
+    for (const Group& group : sorted_ ? std::span<const Group>() : std::span<const Group>(Groups)) {
         int first = Symbols, last = -1;
         for (int s = 0; s < Symbols; ++s)
             if (GroupOf(SymbolOfBar(s)) == int(&group - Groups)) {
@@ -208,12 +240,27 @@ void FrequencyChart::paintEvent(QPaintEvent*)
     if (scale <= 0)
         return;
     const QColor bar = palette().color(QPalette::Highlight);
-    for (int s = 0; s < Symbols; ++s) {
-        const int left = area.left() + s * area.width() / Symbols;
-        const int right = area.left() + (s + 1) * area.width() / Symbols;
-        const int height = static_cast<int>(std::min(1.0, Share(s) / scale) * (area.height() - 1) + 0.5);
-        if (height > 0)
-            painter.fillRect(QRect(left, area.bottom() - height, std::max(1, right - left - 1), height), bar);
+    const auto height = [&](double share) {
+        return static_cast<int>(std::min(1.0, share / scale) * (area.height() - 1) + 0.5);
+    };
+    for (int place = 0; place < Symbols; ++place) {
+        const int left = area.left() + place * area.width() / Symbols;
+        const int right = area.left() + (place + 1) * area.width() / Symbols;
+        const int high = height(Share(order_[std::size_t(place)]));
+        if (high > 0)
+            painter.fillRect(QRect(left, area.bottom() - high, std::max(1, right - left - 1), high), bar);
+    }
+    if (!expectedShown_)
+        return;
+    // The second series: a mark two pixels thick across each bar at the share Russian text gives its symbol,
+    // in the text colour, so that it stands out over the bars and the empty plot alike.
+    const QColor mark = palette().color(QPalette::Text);
+    for (int place = 0; place < Symbols; ++place) {
+        const int left = area.left() + place * area.width() / Symbols;
+        const int right = area.left() + (place + 1) * area.width() / Symbols;
+        const int high = height(RussianFrequencies::Share(SymbolOfBar(order_[std::size_t(place)])));
+        if (high > 0)
+            painter.fillRect(QRect(left, area.bottom() - high - 1, std::max(2, right - left), 2), mark);
     }
 }
 

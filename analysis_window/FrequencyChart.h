@@ -29,6 +29,15 @@ public:
     // Bar i's share of the text's alphabet symbols, 0 when it has none.
     double Share(int bar) const;
     double HighestShare() const;
+    // The expected share of each symbol in Russian text drawn over the bars, as a mark across each.
+    void ShowExpected(bool show);
+    bool ExpectedShown() const { return expectedShown_; }
+    // The bars from the most frequent symbol of the text to the least (equal ones by their Russian share,
+    // then in the chart's order), or in the groups.
+    void SortByFrequency(bool sorted);
+    bool SortedByFrequency() const { return sorted_; }
+    // The bar drawn at place i from the left.
+    int BarAtPlace(int place) const { return order_[std::size_t(place)]; }
     // The bar under a point of the widget, or -1.
     int BarAt(QPoint point) const;
     // "Чаще всего: пробел 17,9 %, «о» 9,3 %, …. Индекс совпадений: 0,0531.", also the accessible description.
@@ -46,8 +55,13 @@ private:
     // Two lines of labels under the axis: a group label that would overlap its left neighbour goes one line down.
     int LabelHeight() const;
 
+    void Order();
+
     analysis::SymbolStatistics statistics_;
     double scale_ = 0;
+    bool expectedShown_ = false;
+    bool sorted_ = false;
+    std::array<int, analysis::SymbolStatistics::Symbols> order_{};
 };
 
 }  // namespace velista

@@ -51,6 +51,28 @@ void RotorBank::TurnSlot(std::int16_t slot, std::int16_t steps)
     slots_[slot].Turn(steps);
 }
 
+RotorBank::Position RotorBank::Where() const
+{
+    Position position;
+    for (std::int16_t k = 1; k <= SlotCount; ++k) {
+        position.counters[std::size_t(k - 1)] = counters_[k];
+        position.turns[std::size_t(k - 1)] = slots_[k].Turns();
+    }
+    return position;
+}
+
+void RotorBank::Restore(const Position& position)
+{
+    for (std::int16_t k = 1; k <= SlotCount; ++k) {
+        const std::int16_t counter = position.counters[std::size_t(k - 1)];
+        const std::int16_t turns = position.turns[std::size_t(k - 1)];
+        if (counter < 0 || counter >= RowLength || turns < 0 || turns >= RowLength)
+            ProgrammingError("a bank position outside the rows");
+        counters_[k] = counter;
+        slots_[k].Turn(static_cast<std::int16_t>((turns - slots_[k].Turns() + RowLength) % RowLength));
+    }
+}
+
 namespace {
 
 // The first position at which the row holds the symbol, scanning from 0; 0 when it holds none.

@@ -21,6 +21,15 @@ namespace velista {
 
 class RotorBank {
 public:
+    // Where the bank stands: each slot's counter and its turns since its rotor was copied in (slot k at
+    // index k - 1). A run keeps these to take positions back by restoring one, never by stepping backwards.
+    struct Position {
+        std::array<std::int16_t, SlotCount> counters{};
+        std::array<std::int16_t, SlotCount> turns{};
+
+        bool operator==(const Position&) const = default;
+    };
+
     // Copies a rotor into a slot (1 to 5), unturned.
     void LoadSlot(std::int16_t slot, const Rotor& rotor);
     const RotorSlot& Slot(std::int16_t slot) const { return slots_[slot]; }
@@ -40,6 +49,9 @@ public:
     void TurnSlot(std::int16_t slot, std::int16_t steps);
 
     void ResetCounters() { counters_.Fill(0); }
+    Position Where() const;
+    // Puts the bank back where it stood: the same rotors, so only the turns and the counters change.
+    void Restore(const Position& position);
     std::int16_t StepCounter(std::int16_t k) const { return counters_[k]; }
 
     // The four hops of a symbol through the bank, with the lookups they are made of.

@@ -205,6 +205,7 @@ void Form1::CreateMenus()
     qq->addAction(kjkjAction);
     qq->addAction(openShifrAction);
     qq->addAction(saveShifrAction);
+    CreateExportAction(qq);
     qq->addSeparator()->setObjectName("sddsf");
     qq->addAction(vbnAction);
     qq->addSeparator()->setObjectName("ggg");

@@ -4,6 +4,7 @@
 // windows and the rotor and key fields, the menu and the status bar; the window the machine works in.
 
 #include "installation/MachineWindow.h"
+#include "main_window/RunHistory.h"
 #include "main_window/RunSpeed.h"
 #include "platform/Platform.h"
 
@@ -112,6 +113,9 @@ public:
     void OpenCipherText();
     void NewCipherText();
     void SaveCipherText();
+    // "Экспорт в PDF…": the plain text and the ciphertext side by side with the rotors, and the key only when
+    // withKey; false, after saying why, when the file could not be written.
+    bool ExportPdf(const QString& path, bool withKey);
     // The outer width of the window: its client width and a 45-twip frame on each side.
     int WidthTwips() const;
 
@@ -129,6 +133,9 @@ public:
     void TogglePause();
     // "Шаг": pauses the run if it goes, then makes exactly one position.
     void Step();
+    // "Шаг назад" (Shift+F6): pauses the run if it goes, then takes back the last position made, as far back
+    // as the run's start; with nothing to take back, the system beep.
+    void StepBack();
     // "Путь символа": opens the one path window, or brings it to the front.
     void ShowPathWindow();
     // The path window once it was opened, else nullptr.
@@ -201,15 +208,25 @@ private:
     void FinishFrame(qint64 frameStart, RunPacer& pacer);
 
     void CreateTeachingMenu();
+    // "Экспорт в PDF…" in the menu " Файл ": a box asks whether the key goes in, then where the file goes.
+    void CreateExportAction(QMenu* menu);
+    void ChooseAndExportPdf();
     // Around the loop of a run: the pause and the step can be used, the path window follows the run.
     void SetWatchedRun(bool running);
     // Waits while the run is paused and no step is asked for; true when it waited.
     bool WaitWhilePaused();
     // True, once, when a step was asked for.
     bool TakeStep();
+    // Takes back the positions asked for: the bank restored, the area's characters given back, the rotor
+    // windows, the counters and the path window shown as they were. position becomes the first taken back.
+    void TakeStepsBack(RichTextBox* working, qint32& position, Direction direction);
+    // The path window shows the last position the run has made, or the run's start.
+    void ShowLastRunPath(Direction direction);
     // Transforms a slice that starts at position; with the path window open, its last symbol's path is
     // taken before the bank moves for it. Returns how many characters passed unchanged.
     std::size_t TransformSlice(std::span<char16_t> slice, qint32 position, Direction direction);
+    // The path window saves through this window's dialogs, and traces the text of the area a run would read.
+    void ConnectPathSaving();
     // The path window's bank when no run goes: the installed bank, or none.
     void UpdatePathWindowBank();
     // Status panel 2 describes the run's state; now, or at most every half second while the run goes.
@@ -279,6 +296,7 @@ private:
     QAction* noDelayAction = nullptr;        // "Без задержек"
     QAction* pauseAction = nullptr;          // "Пауза" / "Продолжить"
     QAction* stepAction = nullptr;           // "Шаг"
+    QAction* stepBackAction = nullptr;       // "Шаг назад"
     QAction* pathAction = nullptr;           // "Путь символа"
     QAction* cryptanalysisAction = nullptr;  // "Криптоанализ"
     QAction* helpKeyAction = nullptr;        // F1: the help page «Справка», as "Помощь" opens it
@@ -302,6 +320,8 @@ private:
     bool running_ = false;
     bool paused_ = false;
     bool stepPending_ = false;
+    int stepsBackPending_ = 0;
+    RunHistory history_;
     RichTextBox* runArea_ = nullptr;  // the area a run writes, from its first step to its last
     bool runEnded_ = false;           // a command took the run's area: it stops where it stands
     bool startPaused_ = false;        // F6 with no run going: the run makes one position and pauses

@@ -131,6 +131,10 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
         const qint32 count = working->SymbolCount();
         if (position >= count)
             break;
+        if (stepsBackPending_ > 0) {
+            TakeStepsBack(working, position, direction);
+            continue;
+        }
         // A pause may last while the text changes: it is read again afterwards.
         if (WaitWhilePaused())
             continue;
@@ -139,6 +143,7 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
         pacer.SetSpeed(speed_);
         const qint32 length = TakeStep() ? 1 : pacer.NextSlice(position, count, working->LineLengthAt(position));
         QString slice = working->TextRange(position, length);
+        history_.Record(position, QString(slice), machine_.Bank().Where());
         const std::span<char16_t> symbols(reinterpret_cast<char16_t*>(slice.data()), std::size_t(slice.size()));
         const std::size_t passed = TransformSlice(symbols, position, direction);
         for (std::size_t i = 0; i < passed; ++i)
@@ -161,7 +166,7 @@ void Form1::TransformText(RichTextBox* working, Direction direction)
 void Form1::FinishFrame(qint64 frameStart, RunPacer& pacer)
 {
     Yield();
-    while (!quitting_ && !runEnded_ && !paused_ && !stepPending_) {
+    while (!quitting_ && !runEnded_ && !paused_ && !stepPending_ && stepsBackPending_ == 0) {
         pacer.SetSpeed(speed_);
         const qint64 end = frameStart + pacer.MinimumFrameMilliseconds();
         if (clock_->Now() >= end)

@@ -63,6 +63,9 @@ void Form1::CreateTeachingMenu()
     stepAction = entry("stepAction", tr("Шаг"), QKeySequence(Qt::Key_F6));
     stepAction->setEnabled(false);
     connect(stepAction, &QAction::triggered, this, &Form1::Step);
+    stepBackAction = entry("stepBackAction", tr("Шаг назад"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    stepBackAction->setEnabled(false);
+    connect(stepBackAction, &QAction::triggered, this, &Form1::StepBack);
     pathAction = entry("pathAction", tr("Путь символа"), QKeySequence(Qt::Key_F7));
     connect(pathAction, &QAction::triggered, this, &Form1::ShowPathWindow);
     cryptanalysisAction = entry("cryptanalysisAction", tr("Криптоанализ"), QKeySequence(Qt::Key_F9));
@@ -74,6 +77,7 @@ void Form1::CreateTeachingMenu()
     teachingMenu->addSeparator()->setObjectName("speedSeparator");
     teachingMenu->addAction(pauseAction);
     teachingMenu->addAction(stepAction);
+    teachingMenu->addAction(stepBackAction);
     teachingMenu->addSeparator()->setObjectName("stepSeparator");
     teachingMenu->addAction(pathAction);
     teachingMenu->addAction(cryptanalysisAction);
@@ -150,9 +154,10 @@ void Form1::ShowPathWindow()
         // The speeds, the pause and the step answer their keys in the path window too, where a student
         // watching a run has the focus.
         pathWindow_->addActions(speedGroup->actions());
-        pathWindow_->addActions({pauseAction, stepAction});
+        pathWindow_->addActions({pauseAction, stepAction, stepBackAction});
         // With no run going, the window follows installations and turns of the bank as the timer sees them.
         connect(Timer1, &QTimer::timeout, pathWindow_, [this] { UpdatePathWindowBank(); });
+        ConnectPathSaving();
     }
     ShowTeachingWindow(pathWindow_, first);
     UpdatePathWindowBank();
@@ -177,9 +182,12 @@ void Form1::SetWatchedRun(bool running)
     running_ = running;
     paused_ = false;
     stepPending_ = false;
+    stepsBackPending_ = 0;
+    history_.Clear();
     pauseAction->setText(tr(PauseCaption));
     pauseAction->setEnabled(running);
     stepAction->setEnabled(running);
+    stepBackAction->setEnabled(running);
     if (running && startPaused_) {
         // The first pass makes the one position asked for, then the run waits.
         startPaused_ = false;
@@ -195,7 +203,7 @@ void Form1::SetWatchedRun(bool running)
 
 bool Form1::WaitWhilePaused()
 {
-    if (!paused_ || stepPending_)
+    if (!paused_ || stepPending_ || stepsBackPending_ > 0)
         return false;
     clock_->WaitUntil(RunClock::NoDeadline);
     return true;

@@ -5,11 +5,11 @@
 #include "files/SystemError.h"
 #include "window_kit/CoreText.h"
 #include "machine/Windows1251.h"
+#include "window_kit/SafeSave.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -32,7 +32,11 @@ QString ReasonIfKnown(int error)
     return error != 0 ? Reason(error) : QCoreApplication::translate("velista::TextFile", "система не сообщила причину");
 }
 
-const QString NotRegular = QCoreApplication::translate("velista::TextFile", "это не обычный файл, а устройство, канал или сокет");
+// A function, not a constant: the catalogue is installed after the program's constants are made.
+QString NotRegular()
+{
+    return QCoreApplication::translate("velista::TextFile", "это не обычный файл, а устройство, канал или сокет");
+}
 
 QString TooLarge()
 {
@@ -56,7 +60,7 @@ std::optional<QString> OpenRegular(const QString& path, QFile& file)
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return NotRegular;
+        return NotRegular();
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -64,25 +68,6 @@ std::optional<QString> OpenRegular(const QString& path, QFile& file)
     }
     return std::nullopt;
 #endif
-}
-
-// Why a new file could not be made at path, given the system's error. Windows names a missing folder and
-// a file in a folder's place alike ("path not found"), and its Qt may leave no error behind at all: the
-// nearest part of the path that is there tells them apart, as POSIX does with ENOENT and ENOTDIR.
-int CreationError(const QFileInfo& path, int error)
-{
-    if (error != ENOENT && error != 0)
-        return error;
-    QFileInfo part(path.absolutePath());
-    if (part.isDir())
-        return error;
-    while (!part.exists()) {
-        const QFileInfo up(part.absolutePath());
-        if (up.absoluteFilePath() == part.absoluteFilePath())
-            break;  // the root
-        part = up;
-    }
-    return part.exists() && !part.isDir() ? ENOTDIR : ENOENT;
 }
 
 // At most MaximumBytes + 1 bytes, whatever size the file claims or grows to while it is read.
@@ -121,7 +106,7 @@ TextFile::Reading TextFile::Read(const QString& path)
     if (info.isDir())
         return {std::nullopt, Reason(EISDIR)};
     if (!info.isFile())
-        return {std::nullopt, NotRegular};
+        return {std::nullopt, NotRegular()};
     if (info.size() > MaximumBytes)
         return {std::nullopt, TooLarge()};
     QFile file;
@@ -151,43 +136,8 @@ TextFile::Writing TextFile::Write(const QString& path, const QString& text)
         std::u16string_view(reinterpret_cast<const char16_t*>(text.constData()), std::size_t(text.size())),
         std::span<char>(bytes.data(), std::size_t(bytes.size())));
 
-    const QFileInfo info(path);
-    if (info.isDir())
-        return {false, Reason(EISDIR), 0, false};
-    // Replacing a device or a FIFO with a regular file, or writing into one, is never what a save means.
-    if (info.exists() && !info.isFile())
-        return {false, NotRegular, 0, false};
-    if (info.exists() && !info.isWritable())
-        return {false, QCoreApplication::translate("velista::TextFile", "нет прав на запись в этот файл"), 0, false};
-
-    QSaveFile file(path);
-    // A folder that takes no new file but holds a writable one: the file is written in place, as cp does.
-    file.setDirectWriteFallback(true);
-    ClearSystemError();
-    // Unbuffered: every failed write is seen at once, not left for commit(), which in Qt 6.4 can report
-    // success after its buffered write failed (seen with strace on a full disk).
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int error = CreationError(info, LastSystemError());
-        return {false, QCoreApplication::translate("velista::TextFile", "файл не удалось создать: ") + ReasonIfKnown(error), 0, false};
-    }
-    // QSaveFile tells no one that it fell back; it does so exactly when the folder refuses a new file.
-    // The folder is the one of the file a link leads to, where QSaveFile writes.
-    const bool inPlace = info.exists() && !QFileInfo(QFileInfo(info.canonicalFilePath()).absolutePath()).isWritable();
-    const QString kept = !info.exists() ? QString()
-                         : inPlace      ? QCoreApplication::translate("velista::TextFile", "; прежний файл записан не полностью")
-                                        : QCoreApplication::translate("velista::TextFile", "; прежний файл не изменён");
-    ClearSystemError();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int error = LastSystemError();  // read before cancelWriting(), which sets an error of its own
-        file.cancelWriting();
-        return {false, QCoreApplication::translate("velista::TextFile", "ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
-    }
-    ClearSystemError();
-    if (!file.commit()) {
-        const int error = LastSystemError();
-        return {false, QCoreApplication::translate("velista::TextFile", "ошибка записи: ") + ReasonIfKnown(error) + kept, 0, false};
-    }
-    return {true, {}, replaced, inPlace};
+    const SafeSave::Result saved = SafeSave::Write(path, bytes);
+    return {saved.written, saved.error, saved.written ? replaced : 0, saved.inPlace};
 }
 
 }  // namespace velista

@@ -131,7 +131,11 @@ Grid GridFor(QSizeF area)
     return {c, std::clamp((area.width() - 2 * PathLayout::Margin - 12 * c) / 6, c * 0.8, c * 2.0)};
 }
 
-const QString NoteText = QCoreApplication::translate("velista::PathLayout", "Символа нет в алфавите машины: он проходит без изменений.");
+// A function, not a constant: the catalogue is installed after the program's constants are made.
+QString NoteText()
+{
+    return QCoreApplication::translate("velista::PathLayout", "Символа нет в алфавите машины: он проходит без изменений.");
+}
 
 }  // namespace
 
@@ -158,7 +162,7 @@ PathLayout::Type PathLayout::FitType(QSizeF area, const QFont& base)
          {QCoreApplication::translate("velista::PathLayout", "выход"), {c, c * (RowLabelBottom - RowLabelTop)}, {}},
          {QCoreApplication::translate("velista::PathLayout", "ход 4"), {2 * c + 0.9 * g, c * (HopLabelBottom - HopLabelTop)}, {}}});
     type.note =
-        Fitted(base, false, {{NoteText, {area.width() - 2 * Margin, (HopLabelBottom - HopLabelTop) * c}, {}}});
+        Fitted(base, false, {{NoteText(), {area.width() - 2 * Margin, (HopLabelBottom - HopLabelTop) * c}, {}}});
     return type;
 }
 
@@ -272,7 +276,7 @@ PathLayout PathLayout::Make(const PathSnapshot& shot, const Type& type)
     const QRectF output = endBox(encipher ? rightEnd : left, shot.path.output, QCoreApplication::translate("velista::PathLayout", "выход"));
     if (!shot.inAlphabet) {
         const QRectF room(Margin, y(HopLabelTop), w - 2 * Margin, (HopLabelBottom - HopLabelTop) * c);
-        place(NoteText, type.note, room, Align::Centre, Ink, Paper);
+        place(NoteText(), type.note, room, Align::Centre, Ink, Paper);
         return layout;
     }
 

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -93,12 +94,14 @@ SymbolPathWindow::SymbolPathWindow(QWidget* parent)
     layout->addWidget(PathView, 1);
     layout->addWidget(HopTable);
     layout->addLayout(fieldRow);
+    CreateSaving(fieldRow);
 
     // Tab goes the way the eye reads the controls that can be used: the field, the box, the drawing, the
     // table, and round again.
     setTabOrder(SymbolField, DecipherBox);
     setTabOrder(DecipherBox, PathView);
     setTabOrder(PathView, HopTable);
+    setTabOrder(HopTable, SaveButton);
     SymbolField->setFocus();
     FitToType();
 
@@ -158,6 +161,14 @@ void SymbolPathWindow::ShowRunPosition(qint64 position, const PathSnapshot& snap
                           .arg(position)
                           .arg(SymbolLabel::Quoted(snapshot.path.input), SymbolLabel::Quoted(snapshot.path.output));
     ShowSnapshot(snapshot, caption);
+}
+
+void SymbolPathWindow::ShowRunStart(CipherDirection direction)
+{
+    SetLegend(direction);
+    ShowNothing(direction == CipherDirection::Encipher
+                    ? tr("Шифрование возвращено к началу: ни одной позиции ещё не сделано.")
+                    : tr("Дешифрование возвращено к началу: ни одной позиции ещё не сделано."));
 }
 
 void SymbolPathWindow::SetBank(const RotorBank* bank, std::u16string_view key)

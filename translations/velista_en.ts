@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>TextsPdf</name>
+    <message>
+        <source>Велиста: открытый текст и шифротекст</source>
+        <translation>Velista: plaintext and ciphertext</translation>
+    </message>
+    <message>
+        <source>Роторы: %1    Ключ: «%2»</source>
+        <translation>Rotors: %1    Key: «%2»</translation>
+    </message>
+    <message>
+        <source>Роторы: %1    Ключ не указан</source>
+        <translation>Rotors: %1    Key not given</translation>
+    </message>
+    <message>
+        <source>Открытый текст</source>
+        <translation>Plaintext</translation>
+    </message>
+    <message>
+        <source>Шифротекст</source>
+        <translation>Ciphertext</translation>
+    </message>
+</context>
+<context>
     <name>velista::AnalysisWindow</name>
     <message>
         <source>Записать роторы и ключ выбранной строки в поля главного окна и установить роторы (Enter в таблице, двойной щелчок)</source>
@@ -276,6 +299,110 @@ for comparison: random text 1/135 ≈ %4, Russian text %5</translation>
     <message>
         <source>Роторы %1 и ключ %2 записаны в поля главного окна, но не установлены: нажмите там «Установить роторы».</source>
         <translation>Rotors %1 and key %2 are written into the main window&apos;s fields but not installed: press «Install rotors» there.</translation>
+    </message>
+    <message>
+        <source>&amp;Ожидаемые частоты русского текста</source>
+        <translation>&amp;Expected frequencies of Russian text</translation>
+    </message>
+    <message>
+        <source>Ожидаемые частоты русского текста</source>
+        <translation>Expected frequencies of Russian text</translation>
+    </message>
+    <message>
+        <source>Черта на каждом столбце: доля символа в русском тексте (сборник fortunes-ru, 1,9 млн символов)</source>
+        <translation>The mark on each bar: the symbol’s share in Russian text (the fortunes-ru collection, 1.9 million symbols)</translation>
+    </message>
+    <message>
+        <source>По &amp;убыванию частоты</source>
+        <translation>By &amp;falling frequency</translation>
+    </message>
+    <message>
+        <source>По убыванию частоты</source>
+        <translation>By falling frequency</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;отчёт…</source>
+        <translation>Save &amp;report…</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>Записать диаграммы, индексы совпадений и итог атаки в файл PDF</source>
+        <translation>Write the charts, the indices of coincidence and the attack’s result into a PDF file</translation>
+    </message>
+    <message>
+        <source>&amp;Ключи класса…</source>
+        <translation>&amp;Keys of the class…</translation>
+    </message>
+    <message>
+        <source>Ключи класса</source>
+        <translation>Keys of the class</translation>
+    </message>
+    <message>
+        <source>Все 135 ключей, которые с найденными роторами шифруют одинаково, и проверка своего ключа</source>
+        <translation>All 135 keys that encipher alike with the rotors found, and a check of your own key</translation>
+    </message>
+    <message>
+        <source>Велиста: отчёт криптоанализа</source>
+        <translation>Velista: cryptanalysis report</translation>
+    </message>
+    <message>
+        <source>Черты на столбцах — ожидаемые доли символов в русском тексте (сборник fortunes-ru, 1 893 273 символа алфавита).</source>
+        <translation>The marks on the bars are the expected shares of the symbols in Russian text (the fortunes-ru collection, 1,893,273 alphabet symbols).</translation>
+    </message>
+    <message>
+        <source>Атака по известному фрагменту</source>
+        <translation>Known-plaintext attack</translation>
+    </message>
+    <message>
+        <source>Поиск ключа не проводился (или его результат устарел).</source>
+        <translation>No key search was run (or its result is out of date).</translation>
+    </message>
+    <message>
+        <source>Фрагмент: %1</source>
+        <translation>Fragment: %1</translation>
+    </message>
+    <message>
+        <source>Позиция: неизвестна, перебраны все</source>
+        <translation>Position: unknown, all were tried</translation>
+    </message>
+    <message>
+        <source>Позиция: %1</source>
+        <translation>Position: %1</translation>
+    </message>
+    <message>
+        <source>роторы %1, ключ %2</source>
+        <translation>rotors %1, key %2</translation>
+    </message>
+    <message>
+        <source>Подходящих настроек нет.</source>
+        <translation>No setting fits.</translation>
+    </message>
+    <message>
+        <source>Найдено: </source>
+        <translation>Found: </translation>
+    </message>
+    <message>
+        <source>Время поиска: %1 с; рассмотрено настроек: %2.</source>
+        <translation>Search time: %1 s; settings examined: %2.</translation>
+    </message>
+    <message>
+        <source>Почему ключей 135</source>
+        <translation>Why there are 135 keys</translation>
+    </message>
+    <message>
+        <source>Контакты между гнёздами идут по номерам позиций, поэтому если повернуть все пять роторов на одно и то же число шагов, ни один путь символа не изменится. Ключи, которые отличаются только таким общим поворотом, шифруют одинаково: на каждые роторы приходится 135 равносильных ключей, и атака находит ключ лишь с точностью до этого класса. Любой из 135 ключей расшифрует текст; по шифротексту их не различить.</source>
+        <translation>The contacts between the slots follow the position numbers, so turning all five rotors by the same number of steps changes no symbol’s path. Keys that differ only by such a common turn encipher alike: every choice of rotors has 135 equivalent keys, and the attack finds the key only up to this class. Any of the 135 keys deciphers the text; the ciphertext cannot tell them apart.</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Отчёт не сохранён в «%1»: %2.</source>
+        <translation>The report is not saved in «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -687,6 +814,54 @@ The windows change their language at the next start of the program.</translation
         <source>Панель команд</source>
         <translation>Command panel</translation>
     </message>
+    <message>
+        <source>Экспорт в PDF…</source>
+        <translation>Export to PDF…</translation>
+    </message>
+    <message>
+        <source>Экспорт в PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Открытый текст и шифротекст будут записаны рядом, с номерами роторов.</source>
+        <translation>The plaintext and the ciphertext will be written side by side, with the rotor numbers.</translation>
+    </message>
+    <message>
+        <source>Записать и &amp;ключ</source>
+        <translation>Write the &amp;key too</translation>
+    </message>
+    <message>
+        <source>Записать и ключ</source>
+        <translation>Write the key too</translation>
+    </message>
+    <message>
+        <source>Без этой отметки ключа в файле не будет</source>
+        <translation>Without this tick the file holds no key</translation>
+    </message>
+    <message>
+        <source>(Документ PDF)|*.pdf</source>
+        <translation>(PDF document)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Файл %1 не записан: %2.</source>
+        <translation>The file %1 is not written: %2.</translation>
+    </message>
+    <message>
+        <source>Роторы не установлены: путь текста считается от положения ключа. Установите роторы.</source>
+        <translation>The rotors are not installed: the text’s path is counted from the key’s position. Install the rotors.</translation>
+    </message>
+    <message>
+        <source>Открытый текст пуст: путь нечего сохранять.</source>
+        <translation>The plaintext is empty: there is no path to save.</translation>
+    </message>
+    <message>
+        <source>Шифротекст пуст: путь нечего сохранять.</source>
+        <translation>The ciphertext is empty: there is no path to save.</translation>
+    </message>
+    <message>
+        <source>Шаг назад</source>
+        <translation>Step back</translation>
+    </message>
 </context>
 <context>
     <name>velista::Form4</name>
@@ -735,12 +910,51 @@ The windows change their language at the next start of the program.</translation
         <source>␣ знаки</source>
         <translation>␣ signs</translation>
     </message>
+    <message>
+        <source>по убыванию частоты →</source>
+        <translation>by falling frequency →</translation>
+    </message>
 </context>
 <context>
     <name>velista::InterfaceLanguage</name>
     <message>
         <source>Как в системе</source>
         <translation>As the system</translation>
+    </message>
+</context>
+<context>
+    <name>velista::KeyClassDialog</name>
+    <message>
+        <source>Ключи класса, роторы %1</source>
+        <translation>Keys of the class, rotors %1</translation>
+    </message>
+    <message>
+        <source>Эти 135 ключей шифруют с роторами %1 одинаково: каждый поворачивает все пять гнёзд на одно и то же число шагов дальше предыдущего, а контакты между гнёздами от этого не меняются. Первым стоит найденный ключ.</source>
+        <translation>These 135 keys encipher alike with the rotors %1: each turns all five slots the same number of steps further than the one before, and that changes no contact between the slots. The key found stands first.</translation>
+    </message>
+    <message>
+        <source>Ключи класса</source>
+        <translation>Keys of the class</translation>
+    </message>
+    <message>
+        <source>&amp;Проверить ключ:</source>
+        <translation>&amp;Check a key:</translation>
+    </message>
+    <message>
+        <source>Проверить ключ</source>
+        <translation>Check a key</translation>
+    </message>
+    <message>
+        <source>Наберите пять символов ключа.</source>
+        <translation>Type the five symbols of a key.</translation>
+    </message>
+    <message>
+        <source>Ключ %1 входит в класс: с роторами найденной настройки он шифрует так же.</source>
+        <translation>The key %1 is in the class: with the rotors of the setting found it enciphers alike.</translation>
+    </message>
+    <message>
+        <source>Ключ %1 не входит в класс: с этими роторами он шифрует иначе.</source>
+        <translation>The key %1 is not in the class: with these rotors it enciphers differently.</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1203,70 @@ The windows change their language at the next start of the program.</translation
     <message>
         <source> «от ключа» — на сколько шагов ротор повернулся от положения ключа. «lat» — латинская буква.</source>
         <translation> «from key»: how many steps the rotor turned from the key&apos;s position. «lat»: a Latin letter.</translation>
+    </message>
+    <message>
+        <source>Шифрование возвращено к началу: ни одной позиции ещё не сделано.</source>
+        <translation>Encryption taken back to its start: no position is done yet.</translation>
+    </message>
+    <message>
+        <source>Дешифрование возвращено к началу: ни одной позиции ещё не сделано.</source>
+        <translation>Decryption taken back to its start: no position is done yet.</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок пути с таблицей в файл PNG или SVG</source>
+        <translation>Save the picture of the path with its table as a PNG or SVG file</translation>
+    </message>
+    <message>
+        <source>Копировать рисунок</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Копировать рисунок пути с таблицей в буфер обмена</source>
+        <translation>Copy the picture of the path with its table to the clipboard</translation>
+    </message>
+    <message>
+        <source>Сохранить путь текста…</source>
+        <translation>Save the text’s path…</translation>
+    </message>
+    <message>
+        <source>Сохранить путь каждого символа всего текста в таблицу CSV</source>
+        <translation>Save the path of every symbol of the whole text as a CSV table</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок или путь</source>
+        <translation>Save the picture or the path</translation>
+    </message>
+    <message>
+        <source>Меню: сохранить рисунок, копировать рисунок, сохранить путь текста</source>
+        <translation>Menu: save picture, copy picture, save the text’s path</translation>
+    </message>
+    <message>
+        <source>(Рисунок PNG или SVG)|*.png *.svg</source>
+        <translation>(PNG or SVG picture)|*.png *.svg</translation>
+    </message>
+    <message>
+        <source>Рисунок не сохранён в «%1»: %2.</source>
+        <translation>The picture is not saved in «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Путь текста сохраняется из главного окна программы.</source>
+        <translation>The text’s path is saved from the program’s main window.</translation>
+    </message>
+    <message>
+        <source>(Таблица CSV)|*.csv</source>
+        <translation>(CSV table)|*.csv</translation>
+    </message>
+    <message>
+        <source>Путь текста не сохранён в «%1»: %2.</source>
+        <translation>The text’s path is not saved in «%1»: %2.</translation>
     </message>
 </context>
 <context>

@@ -6,8 +6,10 @@
 
 #include "analysis_window/AnalysisWindow.h"
 #include "analysis_window/FrequencyChart.h"
+#include "analysis_window/RussianFrequencies.h"
 #include "machine/RotorBank.h"
 #include "machine/RotorCatalogue.h"
+#include "analysis_window/KeyClassDialog.h"
 #include "analysis_window/KeyText.h"
 #include "analysis_window/NumberText.h"
 #include "main_window/RunClock.h"
@@ -16,10 +18,17 @@
 #include "window_kit/RussianPlural.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -27,7 +36,9 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include <cmath>
 #include <random>
+#include <set>
 
 using namespace velista;
 using namespace velista::test;
@@ -323,6 +334,138 @@ private slots:
         QVERIFY(window->cipherFigures->text().contains(QStringLiteral("Индекс совпадений: 0,00")));
     }
 
+    void sortedBarsAndExpectedMarks_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("sorted") << 3000 << true << false;
+        QTest::newRow("Russian marks over the groups") << 3000 << false << true;
+        QTest::newRow("sorted with Russian marks") << 20000 << true << true;
+    }
+
+    // The boxes act on both charts: sorted, the bars fall from left to right and a point finds the bar drawn
+    // under it; the Russian marks change the picture. The built-in Russian shares give the index of
+    // coincidence the program quotes for Russian, 0.0525.
+    void sortedBarsAndExpectedMarks()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, sorted);
+        QFETCH(bool, expected);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(length, 3));
+        const QImage before = window->plainChart->grab().toImage();
+        window->sortBox->setChecked(sorted);
+        window->expectedBox->setChecked(expected);
+        for (FrequencyChart* chart : {window->plainChart, window->cipherChart}) {
+            QCOMPARE(chart->SortedByFrequency(), sorted);
+            QCOMPARE(chart->ExpectedShown(), expected);
+            std::set<int> bars;
+            for (int place = 0; place < analysis::SymbolStatistics::Symbols; ++place) {
+                bars.insert(chart->BarAtPlace(place));
+                if (sorted && place > 0)
+                    QVERIFY(chart->Share(chart->BarAtPlace(place - 1)) >= chart->Share(chart->BarAtPlace(place)));
+                if (!sorted)
+                    QCOMPARE(chart->BarAtPlace(place), place);
+            }
+            QCOMPARE(int(bars.size()), analysis::SymbolStatistics::Symbols);
+        }
+        // A point at the plot's right end finds the bar drawn last.
+        FrequencyChart* chart = window->plainChart;
+        const QPoint last(chart->width() - 8, chart->height() / 3);
+        QCOMPARE(chart->BarAt(last), chart->BarAtPlace(analysis::SymbolStatistics::Symbols - 1));
+        QVERIFY(window->plainChart->grab().toImage() != before);
+        double index = 0;
+        for (int bar = 0; bar < analysis::SymbolStatistics::Symbols; ++bar) {
+            const double share = RussianFrequencies::Share(FrequencyChart::SymbolOfBar(bar));
+            index += share * share;
+        }
+        QVERIFY2(std::abs(index - 0.0525) < 0.0005, qPrintable(QString::number(index)));
+    }
+
+    void keyClassListsAndChecks_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("member");
+        QTest::newRow("the key the teacher chose") << QString(Key) << true;
+        QTest::newRow("one symbol off") << QString(Key).left(4) + QStringLiteral("2") << false;
+        QTest::newRow("four symbols") << QString(Key).left(4) << false;
+    }
+
+    // After a search, «Ключи класса…» lists the found class's 135 keys, different ones, the found key first,
+    // and answers whether a typed key belongs to it.
+    void keyClassListsAndChecks()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, member);
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(1000, 4));
+        QVERIFY(!window->keyClassButton->isEnabled());
+        QVERIFY(Search(window, Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(100, 40), 100));
+        QVERIFY(window->keyClassButton->isEnabled());
+        QTest::mouseClick(window->keyClassButton, Qt::LeftButton);
+        auto* dialog = window->findChild<KeyClassDialog*>();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->keyList->count(), 135);
+        QSet<QString> keys;
+        for (int i = 0; i < dialog->keyList->count(); ++i)
+            keys.insert(dialog->keyList->item(i)->data(Qt::UserRole).toString());
+        QCOMPARE(keys.size(), 135);
+        QVERIFY(keys.contains(QString(Key)));
+        QCOMPARE(dialog->keyList->item(0)->data(Qt::UserRole).toString(),
+                 QString::fromStdU16String(window->Result()->settings.at(0).Key(analysis::RotorTables::Shipped()).Symbols()));
+        dialog->checkKeyField->setText(typed);
+        const QString answer = dialog->checkKeyAnswer->text();
+        QVERIFY2(answer.contains(typed.size() != 5 ? QStringLiteral("пять символов")
+                                 : member          ? QStringLiteral("входит в класс")
+                                                   : QStringLiteral("не входит")),
+                 qPrintable(answer));
+    }
+
+    void savedReportOpens_data()
+    {
+        QTest::addColumn<bool>("searched");
+        QTest::newRow("before a search") << false;
+        QTest::newRow("after a search") << true;
+    }
+
+    // The report is one A4 PDF, read back with pdfinfo and pdftotext: both charts' figures, the attack's
+    // request and result once a search was made, and the paragraph on the 135 keys.
+    void savedReportOpens()
+    {
+        QFETCH(bool, searched);
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdfinfo.isEmpty() || pdftotext.isEmpty())
+            QSKIP("poppler-utils (scripts/install-dependencies) reads the PDF back");
+        WindowFixture fixture;
+        AnalysisWindow* window = Open(fixture, PlainText(1000, 4));
+        const QString fragment = Control<RichTextBox>(fixture.form, "RichTextBox2")->Text().mid(100, 40);
+        if (searched)
+            QVERIFY(Search(window, fragment, 100));
+        window->expectedBox->setChecked(true);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("отчёт.pdf");
+        QCOMPARE(window->SaveReport(path), std::optional<QString>());
+        const auto run = [](const QString& program, const QStringList& arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            process.waitForFinished(20000);
+            return QString::fromUtf8(process.readAllStandardOutput());
+        };
+        const QString info = run(pdfinfo, {path});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+[1-3]\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts"))),
+                 qPrintable(info));
+        const QString text = run(pdftotext, {path, "-"});
+        QVERIFY2(text.contains(QStringLiteral("Почему ключей 135")), qPrintable(text));
+        QCOMPARE(text.count(QStringLiteral("Индекс совпадений")), 2);
+        QVERIFY(text.contains(QStringLiteral("fortunes-ru")));
+        QCOMPARE(text.contains(QStringLiteral("роторы 73915")), searched);
+        QCOMPARE(text.contains(QStringLiteral("Позиция: 100")), searched);
+        QCOMPARE(text.contains(QStringLiteral("не проводился")), !searched);
+    }
+
     void oneWindowOpensFromF9()
     {
         WindowFixture fixture;
@@ -347,6 +490,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("plain chart") << "plainChart" << "Столбцы частот открытого текста";
         QTest::newRow("cipher chart") << "cipherChart" << "Столбцы частот шифротекста";
+        QTest::newRow("expected frequencies") << "expectedBox" << "Ожидаемые частоты русского текста";
+        QTest::newRow("sort") << "sortBox" << "По убыванию частоты";
+        QTest::newRow("save report") << "saveReportButton" << "Сохранить отчёт";
         QTest::newRow("fragment") << "fragmentEdit" << "Известный фрагмент открытого текста";
         QTest::newRow("position") << "positionBox" << "Позиция фрагмента";
         QTest::newRow("find") << "findButton" << "Найти ключ";
@@ -354,6 +500,7 @@ private slots:
         QTest::newRow("progress") << "progressBar" << "Ход поиска";
         QTest::newRow("result table") << "resultTable" << "Найденные настройки";
         QTest::newRow("install") << "installButton" << "Установить роторы";
+        QTest::newRow("key class") << "keyClassButton" << "Ключи класса";
     }
 
     void everyFocusableControlHasItsOwnName()
@@ -428,10 +575,11 @@ private slots:
         window->fragmentEdit->setFocus();
         const QList<QWidget*> chain = TabChain(window);
         QVERIFY2(!chain.isEmpty() && chain.back() == window->fragmentEdit, "Tab does not come back to the fragment");
-        QList<QWidget*> expected = {window->plainChart, window->cipherChart, window->fragmentEdit, window->positionBox,
-                                    window->findButton, window->resultTable};
+        QList<QWidget*> expected = {window->plainChart,   window->cipherChart, window->expectedBox, window->sortBox,
+                                    window->saveReportButton,
+                                    window->fragmentEdit, window->positionBox, window->findButton,  window->resultTable};
         if (searched)
-            expected << window->installButton;
+            expected << window->installButton << window->keyClassButton;
         for (QWidget* control : expected)
             QVERIFY2(chain.contains(control), qPrintable(control->objectName()));
         QCOMPARE(chain.contains(window->installButton), searched);

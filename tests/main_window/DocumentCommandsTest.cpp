@@ -5,12 +5,17 @@
 
 #include "main_window/StatusBar.h"
 #include "main_window/ThreeDButton.h"
+#include "path_window/SymbolPathWindow.h"
 #include "tests/main_window/WindowFixture.h"
 
 #include "main_window/QtUserDialogs.h"
 #include "main_window/TextFile.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -108,11 +113,26 @@ private slots:
     void savedCiphertextDecrypts();
     void dialogProposesOwnKind_data();
     void dialogProposesOwnKind();
+    void exportedPdf_data();
+    void exportedPdf();
 
 private:
     void Command(const QString& name)
     {
         const bool plain = Plain(name);
+        // The path window's saves: its drawing, and the path of the area a run in its direction reads.
+        if (name == "export pdf") {
+            f->ExportPdf(w->dialogs.chosenFile, false);
+            return;
+        }
+        if (name.startsWith("save drawing") || name.startsWith("save path")) {
+            QVERIFY(w->Install("73915", "Ключ1"));
+            f->ShowPathWindow();
+            f->PathWindow()->DecipherBox->setChecked(!plain);
+            Control<QAction>(*f->PathWindow(), name.startsWith("save drawing") ? "saveDrawingAction" : "saveTextPathAction")
+                ->trigger();
+            return;
+        }
         if (name.startsWith("open"))
             plain ? f->OpenPlainText() : f->OpenCipherText();
         else if (name.startsWith("save"))
@@ -523,6 +543,9 @@ void DocumentCommandsTest::failedSaveKeepsOldFile_data()
         QTest::addRow("%s, 16 KiB", command) << command << 16 * 1024;
         QTest::addRow("%s, 100 KiB", command) << command << 100 * 1024;
     }
+    for (const char* command :
+         {"save drawing png", "save drawing svg", "save path of plain", "save path of cipher", "export pdf"})
+        QTest::addRow("%s, 3 KiB", command) << command << 3 * 1024;
 }
 
 // A write that fails for real (EFBIG past RLIMIT_FSIZE) leaves the old file byte for byte, keeps the
@@ -535,7 +558,8 @@ void DocumentCommandsTest::failedSaveKeepsOldFile()
     Q_UNUSED(textBytes);
     QSKIP("a full disk is made with RLIMIT_FSIZE, which Windows lacks");
 #else
-    const QString path = Path("старый.txt");
+    const QString name = command.endsWith("svg") ? QStringLiteral("старый.svg") : QStringLiteral("старый.txt");
+    const QString path = Path(name);
     const QByteArray old = Cp1251(QStringLiteral("Прежнее содержимое файла.\r\n").repeated(20));
     QVERIFY(WriteBytes(path, old));
     Area(command)->SetText(QString("Новый текст. ").repeated(textBytes / 13 + 1).left(textBytes));
@@ -545,7 +569,7 @@ void DocumentCommandsTest::failedSaveKeepsOldFile()
         Command(command);
     }
     QCOMPARE(ReadBytes(path), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"старый.txt"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
     QCOMPARE(f->LastDirectory(), Program);
     QCOMPARE(w->dialogs.warnings.size(), 1);
     const QString message = w->dialogs.warnings[0].first;
@@ -668,6 +692,59 @@ void DocumentCommandsTest::dialogProposesOwnKind()
     QCOMPARE(chosen, QString());
     QCOMPARE(shownFolder, QDir(dir.path()).absolutePath());
     QCOMPARE(shownName, proposed);
+}
+
+void DocumentCommandsTest::exportedPdf_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("withKey");
+    QTest::addColumn<bool>("onePage");
+
+    QTest::newRow("a letter, the key left out") << 3 << false << true;
+    QTest::newRow("a letter, the key ticked") << 3 << true << true;
+    QTest::newRow("120 lines over several pages") << 120 << false << false;
+}
+
+// «Экспорт в PDF…» writes one A4 landscape PDF with both texts side by side and the rotors; the key only when
+// ticked. Read back with pdfinfo and pdftotext.
+void DocumentCommandsTest::exportedPdf()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, withKey);
+    QFETCH(bool, onePage);
+
+    const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdfinfo.isEmpty() || pdftotext.isEmpty())
+        QSKIP("poppler-utils (scripts/install-dependencies) reads the PDF back");
+    QStringList plain;
+    for (int line = 0; line < lines; ++line)
+        plain << QStringLiteral("Строка %1: съешь же ещё этих мягких французских булок.").arg(line + 1);
+    Control<RichTextBox>(*f, "RichTextBox2")->SetText(plain.join("\r\n"));
+    QVERIFY(w->Install("73915", "Ключ1"));
+    f->EncryptPlainText();
+    const QString cipher = Control<RichTextBox>(*f, "RichTextBox1")->Text();
+    const QString path = Path("листок.pdf");
+    QVERIFY(f->ExportPdf(path, withKey));
+    QVERIFY(ReadBytes(path).startsWith("%PDF-"));
+
+    const auto run = [](const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(20000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString info = run(pdfinfo, {path});
+    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n")).match(info);
+    QVERIFY2(pages.hasMatch(), qPrintable(info));
+    QCOMPARE(pages.captured(1).toInt() == 1, onePage);
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts"))),
+             qPrintable(info));
+    const QString text = run(pdftotext, {"-layout", path, "-"});
+    QVERIFY2(text.contains(QStringLiteral("Роторы: 73915")), qPrintable(text));
+    QCOMPARE(text.contains(QStringLiteral("Ключ1")), withKey);
+    QVERIFY(text.contains(plain.last()));
+    QVERIFY(text.contains(cipher.split("\r\n").last().left(20)));
 }
 
 QTEST_MAIN(DocumentCommandsTest)

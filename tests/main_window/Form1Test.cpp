@@ -247,6 +247,7 @@ void Form1Test::menuTree_data()
                                          "kjkj:Новый шифротекст\tShift+F3",
                                          "open_shifr:Открыть шифротекст\tShift+F4",
                                          "save_shifr:Сохранить шифротекст\tShift+F2",
+                                         "exportPdfAction:Экспорт в PDF…",
                                          "-",
                                          "vbn:Роторы\tF8",
                                          "-",
@@ -259,6 +260,7 @@ void Form1Test::menuTree_data()
                                              "-",
                                              "pauseAction:Пауза\tF5",
                                              "stepAction:Шаг\tF6",
+                                             "stepBackAction:Шаг назад\tShift+F6",
                                              "-",
                                              "pathAction:Путь символа\tF7",
                                              "cryptanalysisAction:Криптоанализ\tF9"};

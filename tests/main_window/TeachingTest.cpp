@@ -145,6 +145,8 @@ private slots:
     void stepWithNoRunStartsOne();
     void pathTableEqualsPathQuery_data();
     void pathTableEqualsPathQuery();
+    void stepBack_data();
+    void stepBack();
 
 private:
     void Install(const QString& rotors, const QString& key) { QVERIFY(w->Install(rotors, key)); }
@@ -786,6 +788,90 @@ void TeachingTest::pathTableEqualsPathQuery()
     w->Tick();
     QCOMPARE(TableText(window), QStringLiteral("|||/|||/|||/|||"));
     QVERIFY(window->Caption->text().startsWith(QStringLiteral("Роторы не установлены")));
+}
+
+void TeachingTest::stepBack_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("pauseAt");  // the selected position at which the pause is asked for
+    QTest::addColumn<int>("back");     // steps back asked for
+    QTest::addColumn<bool>("decrypt");
+
+    // Position 135 is the first made after slot 2 turned: taken back, slot 2 stands as before the carry.
+    QTest::newRow("over the slot-2 carry") << int(RunSpeed::TenPerSecond) << 137 << 5 << false;
+    QTest::newRow("over the slot-2 carry, decryption") << int(RunSpeed::OnePerSecond) << 136 << 3 << true;
+    QTest::newRow("back to the run's start, then refused") << int(RunSpeed::TenPerSecond) << 2 << 5 << false;
+    QTest::newRow("inside one long slice without delays") << int(RunSpeed::NoDelay) << 0 << 4 << false;
+}
+
+// Shift+F6 takes back one position at a time, down to the run's start: the area, the rotor windows, the
+// counters and the path window read as when the run first stood there; a step back with nothing left beeps.
+// Then the run goes on to the machine's result.
+void TeachingTest::stepBack()
+{
+    QFETCH(int, speed);
+    QFETCH(int, pauseAt);
+    QFETCH(int, back);
+    QFETCH(bool, decrypt);
+
+    const QString text = speed == int(RunSpeed::NoDelay) ? LongText() : LongText().left(300);
+    Install("01234", "Ключ1");
+    QStringList installed;
+    for (int i = 0; i < 5; ++i)
+        installed << QString::fromStdU16String(w->form.RotorWindowTopLine(i).value_or(u""));
+    SetSource(decrypt, text);
+    f->SetSpeed(RunSpeed(speed));
+    f->ShowPathWindow();
+    RichTextBox* working = Working(decrypt);
+    const Reference expected(text, "01234", "Ключ1", decrypt);
+    bool asked = false;
+    QTimer watch;
+    watch.setInterval(0);
+    connect(&watch, &QTimer::timeout, [&] {
+        if (asked || Control<ThreeDPanel>(*f, "SSPanel1")->isEnabled() || working->SelLength() != 1 ||
+            working->SelStart() < pauseAt)
+            return;
+        asked = true;
+        f->TogglePause();
+    });
+    watch.start();
+    int taken = 0;
+    int beepsAtStart = -1;
+    int beepsAtResume = -1;
+    std::vector<int> stoodAt;
+    clock.onWait = [&](qint64 deadline) {
+        if (deadline != RunClock::NoDeadline || taken > back)
+            return;
+        const int made = working->SelLength() == 1 ? working->SelStart() + 1 : 0;
+        stoodAt.push_back(made);
+        QCOMPARE(working->Text(), expected.result.left(made) + text.mid(made));
+        const QStringList top = made == 0 ? installed : expected.topLines.at(std::size_t(made - 1));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(QString::fromStdU16String(w->form.RotorWindowTopLine(i).value_or(u"")), top.at(i));
+        QVERIFY(f->RunStateText().contains(QStringLiteral("позиция %1 из").arg(made)));
+        if (made > 0)
+            QCOMPARE(TableText(f->PathWindow()), TableOf(expected.paths.at(std::size_t(made - 1)), decrypt));
+        else
+            QCOMPARE(TableText(f->PathWindow()), QStringLiteral("|||/|||/|||/|||"));
+        if (made == 0 && beepsAtStart < 0)
+            beepsAtStart = w->beeper.beeps;
+        if (taken++ < back) {
+            QTest::keyClick(QApplication::activeWindow(), Qt::Key_F6, Qt::ShiftModifier);
+        } else {
+            beepsAtResume = w->beeper.beeps;
+            f->TogglePause();
+        }
+    };
+    Run(decrypt);
+    watch.stop();
+
+    QCOMPARE(working->Text(), expected.result);
+    QVERIFY(stoodAt.size() >= 2);
+    for (std::size_t i = 1; i < stoodAt.size(); ++i)
+        QCOMPARE(stoodAt[i], std::max(stoodAt[i - 1] - 1, 0));
+    if (stoodAt.back() == 0)
+        QCOMPARE(beepsAtResume, beepsAtStart + int(std::count(stoodAt.begin(), stoodAt.end(), 0)) - 1);
+    QVERIFY(!Control<QAction>(*f, "stepBackAction")->isEnabled());
 }
 
 QTEST_MAIN(TeachingTest)

@@ -10,7 +10,15 @@
 #include "machine/RotorBank.h"
 #include "machine/RotorCatalogue.h"
 
+#include "machine/Windows1251.h"
+
 #include <QAccessible>
+#include <QClipboard>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +80,10 @@ private slots:
     void contrast();
     void textsNeverOverlap_data();
     void textsNeverOverlap();
+    void savedDrawingOpens_data();
+    void savedDrawingOpens();
+    void textPathEqualsTrace_data();
+    void textPathEqualsTrace();
 
 private:
     // Shows the path of `symbol` through the bank set to rotors 01234 and key «Ключ1».
@@ -140,6 +152,7 @@ void SymbolPathWindowTest::names_data()
     QTest::newRow("decipher box") << "decipherBox" << "Дешифрация";
     QTest::newRow("drawing") << "pathView" << "Рисунок пути символа";
     QTest::newRow("hop table") << "hopTable" << "Ходы символа";
+    QTest::newRow("save menu") << "saveButton" << "Сохранить рисунок или путь";
 }
 
 // Each control a user can focus has its name, and the window reports the role of a dialog.
@@ -155,7 +168,8 @@ void SymbolPathWindowTest::names()
     // No focusable control is left out of this table.
     for (QWidget* child : window_->findChildren<QWidget*>()) {
         if (child->focusPolicy() & Qt::TabFocus)
-            QVERIFY2(QStringList({"symbolField", "decipherBox", "pathView", "hopTable"}).contains(child->objectName()),
+            QVERIFY2(QStringList({"symbolField", "decipherBox", "pathView", "hopTable", "saveButton"})
+                         .contains(child->objectName()),
                      qPrintable(child->metaObject()->className()));
     }
 }
@@ -165,8 +179,10 @@ void SymbolPathWindowTest::tabChainComesBack_data()
     QTest::addColumn<bool>("running");
     QTest::addColumn<QStringList>("chain");
 
-    QTest::newRow("no run: from the field") << false << QStringList{"symbolField", "decipherBox", "pathView", "hopTable"};
-    QTest::newRow("a run: the field and the box are locked") << true << QStringList{"pathView", "hopTable"};
+    const QStringList saving{"saveButton"};
+    QTest::newRow("no run: from the field") << false
+                                            << QStringList{"symbolField", "decipherBox", "pathView", "hopTable"} + saving;
+    QTest::newRow("a run: the field and the box are locked") << true << QStringList{"pathView", "hopTable"} + saving;
 }
 
 // The window opens with the focus on its first enabled control; Tab reaches every enabled control once
@@ -331,6 +347,121 @@ void SymbolPathWindowTest::textsNeverOverlap()
         for (std::size_t b = a + 1; b < inks.size(); ++b)
             QVERIFY2(!inks[a].intersects(inks[b]),
                      qPrintable(layout.texts[a].text + " / " + layout.texts[b].text));
+}
+
+void SymbolPathWindowTest::savedDrawingOpens_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("windowSize");
+    QTest::addColumn<bool>("decipher");
+
+    QTest::newRow("PNG") << "путь.png" << QSize(900, 700) << false;
+    QTest::newRow("PNG, a small window, deciphering") << "путь.PNG" << QSize(500, 520) << true;
+    QTest::newRow("SVG") << "путь.svg" << QSize(900, 700) << false;
+    QTest::newRow("SVG, a wide window") << "путь.SVG" << QSize(1400, 640) << true;
+}
+
+// The saved picture opens, holds the caption, the drawing and the table at the window's layout, a PNG at
+// 300 dots an inch, an SVG at the window's own size; it is drawn, not blank; the clipboard gets the same.
+void SymbolPathWindowTest::savedDrawingOpens()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, windowSize);
+    QFETCH(bool, decipher);
+
+    Type(u'П', decipher);
+    window_->resize(windowSize);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    QCOMPARE(window_->SaveDrawing(path), std::optional<QString>());
+    const QSize logical(std::max(window_->PathView->width(), window_->HopTable->width()) + 24,
+                        window_->PathView->height() + window_->HopTable->height());
+    QImage image;
+    if (file.endsWith("svg", Qt::CaseInsensitive)) {
+        QSvgRenderer svg(path);
+        QVERIFY(svg.isValid());
+        // The view box is in the window's pixels; the size, written in millimetres, follows from it.
+        QCOMPARE(svg.viewBox().width(), logical.width());
+        QVERIFY(svg.viewBox().height() > logical.height());  // and the caption
+        image = QImage(svg.viewBox().size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        svg.render(&painter);
+    } else {
+        QVERIFY(image.load(path, "png"));
+        const double scale = 300.0 / window_->logicalDpiX();
+        QCOMPARE(image.width(), int(std::ceil(logical.width() * scale)));
+        QVERIFY(image.height() > int(logical.height() * scale));
+        QCOMPARE(image.dotsPerMeterX(), 11811);
+        QApplication::clipboard()->clear();
+        QVERIFY(QApplication::clipboard()->image().isNull());
+        window_->CopyDrawing();
+        QCOMPARE(QApplication::clipboard()->image().size(), image.size());
+    }
+    // The four hop colours are drawn: a picture of white and grey alone would be empty.
+    int coloured = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            coloured += QColor(image.pixel(x, y)).hsvSaturation() > 120 ? 1 : 0;
+    QVERIFY2(coloured > 100, qPrintable(QString::number(coloured)));
+}
+
+void SymbolPathWindowTest::textPathEqualsTrace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("decipher");
+
+    QTest::newRow("a letter with line breaks") << "Привет, мир!\r\nСтрока «два»: Ё, ё и \"кавычки\".\r\n" << false;
+    QTest::newRow("deciphering, commas and quotes") << "a,b\"c\",(1)-[2].:3 Ъъ" << true;
+    QTest::newRow("across the slot-2 carry") << QString("Машина Велиста: A-z. ").repeated(10) << false;
+}
+
+// «Сохранить путь текста…» writes a UTF-8 CSV with a byte-order mark whose rows, after the header, hold the
+// fields of `velista-cli trace` for the same text, rotors and key.
+void SymbolPathWindowTest::textPathEqualsTrace()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, decipher);
+
+    QTemporaryDir dir;
+    const QString input = dir.filePath("текст.txt");
+    QFile in(input);
+    QVERIFY(in.open(QIODevice::WriteOnly));
+    in.write(QByteArray::fromStdString(Windows1251::Encode(text.toStdU16String())));
+    in.close();
+    QProcess cli;
+    QStringList arguments{"trace", "--rotors", "01234", "--key", "Ключ1", input};
+    if (decipher)
+        arguments << "--decrypt";
+    cli.start(QStringLiteral(VELISTA_CLI), arguments);
+    QVERIFY(cli.waitForFinished(10000));
+    QCOMPARE(cli.exitCode(), 0);
+    const QStringList trace = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+
+    const QString path = dir.filePath("путь.csv");
+    const CipherDirection direction = decipher ? CipherDirection::Decipher : CipherDirection::Encipher;
+    QCOMPARE(window_->SaveTextPath(path, {text, bank_}, direction), std::optional<QString>());
+    QFile csv(path);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QStringList rows = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QVERIFY(rows.takeFirst().startsWith(QStringLiteral("Позиция,Символ,")));
+    QCOMPARE(rows.size(), trace.size());
+    // RFC 4180 fields: a quoted field may hold commas and doubled quotes.
+    static const QRegularExpression field(QStringLiteral("(?:^|,)(\"(?:[^\"]|\"\")*\"|[^,]*)"));
+    for (int i = 0; i < rows.size(); ++i) {
+        QStringList fields;
+        for (auto match = field.globalMatch(rows[i]); match.hasNext();) {
+            QString value = match.next().captured(1);
+            if (value.startsWith('"'))
+                value = value.mid(1, value.size() - 2).replace("\"\"", "\"");
+            fields << value;
+        }
+        QCOMPARE(fields, trace[i].split('\t'));
+    }
 }
 
 QTEST_MAIN(SymbolPathWindowTest)
