@@ -6,12 +6,13 @@
 #include "VelistaIdentity.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace velista {
 
 namespace {
 
-const QString Help = QStringLiteral(
+const char* const Help = QT_TRANSLATE_NOOP("velista::InformationOptions",
     "Использование: velista [--help | --version]\n"
     "\n"
     "Велиста — учебная модель пятироторной шифровальной машины. Без параметров открывает окно\n"
@@ -40,10 +41,14 @@ InformationOptions::InformationOptions(const QStringList& arguments)
     // option each they are unknown here and ignored, not split into letters that could spell -h.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.parse(arguments);
-    if (parser.isSet(help))
-        text_ = Help;
-    else if (parser.isSet(version))
-        text_ = QStringLiteral("velista %1\n").arg(QString::fromUtf8(identity::Version)) + QString::fromUtf8(identity::Licence);
+    asked_ = parser.isSet(help) ? Asked::Help : parser.isSet(version) ? Asked::Version : Asked::Nothing;
+}
+
+QString InformationOptions::Text() const
+{
+    if (asked_ == Asked::Help)
+        return QCoreApplication::translate("velista::InformationOptions", Help);
+    return QStringLiteral("velista %1\n").arg(QString::fromUtf8(identity::Version)) + QString::fromUtf8(identity::Licence);
 }
 
 }  // namespace velista

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 
 namespace velista {
 
@@ -15,11 +14,14 @@ class InformationOptions final {
 public:
     explicit InformationOptions(const QStringList& arguments);
 
-    // The text to print instead of starting the program, if one of the options was given.
-    const std::optional<QString>& Text() const { return text_; }
+    // Whether one of the options was given, so that the program prints Text() instead of starting.
+    bool Given() const { return asked_ != Asked::Nothing; }
+    // The text to print, in the language of the catalogue installed when it is asked for.
+    QString Text() const;
 
 private:
-    std::optional<QString> text_;
+    enum class Asked { Nothing, Help, Version };
+    Asked asked_ = Asked::Nothing;
 };
 
 }  // namespace velista

@@ -69,16 +69,25 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const velista::InformationOptions options(arguments);
-    if (const auto& text = options.Text()) {
+    if (options.Given()) {
+        // In the interface's language: a core application, which needs no display, finds the catalogue
+        // beside the program.
+        QCoreApplication core(argc, argv);
+        QSettings settings(QString::fromLatin1(velista::identity::SettingsOrganisation),
+                           QString::fromLatin1(velista::identity::SettingsApplication));
+        const velista::InterfaceLanguage language(&settings, QLocale::system().uiLanguages());
+        velista::ProgramTranslation programTranslation;
+        programTranslation.Install(language.Language(), QCoreApplication::applicationDirPath());
+        const QString text = options.Text();
 #ifdef _WIN32
         // A window program has no console of its own: the text goes to the one it was started from,
         // told to show UTF-8, unless the output is already a pipe or a file.
         if (GetStdHandle(STD_OUTPUT_HANDLE) == nullptr && AttachConsole(ATTACH_PARENT_PROCESS))
             std::freopen("CONOUT$", "w", stdout);
         SetConsoleOutputCP(CP_UTF8);
-        std::fputs(text->toUtf8().constData(), stdout);
+        std::fputs(text.toUtf8().constData(), stdout);
 #else
-        std::fputs(text->toLocal8Bit().constData(), stdout);
+        std::fputs(text.toLocal8Bit().constData(), stdout);
 #endif
         if (std::fflush(stdout) == 0 && !std::ferror(stdout))
             return 0;

@@ -916,6 +916,41 @@ The windows change their language at the next start of the program.</translation
     </message>
 </context>
 <context>
+    <name>velista::InformationOptions</name>
+    <message>
+        <source>Использование: velista [--help | --version]
+
+Велиста — учебная модель пятироторной шифровальной машины. Без параметров открывает окно
+программы; ему нужен дисплей (X11 или Wayland).
+
+Параметры:
+  -h, --help     показать эту справку и выйти
+  -v, --version  показать версию и лицензию и выйти
+
+Принимаются и стандартные параметры Qt, например -platform offscreen.
+
+Код возврата: 0 — окно закрыто или справка показана.
+Файлы: открытый текст .txt, шифртекст .vls, оба в кодировке Windows-1251 с переводами строк CR LF.
+Шифрование из командной строки: velista-cli --help. Подробно: man velista.
+</source>
+        <translation>Usage: velista [--help | --version]
+
+Velista is a teaching model of a five-rotor cipher machine. Without options it opens the program's
+window, which needs a display (X11 or Wayland).
+
+Options:
+  -h, --help     show this help and exit
+  -v, --version  show the version and the licence and exit
+
+Qt's standard options are accepted too, for example -platform offscreen.
+
+Exit status: 0 when the window was closed or the help shown.
+Files: plaintext .txt, ciphertext .vls, both in Windows-1251 with CR LF line breaks.
+Enciphering from the command line: velista-cli --help. In full: man velista.
+</translation>
+    </message>
+</context>
+<context>
     <name>velista::InterfaceLanguage</name>
     <message>
         <source>Как в системе</source>

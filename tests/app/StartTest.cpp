@@ -97,24 +97,31 @@ private slots:
     void informationOptions_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("expected");
         const QStringList help{"Использование: velista", "--help", "--version", "velista-cli --help", "man velista"};
+        const QStringList englishHelp{"Usage: velista", "--help", "--version", "velista-cli --help", "man velista"};
         const QStringList version{QStringLiteral("velista %1\n").arg(QString::fromUtf8(velista::identity::Version)),
                                   "GPL-3.0-or-later"};
-        QTest::newRow("--help") << QStringList{"--help"} << help;
-        QTest::newRow("-h") << QStringList{"-h"} << help;
-        QTest::newRow("--version") << QStringList{"--version"} << version;
-        QTest::newRow("-v") << QStringList{"-v"} << version;
-        QTest::newRow("after Qt's -platform") << QStringList{"-platform", "xcb", "--version"} << version;
-        QTest::newRow("help first") << QStringList{"--help", "--version"} << help;
+        QTest::newRow("--help") << QStringList{"--help"} << QString() << help;
+        QTest::newRow("-h") << QStringList{"-h"} << QString() << help;
+        QTest::newRow("--version") << QStringList{"--version"} << QString() << version;
+        QTest::newRow("-v") << QStringList{"-v"} << QString() << version;
+        QTest::newRow("after Qt's -platform") << QStringList{"-platform", "xcb", "--version"} << QString() << version;
+        QTest::newRow("help first") << QStringList{"--help", "--version"} << QString() << help;
+        QTest::newRow("--help, English first") << QStringList{"--help"} << "en:ru" << englishHelp;
+        QTest::newRow("--help, Russian first") << QStringList{"--help"} << "ru:en" << help;
     }
 
     void informationOptions()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, language);
         QFETCH(QStringList, expected);
         QProcess program;
         QProcessEnvironment environment = LocaleEnvironment({QStringLiteral("LANG=C.UTF-8")});
+        if (!language.isEmpty())
+            environment.insert(QStringLiteral("LANGUAGE"), language);
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
         program.setProcessEnvironment(environment);
