@@ -10,13 +10,12 @@ namespace velista {
 
 namespace {
 
-const QLocale& Russian()
+// The numbers' locale is the interface's: its name is a text of the catalogue, so that the English
+// interface writes 1,234.5 where the Russian one writes 1 234,5.
+QLocale Numbers()
 {
-    static const QLocale locale = [] {
-        QLocale russian(QLocale::Russian, QLocale::Russia);
-        russian.setNumberOptions(QLocale::DefaultNumberOptions);
-        return russian;
-    }();
+    QLocale locale(QCoreApplication::translate("velista::NumberText", "ru_RU"));
+    locale.setNumberOptions(QLocale::DefaultNumberOptions);
     return locale;
 }
 
@@ -33,12 +32,12 @@ QString Superscript(int exponent)
 
 QString NumberText::Whole(std::uint64_t value)
 {
-    return Russian().toString(static_cast<qulonglong>(value));
+    return Numbers().toString(static_cast<qulonglong>(value));
 }
 
 QString NumberText::Decimal(double value, int decimals)
 {
-    return Russian().toString(value, 'f', decimals);
+    return Numbers().toString(value, 'f', decimals);
 }
 
 QString NumberText::Large(double value)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Numbers as the window writes them for a Russian reader: digit groups, decimal commas, powers of ten.
+// Numbers as the window writes them in the interface's language: digit groups, decimal commas (points in
+// English), powers of ten.
 
 #include <QString>
 

@@ -935,14 +935,14 @@ The windows change their language at the next start of the program.</translation
 </source>
         <translation>Usage: velista [--help | --version]
 
-Velista is a teaching model of a five-rotor cipher machine. Without options it opens the program's
+Velista is a teaching model of a five-rotor cipher machine. Without options it opens the program&apos;s
 window, which needs a display (X11 or Wayland).
 
 Options:
   -h, --help     show this help and exit
   -v, --version  show the version and the licence and exit
 
-Qt's standard options are accepted too, for example -platform offscreen.
+Qt&apos;s standard options are accepted too, for example -platform offscreen.
 
 Exit status: 0 when the window was closed or the help shown.
 Files: plaintext .txt, ciphertext .vls, both in Windows-1251 with CR LF line breaks.
@@ -1020,6 +1020,10 @@ Enciphering from the command line: velista-cli --help. In full: man velista.
     <message>
         <source> с</source>
         <translation> s</translation>
+    </message>
+    <message>
+        <source>ru_RU</source>
+        <translation>en_US</translation>
     </message>
 </context>
 <context>
