@@ -58,15 +58,19 @@ QImage PathPicture::Image() const
     const double scale = double(PrintDotsPerInch) / window_.logicalDpiX();
     const QSize size = LogicalSize();
     QImage image(int(std::ceil(size.width() * scale)), int(std::ceil(size.height() * scale)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        // Painted at the image's default resolution and scaled by the painter: an image that said 300 dpi
+        // while painted would make the caption's point size 300/96 times larger on top of the scale.
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.scale(scale, scale);
+        Paint(painter);
+    }
     const int dotsPerMetre = int(std::lround(PrintDotsPerInch / MetresPerInch));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(scale, scale);
-    Paint(painter);
     return image;
 }
 
