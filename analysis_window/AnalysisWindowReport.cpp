@@ -7,16 +7,14 @@
 #include "analysis_window/FrequencyChart.h"
 #include "analysis_window/KeyText.h"
 #include "analysis_window/NumberText.h"
+#include "window_kit/PdfPages.h"
 #include "window_kit/SafeSave.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -30,23 +28,9 @@ QString Paragraph(const QString& text) { return QStringLiteral("<p>%1</p>").arg(
 
 std::optional<QString> AnalysisWindow::SaveReport(const QString& path) const
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(300);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
-                                     QPageLayout::Millimeter));
-    writer.setTitle(tr("Велиста: отчёт криптоанализа"));
-    writer.setCreator(QStringLiteral("Велиста"));
-
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&writer);
-    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-    document.setPageSize(QSizeF(page.size()));
-    QFont body(QStringLiteral("Liberation Sans"));
-    body.setPointSizeF(10);
-    document.setDefaultFont(body);
+    PdfPages pages(QPageLayout::Portrait, QMarginsF(18, 15, 18, 15), tr("Велиста: отчёт криптоанализа"), 10);
+    QTextDocument& document = pages.Document();
+    const QRect& page = pages.Page();
     // The charts as the window shows them, at twice their pixels for print.
     const auto chartImage = [&](const FrequencyChart* chart, const QString& name) {
         QImage image(chart->size() * 2, QImage::Format_RGB32);
@@ -57,7 +41,7 @@ std::optional<QString> AnalysisWindow::SaveReport(const QString& path) const
         painter.end();
         document.addResource(QTextDocument::ImageResource, QUrl(name), image);
         // An image's width is in pixels of 96 to the inch, which the document scales to the writer's resolution.
-        const double width = page.width() * 0.95 * 96.0 / writer.resolution();
+        const double width = page.width() * 0.95 * 96.0 / pages.Resolution();
         return QStringLiteral("<img src=\"%1\" width=\"%2\">").arg(name).arg(int(width));
     };
     QString html = QStringLiteral("<h2>%1</h2>").arg(tr("Велиста: отчёт криптоанализа"));
@@ -94,16 +78,7 @@ std::optional<QString> AnalysisWindow::SaveReport(const QString& path) const
                          "135 ключей расшифрует текст; по шифротексту их не различить."));
     document.setHtml(html);
 
-    QPainter painter(&writer);
-    for (int p = 0; p < document.pageCount(); ++p) {
-        if (p > 0)
-            writer.newPage();
-        painter.save();
-        painter.translate(0, -p * page.height());
-        document.drawContents(&painter, QRectF(0, p * page.height(), page.width(), page.height()));
-        painter.restore();
-    }
-    painter.end();
+    const QByteArray bytes = pages.Bytes();
     const SafeSave::Result saved = SafeSave::Write(path, bytes);
     if (!saved.written)
         return saved.error;

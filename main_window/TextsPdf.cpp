@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/TextsPdf.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QBuffer>
+#include "window_kit/PdfPages.h"
+
 #include <QCoreApplication>
-#include <QPageLayout>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -18,23 +15,9 @@ namespace velista {
 QByteArray TextsPdf::Make(const QString& plainText, const QString& cipherText, const QString& rotors,
                           const std::optional<QString>& key)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(300);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
-                                     QPageLayout::Millimeter));
-    writer.setTitle(QCoreApplication::translate("TextsPdf", "Велиста: открытый текст и шифротекст"));
-    writer.setCreator(QStringLiteral("Велиста"));
-
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&writer);
-    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-    document.setPageSize(QSizeF(page.size()));
-    QFont body(QStringLiteral("Liberation Sans"));
-    body.setPointSizeF(11);
-    document.setDefaultFont(body);
+    PdfPages pages(QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
+                   QCoreApplication::translate("TextsPdf", "Велиста: открытый текст и шифротекст"), 11);
+    QTextDocument& document = pages.Document();
     QTextCursor cursor(&document);
     QTextCharFormat heading;
     heading.setFontPointSize(15);
@@ -74,18 +57,7 @@ QByteArray TextsPdf::Make(const QString& plainText, const QString& cipherText, c
         columns->cellAt(line + 1, 1).firstCursorPosition().insertText(cipherLines.value(line), text);
     }
 
-    QPainter painter(&writer);
-    const int pages = document.pageCount();
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0)
-            writer.newPage();
-        painter.save();
-        painter.translate(0, -p * page.height());
-        document.drawContents(&painter, QRectF(0, p * page.height(), page.width(), page.height()));
-        painter.restore();
-    }
-    painter.end();
-    return bytes;
+    return pages.Bytes();
 }
 
 }  // namespace velista
