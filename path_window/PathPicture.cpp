@@ -9,7 +9,9 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
+#if VELISTA_PATH_PICTURE_SVG
 #include <QSvgGenerator>
+#endif
 
 #include <algorithm>
 #include <cmath>
@@ -85,6 +87,7 @@ QByteArray PathPicture::Png() const
     return bytes;
 }
 
+#if VELISTA_PATH_PICTURE_SVG
 QByteArray PathPicture::Svg() const
 {
     QByteArray bytes;
@@ -103,5 +106,7 @@ QByteArray PathPicture::Svg() const
     painter.end();
     return bytes;
 }
+
+#endif
 
 }  // namespace velista

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The path window's caption, drawing and table as one picture to hand out: a PNG at print resolution, an
-// SVG that scales without steps, or an image for the clipboard.
+// SVG that scales without steps (where Qt Svg is built in: VELISTA_PATH_PICTURE_SVG), or an image for the
+// clipboard.
 
 #include <QByteArray>
 #include <QImage>
@@ -25,7 +26,9 @@ public:
     // The picture at print resolution.
     QImage Image() const;
     QByteArray Png() const;
+#if VELISTA_PATH_PICTURE_SVG
     QByteArray Svg() const;
+#endif
 
 private:
     // Paints the picture at its logical size, on white.

@@ -66,7 +66,14 @@ std::optional<QString> SymbolPathWindow::SaveDrawing(const QString& path) const
 {
     const PathPicture picture(*this);
     const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+#if VELISTA_PATH_PICTURE_SVG
     const SafeSave::Result saved = SafeSave::Write(path, svg ? picture.Svg() : picture.Png());
+#else
+    // PNG bytes under an .svg name would be a file that no drawing program opens as it says.
+    if (svg)
+        return tr("в этой сборке рисунок сохраняется только в PNG");
+    const SafeSave::Result saved = SafeSave::Write(path, picture.Png());
+#endif
     if (!saved.written)
         return saved.error;
     return std::nullopt;
@@ -101,7 +108,11 @@ QString SymbolPathWindow::ChooseFile(const QString& filter, const QString& exten
 
 void SymbolPathWindow::ChooseAndSaveDrawing()
 {
+#if VELISTA_PATH_PICTURE_SVG
     const QString path = ChooseFile(tr("(Рисунок PNG или SVG)|*.png *.svg"), QStringLiteral("png"));
+#else
+    const QString path = ChooseFile(tr("(Рисунок PNG)|*.png"), QStringLiteral("png"));
+#endif
     if (path.isEmpty())
         return;
     if (const std::optional<QString> error = SaveDrawing(path))

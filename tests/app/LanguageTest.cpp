@@ -15,6 +15,7 @@
 #include "tests/support/FakeLauncher.h"
 #include "tests/support/RecordingDialogs.h"
 #include "window_kit/InterfaceLanguage.h"
+#include "tests/support/BuildPaths.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -197,7 +198,7 @@ private slots:
         QProcess probe;
         probe.setProcessEnvironment(environment);
         probe.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--probe"), catalogue ? QStringLiteral(VELISTA_PROGRAM_DIR) : empty.path()});
+                    {QStringLiteral("--probe"), catalogue ? QString::fromUtf8(velista::test::ProgramFolder()) : empty.path()});
         QVERIFY(probe.waitForFinished(60000));
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QCOMPARE(probe.exitCode(), 0);

@@ -5,6 +5,7 @@
 #include "VelistaIdentity.h"
 #include "app/ExitDeadline.h"
 #include "app/QtTranslation.h"
+#include "tests/support/BuildPaths.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -125,7 +126,7 @@ private slots:
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VELISTA_PROGRAM), arguments);
+        program.start(QString::fromUtf8(velista::test::WindowProgram()), arguments);
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
@@ -140,7 +141,7 @@ private slots:
     {
         QProcess program;
         program.setStandardOutputFile(QStringLiteral("/dev/full"));
-        program.start(QStringLiteral(VELISTA_PROGRAM), {QStringLiteral("--help")});
+        program.start(QString::fromUtf8(velista::test::WindowProgram()), {QStringLiteral("--help")});
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
@@ -189,7 +190,7 @@ private slots:
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VELISTA_PROGRAM), {});
+        program.start(QString::fromUtf8(velista::test::WindowProgram()), {});
         QVERIFY(program.waitForFinished(30000));
         QVERIFY(program.exitStatus() == QProcess::CrashExit || program.exitCode() != 0);
         QVERIFY(program.readAllStandardOutput().isEmpty());

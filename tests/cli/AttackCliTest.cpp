@@ -10,6 +10,7 @@
 #include "machine/RotorBank.h"
 #include "machine/RotorCatalogue.h"
 #include "machine/Windows1251.h"
+#include "tests/support/BuildPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +91,7 @@ protected:
     // Runs "velista-cli attack" in the test's folder with the arguments, which are separated by blanks.
     ToolResult Run(const std::string& arguments, const fs::path& stdinFile = {}) const
     {
-        std::vector<std::string> args{VELISTA_CLI, "attack"};
+        std::vector<std::string> args{test::ToolProgram(), "attack"};
         std::istringstream words(arguments);
         for (std::string word; words >> word;)
             args.push_back(word);
@@ -291,7 +292,7 @@ TEST_P(AttackCliProgress, GoesToATerminalOnly)
     ASSERT_EQ(unlockpt(master), 0);
     ToolProcess::Streams streams;
     streams.error = GetParam().terminal ? fs::path(ptsname(master)) : Path(".err");
-    ToolProcess tool({VELISTA_CLI, "attack", "--known", "known.txt", "cipher.vls"}, dir_, streams);
+    ToolProcess tool({test::ToolProgram(), "attack", "--known", "known.txt", "cipher.vls"}, dir_, streams);
     std::string seen;
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(2500);
     while (std::chrono::steady_clock::now() < until) {
@@ -322,7 +323,7 @@ TEST_F(AttackCli, InterruptStopsALongSearchWithTheSignalsStatus)
     const std::string plain = PlainText(60000, 5);
     WriteFile(Path("cipher.vls"), Transform(plain, Rotors, Key, true));
     WriteFile(Path("known.txt"), plain.substr(40000, 10));
-    ToolProcess tool({VELISTA_CLI, "attack", "--known", "known.txt", "cipher.vls"}, dir_, {});
+    ToolProcess tool({test::ToolProgram(), "attack", "--known", "known.txt", "cipher.vls"}, dir_, {});
     // Long enough for the threads to be searching.
     std::this_thread::sleep_for(std::chrono::milliseconds(700));
     kill(tool.Id(), SIGINT);

@@ -5,6 +5,7 @@
 #include "tests/cli/CliTest.h"
 #include "tests/cli/CliWrongOutput.h"
 
+#include "tests/support/BuildPaths.h"
 #include "tests/support/RowName.h"
 
 #include <chrono>
@@ -25,7 +26,7 @@ using namespace velista::test;
 // disk would) even for root.
 ToolResult RunWithSmallFiles(const fs::path& folder, std::vector<std::string> args)
 {
-    args.insert(args.begin(), {"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"", VELISTA_CLI});
+    args.insert(args.begin(), {"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"", test::ToolProgram()});
     ToolProcess::Streams streams;
     streams.output = folder / ".stdout";
     streams.error = folder / ".stderr";
@@ -80,7 +81,7 @@ TEST_P(CliOutputLinks, WriteTheFileTheLinkNamesAndKeepTheLink)
     WriteFile(Path(".stdout"), "old");
     ToolProcess::Streams streams;
     streams.appendOutput = GetParam().appendOutput;
-    const ToolResult result = ToolProcess({VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde", "-o",
+    const ToolResult result = ToolProcess({test::ToolProgram(), "encrypt", "--rotors", "01234", "--key", "abcde", "-o",
                                            "out.vls", Argument("in.txt")},
                                           dir_, Captured(streams))
                                   .Wait();
@@ -167,7 +168,7 @@ TEST_P(CliInterrupted, RemovesTheTemporaryFileAndExitsWithTheSignalsStatus)
     ASSERT_GE(writer, 0);
     const std::string piece(1 << 16, 'a');  // one whole piece; fits the pipe's buffer
     ASSERT_EQ(write(writer, piece.data(), piece.size()), static_cast<ssize_t>(piece.size()));
-    ToolProcess tool({VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde", "-o", "out.vls", "in.txt"},
+    ToolProcess tool({test::ToolProgram(), "encrypt", "--rotors", "01234", "--key", "abcde", "-o", "out.vls", "in.txt"},
                      dir_, Captured());
     // Wait until the first piece has reached the temporary file.
     bool begun = false;
@@ -203,7 +204,7 @@ TEST_P(CliCompletion, OffersTheWordsThatFit)
 {
     WriteFile(Path("letter.txt"), "");
     WriteFile(Path("letter.vls"), "");
-    const std::string script = "source '" VELISTA_CLI_COMPLETION "'; COMP_WORDS=(" + GetParam().line
+    const std::string script = "source '" + std::string(test::ToolCompletion()) + "'; COMP_WORDS=(" + GetParam().line
         + "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _velista_cli; printf '%s\\n' \"${COMPREPLY[@]}\"";
     const ToolResult result = ToolProcess({"/bin/bash", "-c", script}, dir_, Captured()).Wait();
     ASSERT_EQ(result.status, 0) << result.err;

@@ -6,6 +6,7 @@
 
 #include "installation/RotorWindows.h"
 #include "machine/Alphabet.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/support/RowName.h"
 
 #include <algorithm>
@@ -305,7 +306,7 @@ TEST_P(CliWrongOutput, IsReportedBeforeAnyInputIsRead)
     WriteFile(Path("open/theirs.vls"), "old");
     WriteFile(Path("dir/old.vls"), "old");
     WriteFile(Path("file"), "a file");
-    std::vector<std::string> args{VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde", "-o",
+    std::vector<std::string> args{test::ToolProgram(), "encrypt", "--rotors", "01234", "--key", "abcde", "-o",
                                   GetParam().output};
     if (GetParam().prepare)
         GetParam().prepare(dir_, args);
@@ -352,7 +353,7 @@ TEST_P(CliClosedStream, IsRefusedOnlyWhenNeededAndNothingIsTouched)
 {
     WriteFile(Path("in.txt"), "text");
     WriteFile(Path("out.vls"), "old");
-    std::vector<std::string> args{VELISTA_CLI, "encrypt", "--rotors", "01234", "--key", "abcde"};
+    std::vector<std::string> args{test::ToolProgram(), "encrypt", "--rotors", "01234", "--key", "abcde"};
     args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
     ToolProcess::Streams streams;
     streams.input = Path("in.txt");

@@ -5,6 +5,7 @@
 #include "installation/CipherMachine.h"
 #include "machine/LineBreakNormalizer.h"
 #include "machine/Windows1251.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/support/HeadlessWindow.h"
 #include "tests/support/ToolProcess.h"
 #include "tests/support/Utf8Path.h"
@@ -97,7 +98,7 @@ protected:
     // Runs the tool in the test's folder; standard input comes from the file, or the null device.
     ToolResult Run(std::vector<std::string> args, const std::filesystem::path& stdinFile = {}) const
     {
-        args.insert(args.begin(), VELISTA_CLI);
+        args.insert(args.begin(), test::ToolProgram());
         ToolProcess::Streams streams;
         streams.input = stdinFile;
         return ToolProcess(std::move(args), dir_, Captured(streams)).Wait();

@@ -8,6 +8,7 @@
 #include "help/frmAbout.h"
 #include "help/frmBrowser.h"
 #include "platform/NoRegistry.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/support/FakeLauncher.h"
 
 #include <QDir>
@@ -57,7 +58,7 @@ QString English(const QString& page)
 void OpenShipped(PageBrowser& browser, const QString& page)
 {
     QSignalSpy loaded(&browser, &PageBrowser::DownloadComplete);
-    browser.Navigate(QStringLiteral(VELISTA_PROGRAM_DIR) + '/' + page);
+    browser.Navigate(QString::fromUtf8(velista::test::ProgramFolder()) + '/' + page);
     QVERIFY(loaded.wait());
 }
 

@@ -6,6 +6,7 @@
 #include "help/PlaceClearOf.h"
 #include "help/frmAbout.h"
 #include "platform/NoRegistry.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/support/FakeLauncher.h"
 
 #include <QtTest>
@@ -87,7 +88,7 @@ void PlaceClearOfTest::authorMark()
 
     int loaded = -1;
     if (symbolFace) {
-        loaded = QFontDatabase::addApplicationFont(QStringLiteral(VELISTA_TEST_DATA "/SymbolEncoded.ttf"));
+        loaded = QFontDatabase::addApplicationFont(QString::fromUtf8(velista::test::HelpTestData()) + QStringLiteral("/SymbolEncoded.ttf"));
         QVERIFY(loaded >= 0);
         QCOMPARE(QFontInfo(QFont(QStringLiteral("Symbol"), 9)).family(), QStringLiteral("Symbol"));
     }

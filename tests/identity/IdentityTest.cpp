@@ -3,6 +3,7 @@
 // as text agree with it, and both programs print it on --version.
 
 #include "VelistaIdentity.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ class IdentityCopyTest : public ::testing::TestWithParam<CopyRow> {};
 TEST_P(IdentityCopyTest, AgreesWithTheBuild)
 {
     const CopyRow& row = GetParam();
-    const std::string text = ReadFile(std::string(VELISTA_PACKAGING) + "/" + row.file);
+    const std::string text = ReadFile(std::string(test::PackagingFolder()) + "/" + row.file);
     ASSERT_FALSE(text.empty()) << row.file;
     std::smatch found;
     ASSERT_TRUE(std::regex_search(text, found, std::regex(row.pattern))) << row.file << ": " << row.pattern;
@@ -99,8 +100,8 @@ TEST_P(VersionOutputTest, PrintsTheVersionAndTheLicence)
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, VersionOutputTest,
-                         ::testing::Values(VersionRow{"Window", VELISTA_PROGRAM, "velista"},
-                                           VersionRow{"Tool", VELISTA_CLI, "velista-cli"}),
+                         ::testing::Values(VersionRow{"Window", test::WindowProgram(), "velista"},
+                                           VersionRow{"Tool", test::ToolProgram(), "velista-cli"}),
                          RowName<VersionRow>);
 
 }  // namespace velista::test

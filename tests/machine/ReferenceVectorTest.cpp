@@ -7,6 +7,7 @@
 
 #include "machine/PathCipher.h"
 #include "tests/machine/FakeMachineWindow.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/support/HeadlessWindow.h"
 
 #include <fstream>
@@ -39,9 +40,9 @@ const VectorFile& Vectors()
 {
     static const VectorFile file = [] {
         VectorFile read;
-        std::ifstream in(VELISTA_REFERENCE_VECTORS);
+        std::ifstream in(test::ReferenceVectors());
         if (!in)
-            read.problem = "cannot open " VELISTA_REFERENCE_VECTORS;
+            read.problem = std::string("cannot open ") + test::ReferenceVectors();
         std::string line, section;
         ReferenceVector block;
         int number = 0;

@@ -9,6 +9,7 @@
 #include "main_window/ThreeDButton.h"
 #include "main_window/ThreeDPanel.h"
 #include "tests/main_window/WindowFixture.h"
+#include "tests/support/BuildPaths.h"
 #include "tests/support/HeadlessWindow.h"
 
 #include <QElapsedTimer>
@@ -71,7 +72,7 @@ QString CommandLineTool(const QString& text, const QString& rotors, const QStrin
     if (!WriteBytes(dir.filePath("in.txt"), Cp1251(text)))
         return QStringLiteral("<no input file>");
     QProcess tool;
-    tool.start(QStringLiteral(VELISTA_CLI), {decrypt ? "decrypt" : "encrypt", "--rotors", rotors, "--key", key, "-o",
+    tool.start(QString::fromUtf8(test::ToolProgram()), {decrypt ? "decrypt" : "encrypt", "--rotors", rotors, "--key", key, "-o",
                                              dir.filePath("out"), dir.filePath("in.txt")});
     if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
         return QStringLiteral("<tool failed: %1>").arg(QString::fromUtf8(tool.readAllStandardError()));

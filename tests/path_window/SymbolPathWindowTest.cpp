@@ -11,13 +11,16 @@
 #include "machine/RotorCatalogue.h"
 
 #include "machine/Windows1251.h"
+#include "tests/support/BuildPaths.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
+#if VELISTA_PATH_PICTURE_SVG
 #include <QSvgRenderer>
+#endif
 #include <QTemporaryDir>
 #include <QCheckBox>
 #include <QLabel>
@@ -375,11 +378,19 @@ void SymbolPathWindowTest::savedDrawingOpens()
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     QTemporaryDir dir;
     const QString path = dir.filePath(file);
+    const bool svgFile = file.endsWith("svg", Qt::CaseInsensitive);
+    if (svgFile && !VELISTA_PATH_PICTURE_SVG) {
+        // A build without Qt Svg says so and writes nothing under the .svg name.
+        QVERIFY(window_->SaveDrawing(path).has_value());
+        QVERIFY(!QFile::exists(path));
+        return;
+    }
     QCOMPARE(window_->SaveDrawing(path), std::optional<QString>());
     const QSize logical(std::max(window_->PathView->width(), window_->HopTable->width()) + 24,
                         window_->PathView->height() + window_->HopTable->height());
     QImage image;
-    if (file.endsWith("svg", Qt::CaseInsensitive)) {
+    if (svgFile) {
+#if VELISTA_PATH_PICTURE_SVG
         QSvgRenderer svg(path);
         QVERIFY(svg.isValid());
         // The view box is in the window's pixels; the size, written in millimetres, follows from it.
@@ -389,6 +400,7 @@ void SymbolPathWindowTest::savedDrawingOpens()
         image.fill(Qt::white);
         QPainter painter(&image);
         svg.render(&painter);
+#endif
     } else {
         QVERIFY(image.load(path, "png"));
         const double scale = 300.0 / window_->logicalDpiX();
@@ -435,7 +447,7 @@ void SymbolPathWindowTest::textPathEqualsTrace()
     QStringList arguments{"trace", "--rotors", "01234", "--key", "Ключ1", input};
     if (decipher)
         arguments << "--decrypt";
-    cli.start(QStringLiteral(VELISTA_CLI), arguments);
+    cli.start(QString::fromUtf8(test::ToolProgram()), arguments);
     QVERIFY(cli.waitForFinished(10000));
     QCOMPARE(cli.exitCode(), 0);
     const QStringList trace = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
