@@ -1307,6 +1307,14 @@ Enciphering from the command line: velista-cli --help. In full: man velista.
         <source>Путь текста не сохранён в «%1»: %2.</source>
         <translation>The text’s path is not saved in «%1»: %2.</translation>
     </message>
+    <message>
+        <source>в этой сборке рисунок сохраняется только в PNG</source>
+        <translation>this build saves the drawing as PNG only</translation>
+    </message>
+    <message>
+        <source>(Рисунок PNG)|*.png</source>
+        <translation>(PNG picture)|*.png</translation>
+    </message>
 </context>
 <context>
     <name>velista::TextFile</name>
