@@ -47,8 +47,7 @@ ForwardTable::ForwardTable(const RotorTables& tables, std::u16string_view fragme
     for (const std::uint64_t half : made) {
         const std::uint64_t hash = Hash(half >> 24);
         halves_[next[Bucket(hash)]++] = half;
-        const std::uint64_t bit = hash >> (64 - FilterBits);
-        filter_[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+        filter_[FilterWord(hash)] |= FilterMask(hash);
     }
     directory_ = std::move(directory);
 }
