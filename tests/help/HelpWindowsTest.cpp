@@ -490,7 +490,9 @@ void HelpWindowsTest::pageLanguage()
     QFETCH(QStringList, englishPages);
     QFETCH(bool, englishHelp);
     QFETCH(bool, englishMachine);
-    const QString english = folder_->path() + QStringLiteral("/en");
+    // The program names the English folder with the system's separator, as it does the page.
+    const QChar separator = PageWindow::PathSeparator;
+    const QString english = folder_->path() + separator + QStringLiteral("en");
     if (!englishPages.isEmpty())
         QVERIFY(QDir().mkpath(english));
     for (const QString& page : englishPages)
@@ -499,7 +501,6 @@ void HelpWindowsTest::pageLanguage()
     FakeLauncher launcher;
     InformationWindows windows(folder_->path(), registry, launcher);
     windows.SetPageLanguage(language);
-    const QChar separator = PageWindow::PathSeparator;
     QCOMPARE(windows.ShowHelp()->PagePath(), (englishHelp ? english : folder_->path()) + separator + HelpPage());
     QCOMPARE(windows.ShowBrowser()->PagePath(), (englishMachine ? english : folder_->path()) + separator + MachinePage());
 }
