@@ -25,6 +25,8 @@ struct CipherChunk {
     bool encipher = true;
     // Windows-1251 byte -> a, or Outside.
     const std::uint8_t* firstByte = nullptr;
+    // Windows-1251 byte -> all ones where firstByte holds Outside, else zero: the scalar loop's select.
+    const std::uint8_t* keepByte = nullptr;
     // UTF-16 character -> position (65,536 places), then position -> a (256 places, Outside -> Outside).
     const std::uint8_t* charPosition = nullptr;
     const std::uint8_t* positionFirst = nullptr;

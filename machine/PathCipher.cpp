@@ -82,6 +82,15 @@ void Fill(std::array<T, Size>& table, const T* row)
     Repeat(table);
 }
 
+// Byte -> all ones where the position table holds Outside (the byte passes unchanged), else zero.
+std::array<std::uint8_t, 256> KeepMasks(const std::array<std::uint8_t, 256>& positions)
+{
+    std::array<std::uint8_t, 256> keep{};
+    for (std::size_t b = 0; b < keep.size(); ++b)
+        keep[b] = positions[b] == Outside ? 0xFF : 0;
+    return keep;
+}
+
 // Position -> itself, for the UTF-16 path of enciphering, whose first lookup is the position.
 const std::array<std::uint8_t, 256>& SamePosition()
 {
@@ -144,10 +153,12 @@ class Encipherment {
 public:
     explicit Encipherment(const TextCipher::Wiring& wiring)
         : wiring_(wiring)
+        , keepBytes_(KeepMasks(wiring.slot1ExitByte))
     {
         Fill(middle_, wiring.entryToExit[0].data());
         chunk_.encipher = true;
         chunk_.firstByte = wiring.slot1ExitByte.data();
+        chunk_.keepByte = keepBytes_.data();
         chunk_.charPosition = wiring.slot1Exit.data();
         chunk_.positionFirst = SamePosition().data();
         chunk_.middle = middle_.data();
@@ -175,6 +186,7 @@ public:
 
 private:
     const TextCipher::Wiring& wiring_;
+    const std::array<std::uint8_t, 256> keepBytes_;
     std::array<std::uint8_t, 4 * N> middle_{};
     std::array<std::uint8_t, 3 * N> lastBytes_{};
     std::array<char16_t, 3 * N> lastChars_{};
@@ -189,6 +201,7 @@ class Decipherment {
 public:
     explicit Decipherment(const TextCipher::Wiring& wiring)
         : wiring_(wiring)
+        , keepBytes_(KeepMasks(wiring.slot5EntryByte))
     {
         Fill(middle_, wiring.exitToEntry[0].data());
         Fill(lastBytes_, wiring.slot1ExitRowBytes.data());
@@ -196,6 +209,7 @@ public:
         positionFirst_.fill(Outside);
         chunk_.encipher = false;
         chunk_.firstByte = firstBytes_.data();
+        chunk_.keepByte = keepBytes_.data();
         chunk_.charPosition = wiring.slot5Entry.data();
         chunk_.positionFirst = positionFirst_.data();
         chunk_.middle = middle_.data();
@@ -222,6 +236,7 @@ public:
 
 private:
     const TextCipher::Wiring& wiring_;
+    const std::array<std::uint8_t, 256> keepBytes_;
     std::array<std::uint8_t, 4 * N> middle_{};
     std::array<std::uint8_t, 3 * N> lastBytes_{};
     std::array<char16_t, 3 * N> lastChars_{};
