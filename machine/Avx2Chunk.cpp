@@ -41,18 +41,15 @@ struct Chain {
             differences[k] = _mm256_xor_si256(Sixteen(places + 16 * k), Sixteen(places + 16 * (k - 1)));
     }
 
-    // The eight lookups index from x each and are added in a tree: as a chain (x less 16, less 16 again, and
-    // each answer added to the sum so far) a lookup waited for the one before it.
     VELISTA_AVX2_INLINE __m256i operator()(__m256i x) const
     {
-        __m256i answers[8];
-        for (std::size_t k = 0; k < 8; ++k)
-            answers[k] = _mm256_shuffle_epi8(differences[k], _mm256_subs_epi8(x, _mm256_set1_epi8(static_cast<char>(16 * k))));
-        for (std::size_t width = 4; width > 0; width /= 2) {
-            for (std::size_t k = 0; k < width; ++k)
-                answers[k] = _mm256_xor_si256(answers[k], answers[k + width]);
+        const __m256i sixteen = _mm256_set1_epi8(16);
+        __m256i result = _mm256_shuffle_epi8(differences[0], x);
+        for (std::size_t k = 1; k < 8; ++k) {
+            x = _mm256_subs_epi8(x, sixteen);
+            result = _mm256_xor_si256(result, _mm256_shuffle_epi8(differences[k], x));
         }
-        return answers[0];
+        return result;
     }
 };
 
