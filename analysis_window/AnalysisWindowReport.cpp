@@ -78,11 +78,7 @@ std::optional<QString> AnalysisWindow::SaveReport(const QString& path) const
                          "135 ключей расшифрует текст; по шифротексту их не различить."));
     document.setHtml(html);
 
-    const QByteArray bytes = pages.Bytes();
-    const SafeSave::Result saved = SafeSave::Write(path, bytes);
-    if (!saved.written)
-        return saved.error;
-    return std::nullopt;
+    return SafeSave::Problem(path, pages.Bytes());
 }
 
 void AnalysisWindow::ChooseAndSaveReport()

@@ -5,6 +5,7 @@
 #include "main_window/Form1.h"
 
 #include "installation/CipherMachine.h"
+#include "machine/RotorChoice.h"
 #include "main_window/FilteredField.h"
 #include "main_window/RichTextBox.h"
 #include "main_window/UserDialogs.h"
@@ -29,12 +30,10 @@ void Form1::ConnectPathSaving()
         if (text.isEmpty())
             return direction == CipherDirection::Encipher ? tr("Открытый текст пуст: путь нечего сохранять.")
                                                           : tr("Шифротекст пуст: путь нечего сохранять.");
-        const std::u16string rotors = Text4->text().toStdU16String();
-        std::array<std::int16_t, SlotCount> chosen{};
-        for (std::size_t k = 0; k < chosen.size(); ++k)
-            chosen[k] = static_cast<std::int16_t>(rotors.at(k) - u'0');
+        // The rotor field holds what the installation took: five digits.
+        const RotorChoice rotors = RotorChoice::Certain(Text4->text().toStdU16String());
         SymbolPathWindow::TextToTrace trace{text, RotorBank()};
-        if (!trace.bank.SetDirectly(machine_.Catalogue(), chosen, Text5->text().toStdU16String()))
+        if (!trace.bank.SetDirectly(machine_.Catalogue(), rotors.Numbers(), Text5->text().toStdU16String()))
             qFatal("the installed rotors and key do not set a bank");
         return trace;
     };

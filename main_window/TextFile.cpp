@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/TextFile.h"
 
-#include "files/FileErrorReason.h"
 #include "files/SystemError.h"
-#include "window_kit/CoreText.h"
 #include "machine/Windows1251.h"
 #include "window_kit/SafeSave.h"
 
@@ -24,20 +22,6 @@ namespace velista {
 
 namespace {
 
-QString Reason(int error) { return CoreText(FileErrorReasonContext, QString::fromStdString(FileErrorReason(error))); }
-
-// A failure that left no error number behind is not given a made-up reason.
-QString ReasonIfKnown(int error)
-{
-    return error != 0 ? Reason(error) : QCoreApplication::translate("velista::TextFile", "система не сообщила причину");
-}
-
-// A function, not a constant: the catalogue is installed after the program's constants are made.
-QString NotRegular()
-{
-    return QCoreApplication::translate("velista::TextFile", "это не обычный файл, а устройство, канал или сокет");
-}
-
 QString TooLarge()
 {
     return QCoreApplication::translate("velista::TextFile", "файл больше %1 МиБ — слишком велик для текстового поля").arg(TextFile::MaximumBytes >> 20);
@@ -56,11 +40,11 @@ std::optional<QString> OpenRegular(const QString& path, QFile& file)
 #else
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return Reason(errno);
+        return SafeSave::Reason(errno);
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return NotRegular();
+        return SafeSave::NotRegular();
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -102,11 +86,11 @@ TextFile::Reading TextFile::Read(const QString& path)
     // The checks come before the file is opened: opening a FIFO waits for a writer, and a device has no end.
     const QFileInfo info(path);
     if (!info.exists())
-        return {std::nullopt, info.isSymLink() ? QCoreApplication::translate("velista::TextFile", "ссылка ведёт в никуда") : Reason(ENOENT)};
+        return {std::nullopt, info.isSymLink() ? QCoreApplication::translate("velista::TextFile", "ссылка ведёт в никуда") : SafeSave::Reason(ENOENT)};
     if (info.isDir())
-        return {std::nullopt, Reason(EISDIR)};
+        return {std::nullopt, SafeSave::Reason(EISDIR)};
     if (!info.isFile())
-        return {std::nullopt, NotRegular()};
+        return {std::nullopt, SafeSave::NotRegular()};
     if (info.size() > MaximumBytes)
         return {std::nullopt, TooLarge()};
     QFile file;
@@ -115,7 +99,7 @@ TextFile::Reading TextFile::Read(const QString& path)
     int error = 0;
     const std::optional<QByteArray> bytes = ReadAtMostLimit(file, info.size(), &error);
     if (!bytes)
-        return {std::nullopt, QCoreApplication::translate("velista::TextFile", "ошибка чтения: ") + ReasonIfKnown(error)};
+        return {std::nullopt, QCoreApplication::translate("velista::TextFile", "ошибка чтения: ") + SafeSave::ReasonIfKnown(error)};
     if (bytes->size() > MaximumBytes)
         return {std::nullopt, TooLarge()};
     // Text files never hold the zero byte; a file that does is a program, a picture or an archive.

@@ -67,16 +67,13 @@ std::optional<QString> SymbolPathWindow::SaveDrawing(const QString& path) const
     const PathPicture picture(*this);
     const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
 #if VELISTA_PATH_PICTURE_SVG
-    const SafeSave::Result saved = SafeSave::Write(path, svg ? picture.Svg() : picture.Png());
+    return SafeSave::Problem(path, svg ? picture.Svg() : picture.Png());
 #else
     // PNG bytes under an .svg name would be a file that no drawing program opens as it says.
     if (svg)
         return tr("в этой сборке рисунок сохраняется только в PNG");
-    const SafeSave::Result saved = SafeSave::Write(path, picture.Png());
+    return SafeSave::Problem(path, picture.Png());
 #endif
-    if (!saved.written)
-        return saved.error;
-    return std::nullopt;
 }
 
 void SymbolPathWindow::CopyDrawing() const { QApplication::clipboard()->setImage(PathPicture(*this).Image()); }
@@ -84,10 +81,7 @@ void SymbolPathWindow::CopyDrawing() const { QApplication::clipboard()->setImage
 std::optional<QString> SymbolPathWindow::SaveTextPath(const QString& path, const TextToTrace& text,
                                                       CipherDirection direction) const
 {
-    const SafeSave::Result saved = SafeSave::Write(path, PathCsv::Make(text.bank, text.text, direction));
-    if (!saved.written)
-        return saved.error;
-    return std::nullopt;
+    return SafeSave::Problem(path, PathCsv::Make(text.bank, text.text, direction));
 }
 
 void SymbolPathWindow::Warn(const QString& text) const

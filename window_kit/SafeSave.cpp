@@ -18,14 +18,6 @@ namespace {
 // The texts are the document saves' own, and keep their context in the catalogue.
 QString Text(const char* russian) { return QCoreApplication::translate("velista::TextFile", russian); }
 
-QString Reason(int error) { return CoreText(FileErrorReasonContext, QString::fromStdString(FileErrorReason(error))); }
-
-// A failure that left no error number behind is not given a made-up reason.
-QString ReasonIfKnown(int error)
-{
-    return error != 0 ? Reason(error) : Text(QT_TRANSLATE_NOOP("velista::TextFile", "система не сообщила причину"));
-}
-
 // Why a new file could not be made at path, given the system's error. Windows names a missing folder and
 // a file in a folder's place alike ("path not found"), and its Qt may leave no error behind at all: the
 // nearest part of the path that is there tells them apart, as POSIX does with ENOENT and ENOTDIR.
@@ -47,6 +39,27 @@ int CreationError(const QFileInfo& path, int error)
 
 }  // namespace
 
+QString SafeSave::Reason(int error) { return CoreText(FileErrorReasonContext, QString::fromStdString(FileErrorReason(error))); }
+
+// A failure that left no error number behind is not given a made-up reason.
+QString SafeSave::ReasonIfKnown(int error)
+{
+    return error != 0 ? Reason(error) : Text(QT_TRANSLATE_NOOP("velista::TextFile", "система не сообщила причину"));
+}
+
+QString SafeSave::NotRegular()
+{
+    return Text(QT_TRANSLATE_NOOP("velista::TextFile", "это не обычный файл, а устройство, канал или сокет"));
+}
+
+std::optional<QString> SafeSave::Problem(const QString& path, const QByteArray& bytes)
+{
+    Result saved = Write(path, bytes);
+    if (saved.written)
+        return std::nullopt;
+    return std::move(saved.error);
+}
+
 SafeSave::Result SafeSave::Write(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
@@ -54,7 +67,7 @@ SafeSave::Result SafeSave::Write(const QString& path, const QByteArray& bytes)
         return {false, Reason(EISDIR), false};
     // Replacing a device or a FIFO with a regular file, or writing into one, is never what a save means.
     if (info.exists() && !info.isFile())
-        return {false, Text(QT_TRANSLATE_NOOP("velista::TextFile", "это не обычный файл, а устройство, канал или сокет")), false};
+        return {false, NotRegular(), false};
     if (info.exists() && !info.isWritable())
         return {false, Text(QT_TRANSLATE_NOOP("velista::TextFile", "нет прав на запись в этот файл")), false};
 

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace velista {
 
 class SafeSave {
@@ -18,6 +20,14 @@ public:
 
     // A folder, a device or a pipe is refused before it is touched.
     static Result Write(const QString& path, const QByteArray& bytes);
+    // The same, for a caller that needs only why it failed: nothing when the file was written.
+    static std::optional<QString> Problem(const QString& path, const QByteArray& bytes);
+
+    // The texts a save or an open gives, in the user's language: the system's reason for an error number
+    // ("the system gave no reason" for 0), and what is said of a device, a FIFO or a socket.
+    static QString Reason(int error);
+    static QString ReasonIfKnown(int error);
+    static QString NotRegular();
 };
 
 }  // namespace velista
