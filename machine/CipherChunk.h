@@ -25,8 +25,14 @@ struct CipherChunk {
     bool encipher = true;
     // Windows-1251 byte -> a, or Outside.
     const std::uint8_t* firstByte = nullptr;
-    // Windows-1251 byte -> all ones where firstByte holds Outside, else zero: the scalar loop's select.
-    const std::uint8_t* keepByte = nullptr;
+    // The scalar byte loop's tables, set on the scalar path only: firstByte, middle and lastByte widened
+    // so that every byte outside the alphabet has cells of its own, which lead back to that byte whatever
+    // the turns and steps. The loop then needs no select. Alphabet symbols keep the narrow tables' places,
+    // so a first answer of WideOutside or more means the byte passes unchanged.
+    static constexpr std::uint16_t WideOutside = 4 * RowLength;
+    const std::uint16_t* wideFirst = nullptr;
+    const std::uint16_t* wideMiddle = nullptr;
+    const std::uint8_t* wideLast = nullptr;
     // UTF-16 character -> position (65,536 places), then position -> a (256 places, Outside -> Outside).
     const std::uint8_t* charPosition = nullptr;
     const std::uint8_t* positionFirst = nullptr;

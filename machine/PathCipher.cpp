@@ -82,14 +82,57 @@ void Fill(std::array<T, Size>& table, const T* row)
     Repeat(table);
 }
 
-// Byte -> all ones where the position table holds Outside (the byte passes unchanged), else zero.
-std::array<std::uint8_t, 256> KeepMasks(const std::array<std::uint8_t, 256>& positions)
-{
-    std::array<std::uint8_t, 256> keep{};
-    for (std::size_t b = 0; b < keep.size(); ++b)
-        keep[b] = positions[b] == Outside ? 0xFF : 0;
-    return keep;
-}
+// The scalar byte loop's wide tables (see CipherChunk). Middle and last begin with the narrow tables'
+// layouts; then every byte outside the alphabet gets middleSpan places of middle, each leading to the start
+// of lastSpan places of last that hold the byte. The spans cover every offset a direction's loop adds.
+class WideBytes {
+public:
+    WideBytes(const std::array<std::uint8_t, 256>& positions, const std::array<std::uint8_t, 4 * N>& narrowMiddle,
+              std::size_t middleSpan, std::size_t lastSpan)
+        : positions_(positions)
+        , middle_(narrowMiddle.begin(), narrowMiddle.end())
+        , last_(3 * N, 0)
+    {
+        for (std::size_t b = 0; b < positions.size(); ++b) {
+            if (positions[b] != Outside)
+                continue;
+            first_[b] = Place(middle_.size());
+            middle_.insert(middle_.end(), middleSpan, Place(last_.size()));
+            last_.insert(last_.end(), lastSpan, static_cast<std::uint8_t>(b));
+        }
+    }
+
+    // The alphabet's bytes' first answers, from the narrow first table.
+    void SetFirst(const std::array<std::uint8_t, 256>& narrowFirst)
+    {
+        for (std::size_t b = 0; b < positions_.size(); ++b)
+            if (positions_[b] != Outside)
+                first_[b] = narrowFirst[b];
+    }
+    void SetLast(const std::array<std::uint8_t, 3 * N>& narrowLast)
+    {
+        std::copy(narrowLast.begin(), narrowLast.end(), last_.begin());
+    }
+    void Show(CipherChunk& chunk) const
+    {
+        chunk.wideFirst = first_.data();
+        chunk.wideMiddle = middle_.data();
+        chunk.wideLast = last_.data();
+    }
+
+private:
+    static std::uint16_t Place(std::size_t place)
+    {
+        if (place > 0xFFFF)
+            ProgrammingError("a wide table past 16-bit places");
+        return static_cast<std::uint16_t>(place);
+    }
+
+    const std::array<std::uint8_t, 256>& positions_;
+    std::array<std::uint16_t, 256> first_{};
+    std::vector<std::uint16_t> middle_;
+    std::vector<std::uint8_t> last_;
+};
 
 // Position -> itself, for the UTF-16 path of enciphering, whose first lookup is the position.
 const std::array<std::uint8_t, 256>& SamePosition()
@@ -151,14 +194,19 @@ TextResult Run(RotorBank& bank, std::span<Char> text, Direction& direction, cons
 // all modulo N; the result is slot 5's entry symbol at x4 - o5. Slots 3 to 5 fold into the last table.
 class Encipherment {
 public:
-    explicit Encipherment(const TextCipher::Wiring& wiring)
+    // wide: build the scalar byte loop's tables too. Enciphering adds up to 2N - 2 to a middle place, then
+    // up to N - 1 to a last place.
+    Encipherment(const TextCipher::Wiring& wiring, bool wide)
         : wiring_(wiring)
-        , keepBytes_(KeepMasks(wiring.slot1ExitByte))
     {
         Fill(middle_, wiring.entryToExit[0].data());
+        if (wide) {
+            wide_.emplace(wiring.slot1ExitByte, middle_, 2 * N, N);
+            wide_->SetFirst(wiring.slot1ExitByte);
+            wide_->Show(chunk_);
+        }
         chunk_.encipher = true;
         chunk_.firstByte = wiring.slot1ExitByte.data();
-        chunk_.keepByte = keepBytes_.data();
         chunk_.charPosition = wiring.slot1Exit.data();
         chunk_.positionFirst = SamePosition().data();
         chunk_.middle = middle_.data();
@@ -181,15 +229,17 @@ public:
         }
         Repeat(lastChars_);
         Repeat(lastBytes_);
+        if (wide_)
+            wide_->SetLast(lastBytes_);
         return chunk_;
     }
 
 private:
     const TextCipher::Wiring& wiring_;
-    const std::array<std::uint8_t, 256> keepBytes_;
     std::array<std::uint8_t, 4 * N> middle_{};
     std::array<std::uint8_t, 3 * N> lastBytes_{};
     std::array<char16_t, 3 * N> lastChars_{};
+    std::optional<WideBytes> wide_;
     CipherChunk chunk_;
     SlowSlots slow_;
 };
@@ -199,17 +249,22 @@ private:
 // first table.
 class Decipherment {
 public:
-    explicit Decipherment(const TextCipher::Wiring& wiring)
+    // wide: build the scalar byte loop's tables too. Deciphering adds up to N - 1 to a middle place, then
+    // between 1 and 2N - 1 to a last place.
+    Decipherment(const TextCipher::Wiring& wiring, bool wide)
         : wiring_(wiring)
-        , keepBytes_(KeepMasks(wiring.slot5EntryByte))
     {
         Fill(middle_, wiring.exitToEntry[0].data());
         Fill(lastBytes_, wiring.slot1ExitRowBytes.data());
         Fill(lastChars_, wiring.slot1ExitRow.data());
         positionFirst_.fill(Outside);
+        if (wide) {
+            wide_.emplace(wiring.slot5EntryByte, middle_, N, 2 * N);
+            wide_->SetLast(lastBytes_);
+            wide_->Show(chunk_);
+        }
         chunk_.encipher = false;
         chunk_.firstByte = firstBytes_.data();
-        chunk_.keepByte = keepBytes_.data();
         chunk_.charPosition = wiring.slot5Entry.data();
         chunk_.positionFirst = positionFirst_.data();
         chunk_.middle = middle_.data();
@@ -231,17 +286,19 @@ public:
         }
         for (std::size_t b = 0; b < firstBytes_.size(); ++b)
             firstBytes_[b] = positionFirst_[wiring_.slot5EntryByte[b]];
+        if (wide_)
+            wide_->SetFirst(firstBytes_);
         return chunk_;
     }
 
 private:
     const TextCipher::Wiring& wiring_;
-    const std::array<std::uint8_t, 256> keepBytes_;
     std::array<std::uint8_t, 4 * N> middle_{};
     std::array<std::uint8_t, 3 * N> lastBytes_{};
     std::array<char16_t, 3 * N> lastChars_{};
     // Slot 5 entry position -> slot 3 entry position, Outside -> Outside; and the same from the byte.
     std::array<std::uint8_t, 256> positionFirst_{}, firstBytes_{};
+    std::optional<WideBytes> wide_;
     CipherChunk chunk_;
     SlowSlots slow_;
 };
@@ -277,7 +334,8 @@ std::array<std::uint8_t, 256> BytePositionsOf(const RotorRow& row)
 template <typename Direction, typename Char>
 TextResult Transform(const TextCipher::Wiring& wiring, CipherPath path, RotorBank& bank, std::span<Char> text)
 {
-    Direction direction(wiring);
+    // Only the scalar byte loop reads the wide tables; they take about 100 KB, made at every call.
+    Direction direction(wiring, std::is_same_v<Char, std::uint8_t> && path == CipherPath::Scalar);
     return Run(bank, text, direction, ChunkKernels::Of(path));
 }
 
