@@ -178,6 +178,19 @@ unsigned RotorBank::Advance(std::int64_t steps)
         ProgrammingError("the bank steps forwards only");
     unsigned turned = 0;
     while (steps > 0) {
+        // Whole revolutions of counter 1 that leave counter 2 short of its carry: slot 1 comes back where it
+        // was and slot 2 turns once a revolution, as StepBy(135) would make them. A whole text advances the
+        // bank by up to 18,225 steps at a time; step by step, that took a twelfth of the AVX2 loop's time.
+        if (counters_[1] == 0) {
+            const std::int64_t whole = std::min<std::int64_t>(steps / RowLength, RowLength - 1 - counters_[2]);
+            if (whole > 0) {
+                slots_[2].Turn(static_cast<std::int16_t>(whole));
+                counters_[2] = static_cast<std::int16_t>(counters_[2] + whole);
+                turned |= 0b11u;
+                steps -= whole * RowLength;
+                continue;
+            }
+        }
         const std::int64_t untilCarry = RowLength - counters_[1];
         const auto now = static_cast<std::int16_t>(std::min(steps, untilCarry));
         turned |= StepBy(now);

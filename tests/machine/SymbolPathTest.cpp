@@ -107,6 +107,8 @@ const StretchRow stretchRows[] = {
     {"PastSlot4CarryAndOneMore", 2'460'375 - 2, 138},
     {"OntoSlot5Carry", 332'150'625 - 3, 3},
     {"FarBeyond", 332'150'625 + 18'225 * 7 + 135 * 3, 140},
+    {"WholeRevolutionsAcrossSlot3Carries", 135 * 3, 18'225 * 2 + 500},
+    {"WholeRevolutionsOntoSlot4Carry", 2'460'375 - 18'225 - 135, 18'225 + 135},
 };
 INSTANTIATE_TEST_SUITE_P(Stretches, SteppingTest, ::testing::ValuesIn(stretchRows), RowName<StretchRow>);
 
