@@ -9,8 +9,7 @@
 // position costs 13,500 lookups rather than 1,822,500 / 64 made and looked up, and 13,500 added to a table.
 // The halves are sorted by a hash of their key into 2^20 buckets (about 1.7 halves each): a directory and one array.
 // A lookup nearly always misses, and the 15 MiB of halves are read near at random even in the table's order (65 %
-// of the time went to that read): a bitset of 2^25 bits (4 MiB) by the same hash answers 19 misses in 20 first, and
-// lookups in the table's order read it a few cache lines at a time.
+// of the time went to that read): a bitset of 2^25 bits (4 MiB) by the same hash answers most misses first.
 
 #include "analysis/RotorTables.h"
 
@@ -28,8 +27,6 @@ public:
     static constexpr std::size_t MaxChosen = 6;
     static constexpr int BucketBits = 20;
     static constexpr int FilterBits = 25;
-    // Lookups in ascending order of this read the directory and the halves from start to end.
-    static constexpr int OrderBits = 8;
 
     // Every position looked up must be served by chosen (PositionBatch::Serves). Stops once stop is set: such a
     // table may only be dropped. Without build, only AddHalves and FirstExit may be called.
@@ -44,7 +41,6 @@ public:
     int FirstExit(std::uint64_t half) const;
 
     static std::uint64_t Hash(std::uint64_t key) { return key * 0x9E3779B97F4A7C15ull; }
-    static std::size_t Order(std::uint64_t hash) { return static_cast<std::size_t>(hash >> (64 - OrderBits)); }
     // False when no half has a key of this hash; true for about one in ninety other keys. Each key sets two bits
     // of one word: with one bit, one key in twenty passed, and the lookups it then cost (the directory and the
     // halves, both far apart in memory) took half of the unknown-position search's time.

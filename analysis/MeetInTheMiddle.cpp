@@ -120,9 +120,8 @@ void MeetInTheMiddle(const RotorTables& tables, std::u16string_view ciphertext, 
                     const std::lock_guard lock(tablesMutex);
                     table = tablesOf[item.batch];
                 }
-                // The first block meets every backward half of the batch: lookups in the table's order then read
-                // 4 MiB of filter once per batch rather than once per block (a block's 86,000 lookups each read
-                // a cache line of their own).
+                // The first block meets every backward half of the batch, so that the batch's table is made once
+                // for one meeting.
                 if (meet && item.block == 0)
                     table->Meet(*forward, 0, N, cancelled, found, examinedHere);
                 else if (!meet)

@@ -157,11 +157,14 @@ void PositionBatch::Meet(const ForwardTable& forward, int gFirst, int gLast, con
     if (!forward.Complete())
         return;
     const std::size_t count = chosen_.size();
-    // Every backward half of the block as its key << 24 | position in the batch << 16 | g << 8 | rotor 4 << 4
-    // | rotor 5, then in the forward table's order.
-    std::vector<std::uint64_t> probes;
+    // Every backward half of the block that the forward table's filter passes (about one in ninety), as its key
+    // << 24 | position in the batch << 16 | g << 8 | rotor 4 << 4 | rotor 5. The filter is looked up as the keys
+    // are made, in no order: its 4 MiB stay in the processor's last cache, and lookups that do not wait on each
+    // other overlap. Writing every half (7 MiB for 64 positions), sorting them by the filter's place, then
+    // filtering took 1.35 s on average for 20 symbols in 10 KiB, against 1.29 s now, in the same rounds.
+    std::vector<std::uint64_t> passed;
     const auto width = static_cast<std::size_t>(gLast - gFirst);
-    probes.reserve(positions_.size() * RotorCount * RotorCount * width);
+    std::uint64_t probed = 0;
     // Slot 4's entry position at place t is ExitToEntry[q5_t - g]: every g of the block at once, from the table laid
     // out backwards, in loops the compiler makes vector code of.
     std::array<std::uint64_t, N> keys{};
@@ -183,30 +186,23 @@ void PositionBatch::Meet(const ForwardTable& forward, int gFirst, int gLast, con
                     }
                 }
                 const auto id = static_cast<std::uint64_t>(p << 16 | static_cast<std::size_t>(r4 << 4 | r5));
-                for (std::size_t g = 0; g < width; ++g)
-                    probes.push_back(keys[g] << 24 | id | (gFirst + g) << 8);
+                for (std::size_t g = 0; g < width; ++g) {
+                    if (forward.MayHold(ForwardTable::Hash(keys[g])))
+                        passed.push_back(keys[g] << 24 | id | (gFirst + g) << 8);
+                }
+                probed += width;
             }
         }
     }
-    std::vector<std::uint32_t> start((std::size_t{1} << ForwardTable::OrderBits) + 1, 0);
-    for (const std::uint64_t probe : probes)
-        ++start[ForwardTable::Order(ForwardTable::Hash(probe >> 24)) + 1];
-    for (std::size_t b = 1; b < start.size(); ++b)
-        start[b] += start[b - 1];
-    std::vector<std::uint64_t> ordered(probes.size());
-    for (const std::uint64_t probe : probes)
-        ordered[start[ForwardTable::Order(ForwardTable::Hash(probe >> 24))]++] = probe;
 
     // Where few places are chosen a key may hold every half: stop is looked at every 4,096 hits too.
     std::uint32_t hits = 0;
-    for (std::size_t n = 0; n < ordered.size(); ++n) {
+    for (std::size_t n = 0; n < passed.size(); ++n) {
         if (n % 4096 == 4095 && stop.load(std::memory_order_relaxed))
             return;
-        const std::uint64_t key = ordered[n] >> 24;
+        const std::uint64_t key = passed[n] >> 24;
         const std::uint64_t hash = ForwardTable::Hash(key);
-        if (!forward.MayHold(hash))
-            continue;
-        const auto probe = static_cast<int>(ordered[n] & 0xFFFFFF);
+        const auto probe = static_cast<int>(passed[n] & 0xFFFFFF);
         const auto p = static_cast<std::size_t>(probe >> 16);
         const int g = probe >> 8 & 255, r4 = probe >> 4 & 15, r5 = probe & 15;
         for (const std::uint64_t* half = forward.Begin(hash); half != forward.End(hash); ++half) {
@@ -225,7 +221,7 @@ void PositionBatch::Meet(const ForwardTable& forward, int gFirst, int gLast, con
                 return;
         }
     }
-    examined += ordered.size();
+    examined += probed;
 }
 
 std::vector<std::uint64_t> PositionBatch::InSlotOrder(std::vector<std::uint64_t> probes) const
