@@ -49,6 +49,8 @@ public:
         const std::uint64_t mask = FilterMask(hash);
         return (filter_[FilterWord(hash)] & mask) == mask;
     }
+    // Asks for MayHold's word ahead of time.
+    void Prefetch(std::uint64_t hash) const { __builtin_prefetch(&filter_[FilterWord(hash)]); }
     // The halves whose key hashes to the bucket of hash (others too; compare the key, half >> 24).
     const std::uint64_t* Begin(std::uint64_t hash) const { return halves_.data() + directory_[Bucket(hash)]; }
     const std::uint64_t* End(std::uint64_t hash) const { return halves_.data() + directory_[Bucket(hash) + 1]; }

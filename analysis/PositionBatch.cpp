@@ -160,14 +160,16 @@ void PositionBatch::Meet(const ForwardTable& forward, int gFirst, int gLast, con
     // Every backward half of the block that the forward table's filter passes (about one in ninety), as its key
     // << 24 | position in the batch << 16 | g << 8 | rotor 4 << 4 | rotor 5. The filter is looked up as the keys
     // are made, in no order: its 4 MiB stay in the processor's last cache, and lookups that do not wait on each
-    // other overlap. Writing every half (7 MiB for 64 positions), sorting them by the filter's place, then
-    // filtering took 1.35 s on average for 20 symbols in 10 KiB, against 1.29 s now, in the same rounds.
+    // other overlap, the more so as each row of keys asks for its words ahead (Prefetch). For 20 symbols in 10 KiB
+    // (velista_attack_lengths, ten trials, three rounds taking turns), writing every half (7 MiB for 64
+    // positions), sorting them by the filter's place, then filtering took 0.88-1.06 s; without the sort 0.86-0.95 s;
+    // with the words asked for ahead 0.79-0.87 s.
     std::vector<std::uint64_t> passed;
     const auto width = static_cast<std::size_t>(gLast - gFirst);
     std::uint64_t probed = 0;
     // Slot 4's entry position at place t is ExitToEntry[q5_t - g]: every g of the block at once, from the table laid
     // out backwards, in loops the compiler makes vector code of.
-    std::array<std::uint64_t, N> keys{};
+    std::array<std::uint64_t, N> keys{}, hashes{};
     for (std::size_t p = 0; p < positions_.size(); ++p) {
         if (stop.load(std::memory_order_relaxed))
             return;
@@ -187,7 +189,11 @@ void PositionBatch::Meet(const ForwardTable& forward, int gFirst, int gLast, con
                 }
                 const auto id = static_cast<std::uint64_t>(p << 16 | static_cast<std::size_t>(r4 << 4 | r5));
                 for (std::size_t g = 0; g < width; ++g) {
-                    if (forward.MayHold(ForwardTable::Hash(keys[g])))
+                    hashes[g] = ForwardTable::Hash(keys[g]);
+                    forward.Prefetch(hashes[g]);
+                }
+                for (std::size_t g = 0; g < width; ++g) {
+                    if (forward.MayHold(hashes[g]))
                         passed.push_back(keys[g] << 24 | id | (gFirst + g) << 8);
                 }
                 probed += width;
