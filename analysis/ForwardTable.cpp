@@ -3,6 +3,8 @@
 
 #include "machine/Checked.h"
 
+#include <algorithm>
+
 namespace velista::analysis {
 
 namespace {
@@ -32,23 +34,37 @@ ForwardTable::ForwardTable(const RotorTables& tables, std::u16string_view fragme
             return;
         AddHalves(e, made);
     }
-    // Counted into their buckets, then placed: two passes that read the halves in order, about 20 ms each, stop
-    // looked at between them. The directory is made complete last.
-    std::vector<std::uint32_t> directory((std::size_t{1} << BucketBits) + 1, 0);
+    // Placed in two passes, so that each pass writes near where it wrote last: first into 256 parts by the hash's
+    // top bits, then within each part into its buckets, whose directory (16 KiB), filter words (16 KiB) and halves
+    // (about 56 KiB) stay in the processor's nearer caches. Placed straight into their buckets, every half went to
+    // a cache line of its own in 15 MiB of halves, 4 MiB of directory and 4 MiB of filter, and placing took a fifth
+    // of the 20-symbol search's CPU time at an unknown position (0.44 s a trial, sampled); now 0.11 s. Stop is
+    // looked at between the passes; the directory is made complete last.
+    std::vector<std::uint32_t> partStart((std::size_t{1} << PartBits) + 1, 0);
     for (const std::uint64_t half : made)
+        ++partStart[Part(Hash(half >> 24)) + 1];
+    for (std::size_t p = 1; p < partStart.size(); ++p)
+        partStart[p] += partStart[p - 1];
+    std::vector<std::uint64_t> parted(made.size());
+    for (const std::uint64_t half : made)
+        parted[partStart[Part(Hash(half >> 24))]++] = half;
+    if (stop.load(std::memory_order_relaxed))
+        return;
+    std::vector<std::uint32_t> directory((std::size_t{1} << BucketBits) + 1, 0);
+    for (const std::uint64_t half : parted)
         ++directory[Bucket(Hash(half >> 24)) + 1];
     for (std::size_t b = 1; b < directory.size(); ++b)
         directory[b] += directory[b - 1];
-    if (stop.load(std::memory_order_relaxed))
-        return;
-    halves_.resize(made.size());
-    std::vector<std::uint32_t> next(directory.begin(), directory.end() - 1);
     filter_.assign(std::size_t{1} << (FilterBits - 6), 0);
-    for (const std::uint64_t half : made) {
+    // Each bucket's start moves on as its halves are placed, to where the next bucket starts; moved back after.
+    for (const std::uint64_t half : parted) {
         const std::uint64_t hash = Hash(half >> 24);
-        halves_[next[Bucket(hash)]++] = half;
+        made[directory[Bucket(hash)]++] = half;
         filter_[FilterWord(hash)] |= FilterMask(hash);
     }
+    std::copy_backward(directory.begin(), directory.end() - 1, directory.end());
+    directory[0] = 0;
+    halves_ = std::move(made);
     directory_ = std::move(directory);
 }
 

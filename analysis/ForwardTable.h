@@ -61,7 +61,10 @@ public:
     const std::vector<std::size_t>& Chosen() const { return chosen_; }
 
 private:
+    static constexpr int PartBits = 8;
     static std::size_t Bucket(std::uint64_t hash) { return static_cast<std::size_t>(hash >> (64 - BucketBits)); }
+    // A part holds whole buckets and whole filter words: its hashes share their top bits.
+    static std::size_t Part(std::uint64_t hash) { return static_cast<std::size_t>(hash >> (64 - PartBits)); }
     // The filter's word, from the hash's top bits, and its two bits, from bits below those.
     static std::size_t FilterWord(std::uint64_t hash) { return static_cast<std::size_t>(hash >> (64 - FilterBits + 6)); }
     static std::uint64_t FilterMask(std::uint64_t hash)
