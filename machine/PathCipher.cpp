@@ -103,6 +103,7 @@ public:
         , middle_(narrowMiddle.begin(), narrowMiddle.end())
         , last_(3 * N, 0)
     {
+        static_assert(4 * N == CipherChunk::WideOutside, "the first byte outside the alphabet leads past the narrow middle");
         for (std::size_t b = 0; b < positions.size(); ++b) {
             if (positions[b] != Outside)
                 continue;
