@@ -8,6 +8,7 @@
 #include "main_window/TextsPdf.h"
 #include "main_window/UserDialogs.h"
 #include "window_kit/SafeSave.h"
+#include "window_kit/WindowZoom.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,6 +49,9 @@ void Form1::ChooseAndExportPdf()
     layout->addWidget(withKey);
     layout->addWidget(buttons);
     withKey->setFocus();
+    // Built at 100 %, laid out at that size, then zoomed with the program.
+    ask.adjustSize();
+    Zoom().Follow(&ask);
     if (ask.exec() != QDialog::Accepted)
         return;
     const QString path = dialogs_.ChooseFileToSave(this, {lastDirectory_, tr("(Документ PDF)|*.pdf"), QStringLiteral("pdf")});

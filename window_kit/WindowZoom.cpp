@@ -5,7 +5,9 @@
 #include "window_kit/ScreenFit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QSettings>
+#include <QToolTip>
 #include <QWidget>
 
 #include <algorithm>
@@ -42,7 +44,20 @@ WindowZoom::WindowZoom(QSettings* store, QObject* parent)
     // A store that cannot be read (a broken file, a folder in its place) reads as empty: 100 %.
     if (store_ != nullptr && store_->status() == QSettings::NoError)
         percent_ = ParseStored(store_->value(QString::fromLatin1(SettingsKey)).toString());
+    for (std::size_t k = 0; k < StandardDialogs.size(); ++k)
+        dialogFonts_[k] = QApplication::font(StandardDialogs[k]);
+    tooltipFont_ = QToolTip::font();
     UpdateActions();
+    ZoomStandardType();
+}
+
+WindowZoom::~WindowZoom()
+{
+    if (!standardTypeZoomed_)
+        return;
+    for (std::size_t k = 0; k < StandardDialogs.size(); ++k)
+        QApplication::setFont(dialogFonts_[k], StandardDialogs[k]);
+    QToolTip::setFont(tooltipFont_);
 }
 
 int WindowZoom::ParseStored(const QString& text)
@@ -63,7 +78,25 @@ void WindowZoom::SetPercent(int percent)
     percent_ = percent;
     UpdateActions();
     Store();
+    ZoomStandardType();
     emit Changed(Factor());
+}
+
+void WindowZoom::ZoomStandardType()
+{
+    if (percent_ == DesignPercent && !standardTypeZoomed_)
+        return;
+    const auto zoomed = [this](QFont font) {
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * Factor());
+        else
+            font.setPixelSize(qRound(font.pixelSize() * Factor()));
+        return font;
+    };
+    for (std::size_t k = 0; k < StandardDialogs.size(); ++k)
+        QApplication::setFont(zoomed(dialogFonts_[k]), StandardDialogs[k]);
+    QToolTip::setFont(zoomed(tooltipFont_));
+    standardTypeZoomed_ = true;
 }
 
 void WindowZoom::ZoomIn()

@@ -4,6 +4,7 @@
 // actions (Ctrl+=, Ctrl+−, Ctrl+0) that answer in whichever of the program's windows is active, and kept
 // from one start to the next when a settings store is given.
 
+#include <QFont>
 #include <QObject>
 
 #include <array>
@@ -28,6 +29,8 @@ public:
     // for this object's life only. A stored value that is not one of the steps gives 100 %, quietly.
     // The store must outlive this object.
     explicit WindowZoom(QSettings* store = nullptr, QObject* parent = nullptr);
+    // Gives the standard dialogs and tooltips back the type they had before this object zoomed them.
+    ~WindowZoom() override;
 
     int Percent() const { return percent_; }
     double Factor() const { return percent_ / 100.0; }
@@ -53,12 +56,23 @@ public:
     // The percent a stored text names, or 100 when it names none of the steps.
     static int ParseStored(const QString& text);
 
+    // The windows Qt builds rather than the program (message boxes, file and input dialogs) and the tooltips
+    // take the zoom in their type, through the application's fonts for their classes.
+    static constexpr std::array<const char*, 3> StandardDialogs = {"QMessageBox", "QFileDialog", "QInputDialog"};
+
 signals:
     void Changed(double factor);
 
 private:
     void UpdateActions();
     void Store();
+    void ZoomStandardType();
+
+    // The standard dialogs' and the tooltips' type before any zoom; set only once the zoom leaves 100 %, so
+    // that a program that is never zoomed sets no fonts of its own.
+    std::array<QFont, StandardDialogs.size()> dialogFonts_;
+    QFont tooltipFont_;
+    bool standardTypeZoomed_ = false;
 
     QSettings* store_;
     int percent_ = DesignPercent;

@@ -3,7 +3,8 @@
 // many times the one at 100 %, and back at 100 % the window is as designed again; every window fits the
 // screen the main window is on, at every zoom, on a 1920 × 1080 screen and on the logical 960 × 540 one
 // of a doubled scale factor; the keys answer in every window; the zoom is kept between starts, and a
-// broken stored value gives 100 %.
+// broken stored value gives 100 %; the dialogs Qt builds, the export dialog and the tooltips take the zoom
+// in their type, and get their own back when the zoom goes.
 //
 // Two offscreen screens side by side come from a configuration file that main() writes before the
 // application starts.
@@ -19,7 +20,11 @@
 #include "window_kit/WindowZoom.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <QToolTip>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -116,6 +121,8 @@ private slots:
     void storedZoom_data();
     void storedZoom();
     void zoomRemembered();
+    void standardTypeFollows_data();
+    void standardTypeFollows();
 };
 
 void ZoomTest::designScales_data()
@@ -398,6 +405,59 @@ void ZoomTest::zoomRemembered()
 int main(int argc, char** argv)
 {
     return velista::test::RunOnTwoScreens<ZoomTest>(argc, argv, LargeScreen, SmallScreen);
+}
+
+// A message box built while zoomed, the application's type for the other dialogs Qt builds, the tooltips and
+// the export dialog are the zoom times their type at 100 %; once the main window and its zoom are gone,
+// the application's type is as before.
+void ZoomTest::standardTypeFollows_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::newRow("100 %") << 100;
+    QTest::newRow("150 % after 300 %") << 150;
+    QTest::newRow("300 %") << 300;
+}
+
+void ZoomTest::standardTypeFollows()
+{
+    QFETCH(int, percent);
+    const double factor = percent / 100.0;
+    const double boxPoints = QApplication::font("QMessageBox").pointSizeF();
+    const double filePoints = QApplication::font("QFileDialog").pointSizeF();
+    const double tipPoints = QToolTip::font().pointSizeF();
+    bool exportShown = false;
+    double exportPoints = 0;
+    {
+        WindowFixture f;
+        if (percent == 150)
+            f.form.Zoom().SetPercent(300);
+        f.form.Zoom().SetPercent(percent);
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Велиста"), QStringLiteral("Файл не сохранён."));
+        box.ensurePolished();  // as showing it does: a widget takes its class's type then
+        QCOMPARE(box.font().pointSizeF(), boxPoints * factor);
+        auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(text);
+        QCOMPARE(text->font().pointSizeF(), boxPoints * factor);
+        QCOMPARE(QApplication::font("QFileDialog").pointSizeF(), filePoints * factor);
+        QCOMPARE(QToolTip::font().pointSizeF(), tipPoints * factor);
+
+        QAction* exportAction = f.form.findChild<QAction*>("exportPdfAction");
+        QVERIFY(exportAction);
+        QTimer::singleShot(0, [&] {
+            QWidget* ask = QApplication::activeModalWidget();
+            if (ask == nullptr || ask->objectName() != "exportPdfDialog")
+                return;
+            exportShown = true;
+            exportPoints = ask->font().pointSizeF();
+            static_cast<QDialog*>(ask)->reject();
+        });
+        exportAction->trigger();
+    }
+    QVERIFY(exportShown);
+    QCOMPARE(exportPoints, QApplication::font().pointSizeF() * factor);
+    QCOMPARE(QApplication::font("QMessageBox").pointSizeF(), boxPoints);
+    QCOMPARE(QApplication::font("QFileDialog").pointSizeF(), filePoints);
+    QCOMPARE(QToolTip::font().pointSizeF(), tipPoints);
 }
 
 #include "ZoomTest.moc"
