@@ -14,8 +14,10 @@
 #include "window_kit/InterfaceLanguage.h"
 #include "window_kit/ProgramIcon.h"
 #include "window_kit/WindowZoom.h"
+#include "window_kit/ZoomStyle.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QSettings>
 
 #include <cerrno>
@@ -103,5 +105,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QString::fromLatin1(velista::identity::ApplicationId));
     QApplication::setApplicationVersion(QString::fromLatin1(velista::identity::Version));
     QApplication::setWindowIcon(velista::ProgramIcon());
+    // The style the platform (or -style) chose, with check boxes and scroll bars that grow with the zoom.
+    QApplication::setStyle(new velista::ZoomStyle(QApplication::style()->name()));
     return velista::Main(application);
 }

@@ -17,9 +17,12 @@
 #include "main_window/StatusBar.h"
 #include "main_window/ThreeDPanel.h"
 #include "path_window/SymbolPathWindow.h"
+#include "window_kit/DesignZoom.h"
 #include "window_kit/WindowZoom.h"
+#include "window_kit/ZoomStyle.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -123,6 +126,8 @@ private slots:
     void zoomRemembered();
     void standardTypeFollows_data();
     void standardTypeFollows();
+    void styleSizesFollow_data();
+    void styleSizesFollow();
 };
 
 void ZoomTest::designScales_data()
@@ -402,11 +407,6 @@ void ZoomTest::zoomRemembered()
     QVERIFY(!store.contains(QString::fromLatin1(WindowZoom::SettingsKey)));
 }
 
-int main(int argc, char** argv)
-{
-    return velista::test::RunOnTwoScreens<ZoomTest>(argc, argv, LargeScreen, SmallScreen);
-}
-
 // A message box built while zoomed, the application's type for the other dialogs Qt builds, the tooltips and
 // the export dialog are the zoom times their type at 100 %; once the main window and its zoom are gone,
 // the application's type is as before.
@@ -458,6 +458,41 @@ void ZoomTest::standardTypeFollows()
     QCOMPARE(QApplication::font("QMessageBox").pointSizeF(), boxPoints);
     QCOMPARE(QApplication::font("QFileDialog").pointSizeF(), filePoints);
     QCOMPARE(QToolTip::font().pointSizeF(), tipPoints);
+}
+
+// The program's style gives a check box's square, a radio button's circle and a scroll bar the zoom of their
+// window times the platform style's size, and every other size as the platform style does.
+void ZoomTest::styleSizesFollow_data()
+{
+    QTest::addColumn<int>("metric");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<bool>("grows");
+    QTest::newRow("check box square at 200 %") << int(QStyle::PM_IndicatorWidth) << 200 << true;
+    QTest::newRow("check box square at 100 %") << int(QStyle::PM_IndicatorHeight) << 100 << true;
+    QTest::newRow("radio button circle at 300 %") << int(QStyle::PM_ExclusiveIndicatorHeight) << 300 << true;
+    QTest::newRow("scroll bar at 150 %") << int(QStyle::PM_ScrollBarExtent) << 150 << true;
+    QTest::newRow("a button's margin stays at 200 %") << int(QStyle::PM_ButtonMargin) << 200 << false;
+}
+
+void ZoomTest::styleSizesFollow()
+{
+    QFETCH(int, metric);
+    QFETCH(int, percent);
+    QFETCH(bool, grows);
+    const auto which = QStyle::PixelMetric(metric);
+    velista::ZoomStyle style(QApplication::style()->name());
+    QWidget window;
+    auto* box = new QCheckBox(QStringLiteral("Дешифрация"), &window);
+    velista::ApplyZoom(&window, percent / 100.0);
+    const int platform = QApplication::style()->pixelMetric(which, nullptr, box);
+    QVERIFY(platform > 0);
+    QCOMPARE(style.pixelMetric(which, nullptr, box), grows ? qRound(platform * percent / 100.0) : platform);
+    QCOMPARE(style.pixelMetric(which), platform);  // no window to take the zoom from
+}
+
+int main(int argc, char** argv)
+{
+    return velista::test::RunOnTwoScreens<ZoomTest>(argc, argv, LargeScreen, SmallScreen);
 }
 
 #include "ZoomTest.moc"
