@@ -105,7 +105,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QString::fromLatin1(velista::identity::ApplicationId));
     QApplication::setApplicationVersion(QString::fromLatin1(velista::identity::Version));
     QApplication::setWindowIcon(velista::ProgramIcon());
-    // The style the platform (or -style) chose, with check boxes and scroll bars that grow with the zoom.
+    // The style the platform (or -style) chose, with check boxes, scroll bars and icons that grow with the zoom.
     QApplication::setStyle(new velista::ZoomStyle(QApplication::style()->name()));
     return velista::Main(application);
 }

@@ -18,6 +18,8 @@ bool GrowsWithZoom(QStyle::PixelMetric metric)
     case QStyle::PM_ExclusiveIndicatorHeight:
     case QStyle::PM_ScrollBarExtent:
     case QStyle::PM_ScrollBarSliderMin:
+    case QStyle::PM_ButtonIconSize:
+    case QStyle::PM_SmallIconSize:
         return true;
     default:
         return false;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The application's style, with the sizes it gives check boxes, radio buttons and scroll bars multiplied by
-// the zoom of the window they stand in: at 200 % a check box's square and a scroll bar stay in proportion to
+// The application's style, with the sizes it gives check boxes, radio buttons, scroll bars and the icons of
+// buttons and menus multiplied by the zoom of the window they stand in: at 200 % they stay in proportion to
 // the type beside them. At 100 % every size is the style's own.
 
 #include <QProxyStyle>

@@ -460,8 +460,9 @@ void ZoomTest::standardTypeFollows()
     QCOMPARE(QToolTip::font().pointSizeF(), tipPoints);
 }
 
-// The program's style gives a check box's square, a radio button's circle and a scroll bar the zoom of their
-// window times the platform style's size, and every other size as the platform style does.
+// The program's style gives a check box's square, a radio button's circle, a scroll bar and the icons of
+// buttons and menus the zoom of their window times the platform style's size, and every other size as the
+// platform style does.
 void ZoomTest::styleSizesFollow_data()
 {
     QTest::addColumn<int>("metric");
@@ -471,6 +472,7 @@ void ZoomTest::styleSizesFollow_data()
     QTest::newRow("check box square at 100 %") << int(QStyle::PM_IndicatorHeight) << 100 << true;
     QTest::newRow("radio button circle at 300 %") << int(QStyle::PM_ExclusiveIndicatorHeight) << 300 << true;
     QTest::newRow("scroll bar at 150 %") << int(QStyle::PM_ScrollBarExtent) << 150 << true;
+    QTest::newRow("a button's icon at 250 %") << int(QStyle::PM_ButtonIconSize) << 250 << true;
     QTest::newRow("a button's margin stays at 200 %") << int(QStyle::PM_ButtonMargin) << 200 << false;
 }
 
