@@ -17,8 +17,8 @@
 #include "window_kit/ZoomStyle.h"
 
 #include <QApplication>
-#include <QStyle>
 #include <QSettings>
+#include <QStyle>
 
 #include <cerrno>
 #include <cstdio>

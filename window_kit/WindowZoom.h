@@ -68,8 +68,8 @@ private:
     void Store();
     void ZoomStandardType();
 
-    // The standard dialogs' and the tooltips' type before any zoom; set only once the zoom leaves 100 %, so
-    // that a program that is never zoomed sets no fonts of its own.
+    // The standard dialogs' and the tooltips' type before any zoom. The application's fonts for them are set
+    // only once the zoom leaves 100 %, so that a program that is never zoomed sets no fonts of its own.
     std::array<QFont, StandardDialogs.size()> dialogFonts_;
     QFont tooltipFont_;
     bool standardTypeZoomed_ = false;
