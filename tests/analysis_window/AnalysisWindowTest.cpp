@@ -3,7 +3,7 @@
 // on ciphertexts enciphered through the core, with «Установить», «Отмена» and the messages a student reads.
 
 #include "tests/main_window/WindowFixture.h"
-#include "tests/support/SaveFault.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include "analysis_window/AnalysisWindow.h"
 #include "analysis_window/FrequencyChart.h"
@@ -489,11 +489,38 @@ private slots:
         QFETCH(QString, reason);
         WindowFixture fixture;
         AnalysisWindow* window = Open(fixture, PlainText(1000, 4));
-        const SaveFault place(fault, QStringLiteral("отчёт.pdf"));
-        const std::optional<QString> error = place.Run([&](const QString& path) { return window->SaveReport(path); });
+        QTemporaryDir dir;
+        QString path = dir.filePath("отчёт.pdf");
+        const QByteArray old = QStringLiteral("старый отчёт").toUtf8();
+        if (fault == "folder") {
+            QVERIFY(QDir(dir.path()).mkdir("отчёт.pdf"));
+        } else if (fault == "missing folder") {
+            path = dir.filePath("нет/отчёт.pdf");
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(old), old.size());
+        }
+        std::optional<QString> error;
+        {
+#ifndef _WIN32
+            std::optional<FileSizeLimit> limit;
+            if (fault == "full disk")
+                limit.emplace(0);
+#endif
+            error = window->SaveReport(path);
+        }
         QVERIFY(error.has_value());
         QVERIFY2(error->contains(reason), qPrintable(*error));
-        QCOMPARE(place.Left(), QString());
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        if (fault == "full disk") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), old);
+            QCOMPARE(left, QStringList{"отчёт.pdf"});
+        } else {
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+        }
     }
 
     void oneWindowOpensFromF9()

@@ -12,7 +12,7 @@
 
 #include "machine/Windows1251.h"
 #include "tests/support/BuildPaths.h"
-#include "tests/support/SaveFault.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -504,15 +504,40 @@ void SymbolPathWindowTest::saveFaults()
     QFETCH(QString, fault);
     QFETCH(QString, reason);
     Type(u'П', false);
-    const test::SaveFault place(fault, file);
-    const std::optional<QString> error = place.Run([&](const QString& path) {
-        return file.endsWith("png") ? window_->SaveDrawing(path)
-                                    : window_->SaveTextPath(path, {QStringLiteral("Привет, мир"), bank_},
-                                                            CipherDirection::Encipher);
-    });
+    QTemporaryDir dir;
+    QString path = dir.filePath(file);
+    const QByteArray old = QStringLiteral("старый файл").toUtf8();
+    if (fault == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir(file));
+    } else if (fault == "missing folder") {
+        path = dir.filePath("нет/" + file);
+    } else {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        QCOMPARE(existing.write(old), old.size());
+    }
+    std::optional<QString> error;
+    {
+#ifndef _WIN32
+        std::optional<test::FileSizeLimit> limit;
+        if (fault == "full disk")
+            limit.emplace(0);
+#endif
+        error = file.endsWith("png") ? window_->SaveDrawing(path)
+                                     : window_->SaveTextPath(path, {QStringLiteral("Привет, мир"), bank_},
+                                                             CipherDirection::Encipher);
+    }
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(reason), qPrintable(*error));
-    QCOMPARE(place.Left(), QString());
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    if (fault == "full disk") {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), old);
+        QCOMPARE(left, QStringList{file});
+    } else {
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+    }
 }
 
 QTEST_MAIN(SymbolPathWindowTest)
