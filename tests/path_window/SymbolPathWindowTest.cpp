@@ -12,7 +12,6 @@
 
 #include "machine/Windows1251.h"
 #include "tests/support/BuildPaths.h"
-#include "tests/support/FileSizeLimit.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -30,7 +29,6 @@
 #include <QtTest>
 
 #include <cmath>
-#include <optional>
 
 using namespace velista;
 
@@ -89,8 +87,6 @@ private slots:
     void savedDrawingOpens();
     void textPathEqualsTrace_data();
     void textPathEqualsTrace();
-    void saveFaults_data();
-    void saveFaults();
 
 private:
     // Shows the path of `symbol` through the bank set to rotors 01234 and key «Ключ1».
@@ -477,66 +473,6 @@ void SymbolPathWindowTest::textPathEqualsTrace()
             fields << value;
         }
         QCOMPARE(fields, trace[i].split('\t'));
-    }
-}
-
-void SymbolPathWindowTest::saveFaults_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("reason");
-    for (const QString& file : {QStringLiteral("путь.png"), QStringLiteral("путь.csv")}) {
-        const QString what = file.endsWith("png") ? QStringLiteral("picture") : QStringLiteral("path");
-#ifndef _WIN32
-        QTest::addRow("%s, a full disk over an old file", qPrintable(what)) << file << "full disk" << "файл слишком велик";
-#endif
-        QTest::addRow("%s, a folder in its place", qPrintable(what)) << file << "folder" << "это папка, а не файл";
-        QTest::addRow("%s, a folder that is not there", qPrintable(what))
-            << file << "missing folder" << "нет такого файла или папки";
-    }
-}
-
-// A picture or a path that cannot be written says why, in Russian, leaves an old file byte for byte and no
-// file of its own beside it.
-void SymbolPathWindowTest::saveFaults()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, fault);
-    QFETCH(QString, reason);
-    Type(u'П', false);
-    QTemporaryDir dir;
-    QString path = dir.filePath(file);
-    const QByteArray old = QStringLiteral("старый файл").toUtf8();
-    if (fault == "folder") {
-        QVERIFY(QDir(dir.path()).mkdir(file));
-    } else if (fault == "missing folder") {
-        path = dir.filePath("нет/" + file);
-    } else {
-        QFile existing(path);
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        QCOMPARE(existing.write(old), old.size());
-    }
-    std::optional<QString> error;
-    {
-#ifndef _WIN32
-        std::optional<test::FileSizeLimit> limit;
-        if (fault == "full disk")
-            limit.emplace(0);
-#endif
-        error = file.endsWith("png") ? window_->SaveDrawing(path)
-                                     : window_->SaveTextPath(path, {QStringLiteral("Привет, мир"), bank_},
-                                                             CipherDirection::Encipher);
-    }
-    QVERIFY(error.has_value());
-    QVERIFY2(error->contains(reason), qPrintable(*error));
-    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    if (fault == "full disk") {
-        QFile existing(path);
-        QVERIFY(existing.open(QIODevice::ReadOnly));
-        QCOMPARE(existing.readAll(), old);
-        QCOMPARE(left, QStringList{file});
-    } else {
-        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
     }
 }
 
