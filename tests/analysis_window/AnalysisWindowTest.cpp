@@ -3,7 +3,6 @@
 // on ciphertexts enciphered through the core, with «Установить», «Отмена» and the messages a student reads.
 
 #include "tests/main_window/WindowFixture.h"
-#include "tests/support/FileSizeLimit.h"
 
 #include "analysis_window/AnalysisWindow.h"
 #include "analysis_window/FrequencyChart.h"
@@ -20,9 +19,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGroupBox>
 
 #include <QLabel>
@@ -40,7 +37,6 @@
 #include <QTableWidget>
 
 #include <cmath>
-#include <optional>
 #include <random>
 #include <set>
 
@@ -468,59 +464,6 @@ private slots:
         QCOMPARE(text.contains(QStringLiteral("роторы 73915")), searched);
         QCOMPARE(text.contains(QStringLiteral("Позиция: 100")), searched);
         QCOMPARE(text.contains(QStringLiteral("не проводился")), !searched);
-    }
-
-    void reportSaveFaults_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("reason");
-#ifndef _WIN32
-        QTest::newRow("a full disk, over an old report") << "full disk" << "файл слишком велик";
-#endif
-        QTest::newRow("a folder in the report's place") << "folder" << "это папка, а не файл";
-        QTest::newRow("a folder that is not there") << "missing folder" << "нет такого файла или папки";
-    }
-
-    // A report that cannot be written says why, in Russian, leaves an old report byte for byte and no
-    // file of its own beside it.
-    void reportSaveFaults()
-    {
-        QFETCH(QString, fault);
-        QFETCH(QString, reason);
-        WindowFixture fixture;
-        AnalysisWindow* window = Open(fixture, PlainText(1000, 4));
-        QTemporaryDir dir;
-        QString path = dir.filePath("отчёт.pdf");
-        const QByteArray old = QStringLiteral("старый отчёт").toUtf8();
-        if (fault == "folder") {
-            QVERIFY(QDir(dir.path()).mkdir("отчёт.pdf"));
-        } else if (fault == "missing folder") {
-            path = dir.filePath("нет/отчёт.pdf");
-        } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QCOMPARE(file.write(old), old.size());
-        }
-        std::optional<QString> error;
-        {
-#ifndef _WIN32
-            std::optional<FileSizeLimit> limit;
-            if (fault == "full disk")
-                limit.emplace(0);
-#endif
-            error = window->SaveReport(path);
-        }
-        QVERIFY(error.has_value());
-        QVERIFY2(error->contains(reason), qPrintable(*error));
-        const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-        if (fault == "full disk") {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), old);
-            QCOMPARE(left, QStringList{"отчёт.pdf"});
-        } else {
-            QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
-        }
     }
 
     void oneWindowOpensFromF9()

@@ -7,7 +7,6 @@
 #include "main_window/ThreeDButton.h"
 #include "path_window/SymbolPathWindow.h"
 #include "tests/main_window/WindowFixture.h"
-#include "tests/support/FileSizeLimit.h"
 
 #include "main_window/QtUserDialogs.h"
 #include "main_window/TextFile.h"
@@ -47,6 +46,32 @@ const QString Program = QStringLiteral("/program");
 const QString PlainText = QStringLiteral("Открытый текст");
 const QString CipherText = QStringLiteral("Шифротекст");
 
+#ifndef _WIN32
+// While it lives, every write of this process past `bytes` fails with EFBIG, as on a full disk: the
+// signal the kernel sends for it is ignored.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+#endif
 
 // What a message says once the file's path is taken out: words of the Latin alphabet, as the platform's
 // English error texts have them.
