@@ -56,14 +56,14 @@ public:
     // The percent a stored text names, or 100 when it names none of the steps.
     static int ParseStored(const QString& text);
 
-    // The windows Qt builds rather than the program (message boxes, file and input dialogs) and the tooltips
-    // take the zoom in their type, through the application's fonts for their classes.
-    static constexpr std::array<const char*, 3> StandardDialogs = {"QMessageBox", "QFileDialog", "QInputDialog"};
-
 signals:
     void Changed(double factor);
 
 private:
+    // The windows Qt builds rather than the program (message boxes, file and input dialogs) and the tooltips
+    // take the zoom in their type, through the application's fonts for their classes.
+    static constexpr std::array<const char*, 3> StandardDialogs = {"QMessageBox", "QFileDialog", "QInputDialog"};
+
     void UpdateActions();
     void Store();
     void ZoomStandardType();
